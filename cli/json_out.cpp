@@ -1,0 +1,61 @@
+#include "json_out.h"
+
+#include <cmath>
+
+#include "numtext.h"
+
+namespace {
+
+std::string num(double v) { return std::isfinite(v) ? formatRoundTrip(v) : "null"; }
+
+template <typename T>
+std::string months(const MonthArray<T>& a) {
+    std::string s = "[";
+    for (int m = 1; m <= 12; ++m) {
+        if (m > 1) s += ",";
+        s += num(static_cast<double>(a[m]));
+    }
+    return s + "]";
+}
+
+std::string member(const TCaptAgua& s) {
+    std::string j = "{";
+    auto field = [&j](const char* name, const std::string& value) {
+        if (j.size() > 1) j += ",";
+        j += "\"";
+        j += name;
+        j += "\":" + value;
+    };
+    field("dblResInf", num(s.dblResInf));
+    field("dblEconPot", num(s.dblEconPot));
+    field("dblPorcAtendTotal", num(s.dblPorcAtendTotal));
+    field("dblPorcAtendParc", num(s.dblPorcAtendParc));
+    field("dblPorcNaoAtend", num(s.dblPorcNaoAtend));
+    field("dblConsPluvMed", num(s.dblConsPluvMed));
+    field("dblConsPotMed", num(s.dblConsPotMed));
+    field("dblVExtravMed", num(s.dblVExtravMed));
+    field("vecVConsPluv", months(s.vecVConsPluv));
+    field("vecVConsPot", months(s.vecVConsPot));
+    field("vecVRecalc", months(s.vecVRecalc));
+    field("vecVExtrav", months(s.vecVExtrav));
+    field("vecPorcAtendTotal", months(s.vecPorcAtendTotal));
+    field("vecPorcAtendParc", months(s.vecPorcAtendParc));
+    field("vecPorcNaoAtend", months(s.vecPorcNaoAtend));
+    field("vecContRec", months(s.vecContRec));
+    field("vecVMediaMensalCont", months(s.vecVMediaMensalCont));
+    return j + "}";
+}
+
+}  // namespace
+
+std::string simulationJson(const TCaptAguaInterval& sim) {
+    const bool sweep = sim.vecCaptAgua.size() > 1;
+    std::string j = "{\"volmax\":" + num(sweep ? sim.volmax : 0.0) + ",\"interval\":" +
+                    num(sweep ? sim.interval : 0.0) + ",\"delta\":" + num(sweep ? sim.delta : 0.0) +
+                    ",\"indVolOtimo\":" + std::to_string(sweep ? sim.indVolOtimo : -1) + ",\"members\":[";
+    for (std::size_t i = 0; i < sim.vecCaptAgua.size(); ++i) {
+        if (i > 0) j += ",";
+        j += member(*sim.vecCaptAgua[i]);
+    }
+    return j + "]}";
+}

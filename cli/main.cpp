@@ -1,0 +1,7 @@
+#include <iostream>
+
+#include "cli_app.h"
+
+int main(int argc, char** argv) {
+    return runCli(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+}

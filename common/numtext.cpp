@@ -1,0 +1,356 @@
+#include "numtext.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <system_error>
+
+namespace {
+
+// A decimal value 0.d1d2d3… × 10^exp, digits without leading or trailing zeros.
+// Zero has no digits.
+struct Decimal {
+    bool negative = false;
+    std::string digits;
+    int exp = 0;
+};
+
+// The value's decimal digits, correctly rounded at 61 significant digits: far beyond the
+// 17 a double needs, so that rounding them again below behaves as rounding the exact value.
+Decimal exactDigits(double value) {
+    Decimal out;
+    out.negative = std::signbit(value);
+    const double a = std::fabs(value);
+    if (a == 0) return out;
+    char buf[128];
+    const auto res = std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific, 60);
+    const std::string_view s(buf, static_cast<std::size_t>(res.ptr - buf));
+    const std::size_t ePos = s.find('e');
+    for (char c : s.substr(0, ePos)) {
+        if (c != '.') out.digits += c;
+    }
+    int e10 = 0;
+    std::string_view expText = s.substr(ePos + 1);
+    if (!expText.empty() && expText.front() == '+') expText.remove_prefix(1);
+    std::from_chars(expText.data(), expText.data() + expText.size(), e10);
+    out.exp = e10 + 1;
+    while (!out.digits.empty() && out.digits.back() == '0') out.digits.pop_back();
+    return out;
+}
+
+// Keeps `keep` significant digits, rounding half away from zero.
+Decimal roundDigits(Decimal x, int keep) {
+    if (x.digits.empty()) return x;
+    if (keep < 0) return Decimal{x.negative, "", 0};
+    if (static_cast<std::size_t>(keep) >= x.digits.size()) return x;
+    const bool up = x.digits[static_cast<std::size_t>(keep)] >= '5';
+    x.digits.resize(static_cast<std::size_t>(keep));
+    if (up) {
+        int i = keep - 1;
+        while (i >= 0 && x.digits[static_cast<std::size_t>(i)] == '9') {
+            x.digits[static_cast<std::size_t>(i)] = '0';
+            --i;
+        }
+        if (i < 0) {
+            x.digits.insert(x.digits.begin(), '1');
+            ++x.exp;
+        } else {
+            ++x.digits[static_cast<std::size_t>(i)];
+        }
+    }
+    while (!x.digits.empty() && x.digits.back() == '0') x.digits.pop_back();
+    if (x.digits.empty()) x.exp = 0;
+    return x;
+}
+
+std::string nonFinite(double value) {
+    if (std::isnan(value)) return "NAN";
+    return value < 0 ? "-INF" : "INF";
+}
+
+// Mantissa with one integer digit, "E", exponent without a plus sign: 1,5E-6, 1E15.
+std::string scientific(const Decimal& x, char sep) {
+    std::string out = x.negative ? "-" : "";
+    out += x.digits[0];
+    if (x.digits.size() > 1) {
+        out += sep;
+        out += x.digits.substr(1);
+    }
+    out += 'E';
+    out += std::to_string(x.exp - 1);
+    return out;
+}
+
+// Digits of the integer part of x (at least "0") and of its fraction (as many as it has).
+void splitParts(const Decimal& x, std::string& intPart, std::string& fracPart) {
+    intPart.clear();
+    fracPart.clear();
+    if (x.exp <= 0) {
+        intPart = "0";
+        fracPart = std::string(static_cast<std::size_t>(-x.exp), '0') + x.digits;
+        return;
+    }
+    const auto e = static_cast<std::size_t>(x.exp);
+    if (x.digits.size() <= e) {
+        intPart = x.digits + std::string(e - x.digits.size(), '0');
+    } else {
+        intPart = x.digits.substr(0, e);
+        fracPart = x.digits.substr(e);
+    }
+}
+
+std::string groupThousands(const std::string& intPart, const std::string& sep) {
+    if (sep.empty() || intPart.size() <= 3) return intPart;
+    std::string out;
+    const std::size_t lead = intPart.size() % 3;
+    for (std::size_t i = 0; i < intPart.size(); ++i) {
+        if (i != 0 && (i - lead) % 3 == 0) out += sep;
+        out += intPart[i];
+    }
+    return out;
+}
+
+std::string fixedText(double value, int precision, int decimals, const LocaleSettings& loc,
+                      bool thousands) {
+    if (!std::isfinite(value)) return nonFinite(value);
+    if (precision < 1) precision = 1;
+    if (decimals < 0) decimals = 0;
+    const Decimal x = exactDigits(value);
+    if (!x.digits.empty()) {
+        const Decimal bySignificant = roundDigits(x, precision);
+        if (bySignificant.exp > precision) return scientific(bySignificant, loc.decimalSeparator);
+    }
+    const Decimal r = roundDigits(x, std::min(precision, x.exp + decimals));
+    std::string intPart, fracPart;
+    splitParts(r, intPart, fracPart);
+    fracPart.resize(static_cast<std::size_t>(decimals), '0');
+    std::string out = (r.negative && !r.digits.empty()) ? "-" : "";
+    out += thousands ? groupThousands(intPart, loc.thousandSeparator) : intPart;
+    if (decimals > 0) {
+        out += loc.decimalSeparator;
+        out += fracPart;
+    }
+    return out;
+}
+
+std::string_view trimBlanks(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+    return s;
+}
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::string quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
+
+}  // namespace
+
+std::string formatGeneral(double value, const LocaleSettings& loc, int digits) {
+    if (!std::isfinite(value)) return nonFinite(value);
+    if (digits < 1) digits = 1;
+    const Decimal r = roundDigits(exactDigits(value), digits);
+    if (r.digits.empty()) return "0";
+    if (r.exp > digits || r.exp < -4) return scientific(r, loc.decimalSeparator);
+    std::string intPart, fracPart;
+    splitParts(r, intPart, fracPart);
+    std::string out = r.negative ? "-" : "";
+    out += intPart;
+    if (!fracPart.empty()) {
+        out += loc.decimalSeparator;
+        out += fracPart;
+    }
+    return out;
+}
+
+std::string formatNumber(double value, int precision, int decimals, const LocaleSettings& loc) {
+    return fixedText(value, precision, decimals, loc, true);
+}
+
+std::string formatFixed(double value, int precision, int decimals, const LocaleSettings& loc) {
+    return fixedText(value, precision, decimals, loc, false);
+}
+
+std::string formatRoundTrip(double value) {
+    if (!std::isfinite(value)) return nonFinite(value);
+    char buf[64];
+    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 17);
+    return std::string(buf, res.ptr);
+}
+
+std::optional<double> tryReadNumber(std::string_view text, const LocaleSettings& loc) {
+    const std::string_view s = trimBlanks(text);
+    std::string ascii;
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        if (s[i] == '-') ascii += '-';
+        ++i;
+    }
+    int mantissaDigits = 0;
+    while (i < s.size() && isDigit(s[i])) {
+        ascii += s[i++];
+        ++mantissaDigits;
+    }
+    if (i < s.size() && s[i] == loc.decimalSeparator) {
+        ascii += '.';
+        ++i;
+        while (i < s.size() && isDigit(s[i])) {
+            ascii += s[i++];
+            ++mantissaDigits;
+        }
+    }
+    if (mantissaDigits == 0) return std::nullopt;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        ascii += 'e';
+        ++i;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-')) ascii += s[i++];
+        int expDigits = 0;
+        while (i < s.size() && isDigit(s[i])) {
+            ascii += s[i++];
+            ++expDigits;
+        }
+        if (expDigits == 0) return std::nullopt;
+    }
+    if (i != s.size()) return std::nullopt;
+    double value = 0;
+    const auto res = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+    if (res.ec == std::errc::result_out_of_range) {
+        // Too small to represent is 0; too large is no number the program can use.
+        const std::size_t e = ascii.find('e');
+        if (e != std::string::npos && ascii.find('-', e) != std::string::npos) return 0.0;
+        return std::nullopt;
+    }
+    if (res.ec != std::errc() || res.ptr != ascii.data() + ascii.size()) return std::nullopt;
+    return value;
+}
+
+double readStrict(std::string_view text, const LocaleSettings& loc) {
+    if (auto v = tryReadNumber(text, loc)) return *v;
+    throw ConversionError(quoted(text) + " não é um número válido.");
+}
+
+double readNormalized(std::string_view text, const LocaleSettings& loc) {
+    std::string s(text);
+    for (char& c : s) {
+        if (c == ',' || c == '.') c = loc.decimalSeparator;
+    }
+    if (auto v = tryReadNumber(s, loc)) return *v;
+    throw ConversionError(quoted(text) + " não é um número válido.");
+}
+
+double readLenient(std::string_view text, const LocaleSettings& loc) {
+    return tryReadNumber(text, loc).value_or(0.0);
+}
+
+std::optional<std::int64_t> tryReadInteger(std::string_view text) {
+    std::string_view s = trimBlanks(text);
+    if (!s.empty() && s.front() == '+') s.remove_prefix(1);
+    if (s.empty() || (s.size() == 1 && s[0] == '-')) return std::nullopt;
+    std::int64_t v = 0;
+    const auto res = std::from_chars(s.data(), s.data() + s.size(), v);
+    if (res.ec != std::errc() || res.ptr != s.data() + s.size()) return std::nullopt;
+    return v;
+}
+
+std::int64_t readInteger(std::string_view text) {
+    if (auto v = tryReadInteger(text)) return *v;
+    throw ConversionError(quoted(text) + " não é um número inteiro válido.");
+}
+
+namespace {
+
+// A short date pattern as three fields (d, M or y) and the literal text around them.
+struct DatePattern {
+    char fields[3] = {'d', 'M', 'y'};
+    std::string literals[4];  // before field 0, between 0 and 1, between 1 and 2, after 2
+    bool valid = false;
+};
+
+DatePattern parsePattern(std::string_view pattern) {
+    DatePattern p;
+    int n = 0;
+    for (std::size_t i = 0; i < pattern.size();) {
+        const char c = pattern[i];
+        if (c == 'd' || c == 'M' || c == 'y') {
+            while (i < pattern.size() && pattern[i] == c) ++i;
+            if (n >= 3) return p;
+            p.fields[n++] = c;
+        } else {
+            p.literals[n] += c;
+            ++i;
+        }
+    }
+    p.valid = n == 3;
+    return p;
+}
+
+std::string padded(int v, int width) {
+    std::string s = std::to_string(v);
+    while (static_cast<int>(s.size()) < width) s.insert(s.begin(), '0');
+    return s;
+}
+
+}  // namespace
+
+std::string formatDate(TDate date, const LocaleSettings& loc) {
+    int y, m, d;
+    date.toYMD(y, m, d);
+    const std::string_view pattern = loc.shortDatePattern;
+    std::string out;
+    for (std::size_t i = 0; i < pattern.size();) {
+        const char c = pattern[i];
+        std::size_t j = i;
+        while (j < pattern.size() && pattern[j] == c) ++j;
+        const std::size_t run = j - i;
+        if (c == 'd') {
+            out += padded(d, run >= 2 ? 2 : 1);
+        } else if (c == 'M') {
+            out += padded(m, run >= 2 ? 2 : 1);
+        } else if (c == 'y') {
+            out += padded(y, 4);
+        } else {
+            out.append(pattern.substr(i, run));
+        }
+        i = j;
+    }
+    return out;
+}
+
+std::optional<TDate> tryReadDate(std::string_view text, const LocaleSettings& loc) {
+    const DatePattern p = parsePattern(loc.shortDatePattern);
+    if (!p.valid) return std::nullopt;
+    std::string_view s = trimBlanks(text);
+    // Each literal of the pattern must stand as it is (blanks around it do not matter).
+    auto matchLiteral = [&s](std::string_view lit) {
+        s = trimBlanks(s);
+        lit = trimBlanks(lit);
+        if (s.substr(0, lit.size()) != lit) return false;
+        s.remove_prefix(lit.size());
+        s = trimBlanks(s);
+        return true;
+    };
+    int values[3] = {0, 0, 0};
+    for (int f = 0; f < 3; ++f) {
+        if (!matchLiteral(p.literals[f])) return std::nullopt;
+        std::size_t n = 0;
+        while (n < s.size() && isDigit(s[n])) ++n;
+        // Day and month take one or two digits; the year always four.
+        const bool ok = p.fields[f] == 'y' ? n == 4 : (n >= 1 && n <= 2);
+        if (!ok) return std::nullopt;
+        std::from_chars(s.data(), s.data() + n, values[f]);
+        s.remove_prefix(n);
+    }
+    if (!matchLiteral(p.literals[3]) || !s.empty()) return std::nullopt;
+    int y = 0, m = 0, d = 0;
+    for (int f = 0; f < 3; ++f) {
+        if (p.fields[f] == 'd') d = values[f];
+        if (p.fields[f] == 'M') m = values[f];
+        if (p.fields[f] == 'y') y = values[f];
+    }
+    return TDate::fromYMD(y, m, d);
+}
+
+TDate readDate(std::string_view text, const LocaleSettings& loc) {
+    if (auto d = tryReadDate(text, loc)) return *d;
+    throw ConversionError(quoted(text) + " não é uma data válida.");
+}

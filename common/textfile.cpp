@@ -1,0 +1,184 @@
+#include "textfile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <unistd.h>
+
+namespace {
+
+// Windows-1252 bytes 0x80..0x9F; the others of 0xA0..0xFF are the Latin-1 code points.
+// 0 marks the five bytes the code page leaves undefined (they decode to the same C1 code point).
+constexpr char32_t kHigh[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+void appendUtf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+// Next code point of UTF-8 text; an invalid byte stands for itself as Windows-1252.
+char32_t nextUtf8(std::string_view s, std::size_t& i) {
+    const auto b0 = static_cast<unsigned char>(s[i]);
+    auto cont = [&](std::size_t k) {
+        return i + k < s.size() && (static_cast<unsigned char>(s[i + k]) & 0xC0) == 0x80;
+    };
+    auto byte = [&](std::size_t k) { return static_cast<char32_t>(static_cast<unsigned char>(s[i + k]) & 0x3F); };
+    if (b0 < 0x80) {
+        ++i;
+        return b0;
+    }
+    if ((b0 & 0xE0) == 0xC0 && b0 >= 0xC2 && cont(1)) {
+        const char32_t cp = (static_cast<char32_t>(b0 & 0x1F) << 6) | byte(1);
+        i += 2;
+        return cp;
+    }
+    if ((b0 & 0xF0) == 0xE0 && cont(1) && cont(2)) {
+        const char32_t cp = (static_cast<char32_t>(b0 & 0x0F) << 12) | (byte(1) << 6) | byte(2);
+        i += 3;
+        if (cp >= 0x800) return cp;
+        return 0xFFFD;
+    }
+    if ((b0 & 0xF8) == 0xF0 && cont(1) && cont(2) && cont(3)) {
+        const char32_t cp =
+            (static_cast<char32_t>(b0 & 0x07) << 18) | (byte(1) << 12) | (byte(2) << 6) | byte(3);
+        i += 4;
+        if (cp >= 0x10000 && cp <= 0x10FFFF) return cp;
+        return 0xFFFD;
+    }
+    ++i;
+    return b0 >= 0xA0 ? b0 : (kHigh[b0 - 0x80] ? kHigh[b0 - 0x80] : b0);
+}
+
+std::string utf16ToUtf8(std::string_view bytes, bool bigEndian) {
+    std::string out;
+    auto unit = [&](std::size_t i) -> char32_t {
+        const auto a = static_cast<unsigned char>(bytes[i]);
+        const auto b = static_cast<unsigned char>(bytes[i + 1]);
+        return bigEndian ? (static_cast<char32_t>(a) << 8 | b) : (static_cast<char32_t>(b) << 8 | a);
+    };
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        char32_t u = unit(i);
+        if (u >= 0xD800 && u < 0xDC00 && i + 3 < bytes.size()) {
+            const char32_t lo = unit(i + 2);
+            if (lo >= 0xDC00 && lo < 0xE000) {
+                u = 0x10000 + ((u - 0xD800) << 10) + (lo - 0xDC00);
+                i += 2;
+            } else {
+                u = 0xFFFD;
+            }
+        } else if (u >= 0xD800 && u < 0xE000) {
+            u = 0xFFFD;
+        }
+        appendUtf8(out, u);
+    }
+    return out;
+}
+
+std::vector<std::string> splitLines(std::string_view text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' || text[i] == '\n') {
+            lines.emplace_back(text.substr(start, i - start));
+            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+            start = i + 1;
+        }
+    }
+    if (start < text.size()) lines.emplace_back(text.substr(start));
+    return lines;
+}
+
+std::string systemMessage(int err) { return std::strerror(err); }
+
+}  // namespace
+
+std::string cp1252ToUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x80 || b >= 0xA0) {
+            appendUtf8(out, b);
+        } else {
+            appendUtf8(out, kHigh[b - 0x80] ? kHigh[b - 0x80] : b);
+        }
+    }
+    return out;
+}
+
+std::string utf8ToCp1252(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        const char32_t cp = nextUtf8(utf8, i);
+        if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
+            out += static_cast<char>(cp);
+            continue;
+        }
+        char mapped = '?';
+        for (int k = 0; k < 32; ++k) {
+            if (kHigh[k] == cp && cp != 0) mapped = static_cast<char>(0x80 + k);
+        }
+        out += mapped;
+    }
+    return out;
+}
+
+std::vector<std::string> decodeTextLines(std::string_view bytes) {
+    if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF") return splitLines(bytes.substr(3));
+    if (bytes.size() >= 2 && bytes.substr(0, 2) == "\xFF\xFE") return splitLines(utf16ToUtf8(bytes.substr(2), false));
+    if (bytes.size() >= 2 && bytes.substr(0, 2) == "\xFE\xFF") return splitLines(utf16ToUtf8(bytes.substr(2), true));
+    return splitLines(cp1252ToUtf8(bytes));
+}
+
+std::vector<std::string> readTextLines(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        throw FileError("Não foi possível abrir o arquivo \"" + path + "\": " + systemMessage(errno) + ".");
+    }
+    std::ostringstream buf;
+    buf << in.rdbuf();
+    if (in.bad()) throw FileError("Não foi possível ler o arquivo \"" + path + "\".");
+    return decodeTextLines(buf.str());
+}
+
+void writeTextLines(const std::string& path, const std::vector<std::string>& lines) {
+    std::string bytes;
+    for (const auto& line : lines) {
+        bytes += utf8ToCp1252(line);
+        bytes += "\r\n";
+    }
+    const std::string temp = path + ".tmp-" + std::to_string(::getpid());
+    auto fail = [&](const std::string& what, int err) {
+        std::remove(temp.c_str());
+        throw FileError("Não foi possível gravar o arquivo \"" + path + "\" (" + what + "): " +
+                        systemMessage(err) + ".");
+    };
+    std::FILE* f = std::fopen(temp.c_str(), "wb");
+    if (!f) fail("criação", errno);
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    const int writeErr = errno;
+    const bool flushed = std::fflush(f) == 0 && ::fsync(::fileno(f)) == 0;
+    const int flushErr = errno;
+    if (std::fclose(f) != 0 || !written || !flushed) fail("escrita", !written ? writeErr : flushErr);
+    if (std::rename(temp.c_str(), path.c_str()) != 0) fail("substituição", errno);
+}

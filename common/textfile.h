@@ -1,0 +1,31 @@
+#pragma once
+// Text files of the program. Inside the program text is UTF-8; on disk it is the system's
+// 8-bit code page (Windows-1252, what Portuguese-language Windows machines write), unless
+// a file opens with a UTF-8 or UTF-16 byte-order mark.
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class FileError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The lines of a text file, as UTF-8. Lines end at CR LF, LF or CR; a line break after the
+// last line adds no line, every further empty line does. Throws FileError when the file
+// cannot be opened or read.
+std::vector<std::string> readTextLines(const std::string& path);
+// The same for text already in memory (bytes as they would be on disk).
+std::vector<std::string> decodeTextLines(std::string_view bytes);
+
+// Writes the lines in one go: Windows-1252, each line ended by CR LF, no byte-order mark.
+// Characters the code page lacks become "?". The file is written beside the target and then
+// renamed over it, so a failed write never destroys the file that was there.
+// Throws FileError naming the path when the file cannot be written.
+void writeTextLines(const std::string& path, const std::vector<std::string>& lines);
+
+// Code page conversions.
+std::string utf8ToCp1252(std::string_view utf8);
+std::string cp1252ToUtf8(std::string_view bytes);

@@ -1,0 +1,21 @@
+#pragma once
+// The runs of the daily water balance behind TCaptAgua::simula and the sweep.
+
+#include <cstddef>
+
+#include "unit_classe.h"
+
+namespace balance {
+
+// First-flush discard and expansion of monthly inputs: the preparation of every run.
+void prepare(TCaptAgua& sim);
+
+// Runs, without an upper reservoir, the system whose prepared inputs `inputs` holds once for
+// each of `members` at that member's dblResInf, writing every member's results. The members
+// share one pass over the series; each gets exactly the figures of its own run.
+void runWithoutUpper(const TCaptAgua& inputs, TCaptAgua* const* members, std::size_t count);
+
+// Runs the prepared `sim` with its upper reservoir.
+void runWithUpper(TCaptAgua& sim);
+
+}  // namespace balance

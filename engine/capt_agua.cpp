@@ -1,0 +1,170 @@
+#include <algorithm>
+#include <filesystem>
+#include <numeric>
+
+#include "balance_run.h"
+#include "numtext.h"
+#include "textfile.h"
+#include "unit_classe.h"
+
+namespace {
+
+// Days of the months of the non-leap reference year of the 365-day tables.
+constexpr int kTableDays[13] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+
+double mean(const doubleArray& v) {
+    if (v.empty()) return 0;
+    return std::accumulate(v.begin(), v.end(), 0.0) / static_cast<double>(v.size());
+}
+
+// A 365-day table: every day of month m takes perDay(m).
+template <typename F>
+doubleArray monthTable(F perDay) {
+    doubleArray table;
+    table.reserve(365);
+    for (int m = 1; m <= 12; ++m) table.insert(table.end(), static_cast<std::size_t>(kTableDays[m]), perDay(m));
+    return table;
+}
+
+// One precipitation line as loadPrec and readPrecFile read it: "," or "." as the decimal mark,
+// anything that does not convert (an empty line, a title) a day of 0 mm.
+double precValue(std::string line, bool dropSemicolons, const LocaleSettings& loc) {
+    if (dropSemicolons) std::erase(line, ';');
+    for (char& c : line) {
+        if (c == ',' || c == '.') c = loc.decimalSeparator;
+    }
+    return tryReadNumber(line, loc).value_or(0.0);
+}
+
+doubleArray readPrecLines(const std::string& path, bool dropSemicolons, const LocaleSettings& loc) {
+    const std::vector<std::string> lines = readTextLines(path);
+    doubleArray values;
+    values.reserve(lines.size());
+    for (const auto& line : lines) values.push_back(precValue(line, dropSemicolons, loc));
+    return values;
+}
+
+}  // namespace
+
+TCaptAgua::TCaptAgua(doubleArray mVecDadosPrec, TDate mDateDadosPrec, double mDblDescartPrec,
+                     double mDblAreaCapt, doubleArray mVecDemAguaPot, bool mBoolDemAguaPotMensal,
+                     doubleArray mVecNroMor, bool mBoolNroMorMensal, double mDblPorcSubs,
+                     double mDblCoefAprov, double mDblResSup, double mDblResSupRec, double mDblResInf,
+                     TObsListRef mStrObs)
+    : vecDadosPrecOrig(std::move(mVecDadosPrec)),
+      dateDadosPrec(mDateDadosPrec),
+      dblDescartPrec(mDblDescartPrec),
+      dblAreaCapt(mDblAreaCapt),
+      boolDemAguaPotMensal(mBoolDemAguaPotMensal),
+      boolNroMorMensal(mBoolNroMorMensal),
+      dblPorcSubs(mDblPorcSubs),
+      dblCoefAprov(mDblCoefAprov),
+      dblResSup(mDblResSup),
+      dblResSupMinRec(mDblResSupRec),
+      dblResInf(mDblResInf),
+      strObs(std::move(mStrObs)) {
+    (boolDemAguaPotMensal ? vecDemAguaPotMensal : vecDemAguaPot) = std::move(mVecDemAguaPot);
+    (boolNroMorMensal ? vecNroMorMensal : vecNroMor) = std::move(mVecNroMor);
+}
+
+void TCaptAgua::Assign(const TAssignable& source) {
+    const auto* src = dynamic_cast<const TCaptAgua*>(&source);
+    if (!src) throw EngineError("Não é possível copiar uma simulação de um objeto de outro tipo.");
+    if (src == this) return;
+    vecDadosPrecOrig = src->vecDadosPrecOrig;
+    vecDadosPrec = src->vecDadosPrec;
+    dateDadosPrec = src->dateDadosPrec;
+    dblDescartPrec = src->dblDescartPrec;
+    dblAreaCapt = src->dblAreaCapt;
+    vecDemAguaPot = src->vecDemAguaPot;
+    vecDemAguaPotMensal = src->vecDemAguaPotMensal;
+    boolDemAguaPotMensal = src->boolDemAguaPotMensal;
+    vecNroMor = src->vecNroMor;
+    vecNroMorMensal = src->vecNroMorMensal;
+    boolNroMorMensal = src->boolNroMorMensal;
+    dblPorcSubs = src->dblPorcSubs;
+    dblCoefAprov = src->dblCoefAprov;
+    dblResSup = src->dblResSup;
+    dblResSupMinRec = src->dblResSupMinRec;
+    dblResInf = src->dblResInf;
+    strObs = src->strObs;
+}
+
+double TCaptAgua::meanDemAguaPot() const {
+    return boolDemAguaPotMensal ? mean(vecDemAguaPotMensal) / 30 : mean(vecDemAguaPot);
+}
+
+double TCaptAgua::meanNroMor() const { return mean(boolNroMorMensal ? vecNroMorMensal : vecNroMor); }
+
+double TCaptAgua::resSupFromDemand() const { return meanNroMor() * meanDemAguaPot() * dblPorcSubs; }
+
+int referenceDayOfYear(TDate date) {
+    int y, m, d;
+    date.toYMD(y, m, d);
+    if (m == 2 && d == 29) return 59;  // no such day in the reference year: 1 March's offset
+    int n = d - 1;
+    for (int k = 1; k < m; ++k) n += kTableDays[k];
+    return n;
+}
+
+void rotateToDate(doubleArray& table, TDate start) {
+    if (table.empty()) return;
+    const auto n = static_cast<std::size_t>(referenceDayOfYear(start)) % table.size();
+    std::rotate(table.begin(), table.begin() + static_cast<std::ptrdiff_t>(n), table.end());
+}
+
+void TCaptAgua::fillDemAguaPot() {
+    vecDemAguaPot = monthTable([this](int m) { return vecDemAguaPotMensal[static_cast<std::size_t>(m - 1)] / kTableDays[m]; });
+    rotateToDate(vecDemAguaPot, dateDadosPrec);
+}
+
+void TCaptAgua::fillNroMor() {
+    vecNroMor = monthTable([this](int m) { return vecNroMorMensal[static_cast<std::size_t>(m - 1)]; });
+    rotateToDate(vecNroMor, dateDadosPrec);
+}
+
+void TCaptAgua::loadPrec(const LocaleSettings& loc) { vecDadosPrecOrig = readPrecLines(strArqPrec, true, loc); }
+
+doubleArray readPrecFile(const std::string& path, const LocaleSettings& loc) {
+    return readPrecLines(path, false, loc);
+}
+
+void loadVecFile(const std::string& path, doubleArray& values, const LocaleSettings& loc) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) return;
+    const std::vector<std::string> lines = readTextLines(path);
+    values.assign(lines.size(), 0.0);
+    for (std::size_t i = 0; i < lines.size(); ++i) values[i] = readStrict(lines[i], loc);
+}
+
+void TCaptAgua::descartPrec() {
+    vecDadosPrec.resize(vecDadosPrecOrig.size());
+    for (std::size_t j = 0; j < vecDadosPrecOrig.size(); ++j) {
+        vecDadosPrec[j] = vecDadosPrecOrig[j] >= dblDescartPrec ? vecDadosPrecOrig[j] : 0.0;
+    }
+}
+
+void TCaptAgua::checkRunnable() const {
+    if (vecDadosPrecOrig.empty()) {
+        throw EngineError("A série de precipitação está vazia: carregue os dados de precipitação antes de simular.");
+    }
+    if (boolDemAguaPotMensal ? vecDemAguaPotMensal.size() != 12 : vecDemAguaPot.empty()) {
+        throw EngineError(boolDemAguaPotMensal ? "A demanda mensal de água deve ter 12 valores."
+                                               : "A demanda de água não foi informada.");
+    }
+    if (boolNroMorMensal ? vecNroMorMensal.size() != 12 : vecNroMor.empty()) {
+        throw EngineError(boolNroMorMensal ? "O número mensal de moradores deve ter 12 valores."
+                                           : "O número de moradores não foi informado.");
+    }
+}
+
+void TCaptAgua::simula() {
+    checkRunnable();
+    balance::prepare(*this);
+    if (dblResSup > 0) {
+        balance::runWithUpper(*this);
+    } else {
+        TCaptAgua* self = this;
+        balance::runWithoutUpper(*this, &self, 1);
+    }
+}

@@ -1,0 +1,113 @@
+#include <cmath>
+#include <numeric>
+#include <string>
+
+#include "balance_run.h"
+#include "unit_classe.h"
+
+namespace {
+
+// A sweep bigger than this is a typing mistake in the step or the maximum, not a study:
+// it would take hours and gigabytes.
+constexpr double kMaxSweepMembers = 100000;
+
+double mean(const doubleArray& v) {
+    if (v.empty()) return 0;
+    return std::accumulate(v.begin(), v.end(), 0.0) / static_cast<double>(v.size());
+}
+
+// Member i of a sweep: the base system's inputs at another lower-reservoir volume. The series
+// is left out when the member will not need it (it drops its series after its run anyway).
+std::unique_ptr<TCaptAgua> makeMember(const TCaptAgua& base, double resInf, bool withSeries) {
+    return std::make_unique<TCaptAgua>(
+        withSeries ? base.vecDadosPrecOrig : doubleArray{}, base.dateDadosPrec, base.dblDescartPrec,
+        base.dblAreaCapt, base.boolDemAguaPotMensal ? base.vecDemAguaPotMensal : base.vecDemAguaPot,
+        base.boolDemAguaPotMensal, base.boolNroMorMensal ? base.vecNroMorMensal : base.vecNroMor,
+        base.boolNroMorMensal, base.dblPorcSubs, base.dblCoefAprov, base.dblResSup, base.dblResSupMinRec,
+        resInf, base.strObs);
+}
+
+}  // namespace
+
+TCaptAguaInterval::TCaptAguaInterval() { vecCaptAgua.push_back(std::make_unique<TCaptAgua>()); }
+
+TCaptAguaInterval::TCaptAguaInterval(doubleArray mVecArqPrec, TDate mDateDadosPrec, double mDblDescartPrec,
+                                     double mDblAreaCapt, doubleArray mVecDemAguaPot,
+                                     bool mBoolDemAguaPotMensal, doubleArray mVecNroMor,
+                                     bool mBoolNroMorMensal, double mDblPorcSubs, double mDblCoefAprov,
+                                     double mDblResSup, double mDblResSupRec, TObsListRef mStrObs,
+                                     double mDblVolMax, double mDblInterv, double mDblDelta)
+    : volmax(mDblVolMax), interval(mDblInterv), delta(mDblDelta) {
+    vecCaptAgua.push_back(std::make_unique<TCaptAgua>(
+        std::move(mVecArqPrec), mDateDadosPrec, mDblDescartPrec, mDblAreaCapt, std::move(mVecDemAguaPot),
+        mBoolDemAguaPotMensal, std::move(mVecNroMor), mBoolNroMorMensal, mDblPorcSubs, mDblCoefAprov,
+        mDblResSup, mDblResSupRec, 0.0, std::move(mStrObs)));
+}
+
+void TCaptAguaInterval::simula() {
+    if (!(interval > 0)) {
+        throw EngineError("O intervalo entre volumes deve ser maior que zero.");
+    }
+    const double quotient = std::floor(volmax / interval);
+    if (!(quotient <= kMaxSweepMembers)) {
+        throw EngineError("O volume máximo e o intervalo entre volumes resultam em mais de " +
+                          std::to_string(static_cast<int>(kMaxSweepMembers)) +
+                          " volumes: aumente o intervalo ou reduza o volume máximo.");
+    }
+    TCaptAgua& base = *vecCaptAgua[0];
+    base.checkRunnable();
+    const auto n = quotient > 0 ? static_cast<std::size_t>(quotient) : std::size_t{0};
+
+    vecCaptAgua.resize(1);
+    base.simula();
+    vecCaptAgua.reserve(n + 1);
+
+    if (base.dblResSup > 0) {
+        // With an upper reservoir each day's supply loop depends on the volumes: one run each.
+        for (std::size_t i = 1; i <= n; ++i) {
+            vecCaptAgua.push_back(makeMember(base, static_cast<double>(i) * interval, true));
+            TCaptAgua& m = *vecCaptAgua.back();
+            m.simula();
+            m.vecDadosPrecOrig.clear();
+            m.vecDadosPrec.clear();
+        }
+    } else {
+        // Without one the members share a single pass over the base's prepared series.
+        std::vector<TCaptAgua*> members;
+        members.reserve(n);
+        for (std::size_t i = 1; i <= n; ++i) {
+            vecCaptAgua.push_back(makeMember(base, static_cast<double>(i) * interval, false));
+            TCaptAgua& m = *vecCaptAgua.back();
+            // What the member's own preparation would have left: the expanded daily tables.
+            m.vecDemAguaPot = base.vecDemAguaPot;
+            m.vecNroMor = base.vecNroMor;
+            members.push_back(&m);
+        }
+        balance::runWithoutUpper(base, members.data(), members.size());
+    }
+
+    if (delta > 0) {
+        simVolOtimo();
+    } else {
+        indVolOtimo = -1;
+    }
+}
+
+double TCaptAguaInterval::gain(std::size_t i) const {
+    const TCaptAgua& cur = *vecCaptAgua[i];
+    const TCaptAgua& prev = *vecCaptAgua[i - 1];
+    const double dm = mean(cur.vecDemAguaPot) * mean(cur.vecNroMor) * cur.dblPorcSubs;
+    // Without demand there is nothing to gain: 0, so the first volume qualifies.
+    if (dm == 0) return 0;
+    return 100 * (cur.dblConsPluvMed - prev.dblConsPluvMed) / dm / (interval / 1000);
+}
+
+void TCaptAguaInterval::simVolOtimo() {
+    indVolOtimo = -1;
+    for (std::size_t i = 1; i < vecCaptAgua.size(); ++i) {
+        if (!(gain(i) > delta)) {
+            indVolOtimo = static_cast<std::int32_t>(i);
+            return;
+        }
+    }
+}

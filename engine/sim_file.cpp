@@ -1,0 +1,156 @@
+// The simulation file: ';'-separated lines holding the inputs of the base simulation by
+// position, its whole (discarded) precipitation series in lines of 10000 values, the volume
+// or sweep settings, the economic section and a results block for the reader's eyes.
+
+#include <numeric>
+
+#include "numtext.h"
+#include "textfile.h"
+#include "unit_classe.h"
+
+namespace {
+
+constexpr std::size_t kValuesPerLine = 10000;
+
+const char* const kResultLabels[] = {
+    "Potencial de economia (%);",
+    "Volume consumido médio de água pluvial (litros/dia);",
+    "Volume consumido médio de água potável (litros/dia);",
+    "Volume médio de água pluvial extravasado (litros/dia);",
+    "Dias em que a demanda de água pluvial é atendida completamente;",
+    "Dias em que a demanda de água pluvial é atendida parcialmente (%);",
+    "Dias em que a demanda de água pluvial não é atendida (%);",
+};
+
+std::string g(double v, const LocaleSettings& loc) { return formatGeneral(v, loc); }
+std::string n42(double v, const LocaleSettings& loc) { return formatNumber(v, 4, 2, loc); }
+
+// The seven results of a simulation in the file's formats.
+std::vector<std::string> resultTexts(const TCaptAgua& s, const LocaleSettings& loc) {
+    return {n42(s.dblEconPot, loc),        formatGeneral6(s.dblConsPluvMed, loc),
+            formatGeneral6(s.dblConsPotMed, loc), formatGeneral6(s.dblVExtravMed, loc),
+            n42(s.dblPorcAtendTotal, loc), n42(s.dblPorcAtendParc, loc),
+            n42(s.dblPorcNaoAtend, loc)};
+}
+
+std::string seriesLine(const doubleArray& values, std::size_t from, std::size_t to, const LocaleSettings& loc) {
+    std::string line;
+    for (std::size_t i = from; i < to; ++i) {
+        line += g(values[i], loc);
+        line += ';';
+    }
+    return line;
+}
+
+std::string valuesLine(const std::string& label, bool monthly, const doubleArray& values,
+                       const LocaleSettings& loc) {
+    std::string line = label + (monthly ? "1;" : "0;") + g(static_cast<double>(values.size()), loc) + ";";
+    for (double v : values) line += g(v, loc) + ";";
+    return line;
+}
+
+double mean(const doubleArray& v) {
+    if (v.empty()) return 0;
+    return std::accumulate(v.begin(), v.end(), 0.0) / static_cast<double>(v.size());
+}
+
+// The gain column of the results block: per cubic metre of the volume actually added.
+double fileGain(const TCaptAgua& cur, const TCaptAgua& prev) {
+    const double dm = mean(cur.vecDemAguaPot) * mean(cur.vecNroMor) * cur.dblPorcSubs;
+    if (dm == 0) return 0;
+    return 100 * (cur.dblConsPluvMed - prev.dblConsPluvMed) / dm / ((cur.dblResInf - prev.dblResInf) / 1000);
+}
+
+}  // namespace
+
+std::vector<std::string> chunkVector(const doubleArray& values, const LocaleSettings& loc) {
+    const std::size_t n = values.size();
+    const std::size_t full = n / kValuesPerLine;
+    const std::size_t last = n - full * kValuesPerLine;
+    std::vector<std::string> lines;
+    lines.push_back(std::to_string(kValuesPerLine) + ";" + std::to_string(full) + ";" + std::to_string(last));
+    for (std::size_t f = 0; f < full; ++f) {
+        lines.push_back(seriesLine(values, f * kValuesPerLine, (f + 1) * kValuesPerLine, loc));
+    }
+    lines.push_back(seriesLine(values, full * kValuesPerLine, n, loc));
+    return lines;
+}
+
+std::vector<std::string> TCaptAguaInterval::resultLines(const LocaleSettings& loc) const {
+    std::vector<std::string> lines{"RESULTADO DA SIMULAÇÃO"};
+    const TCaptAgua& p = base();
+    if (vecCaptAgua.size() == 1) {
+        const auto texts = resultTexts(p, loc);
+        for (std::size_t i = 0; i < texts.size(); ++i) lines.push_back(kResultLabels[i] + texts[i]);
+        return lines;
+    }
+    std::string heading = "Reservatório inferior (litros);";
+    for (const char* label : kResultLabels) heading += label;
+    heading += "Diferença entre potenciais de atendimento pluvial (%/m³)";
+    lines.push_back(heading);
+    std::string row0 = "0;";
+    for (const auto& t : resultTexts(p, loc)) row0 += t + ";";
+    lines.push_back(row0);
+    for (std::size_t i = 1; i < vecCaptAgua.size(); ++i) {
+        const TCaptAgua& m = *vecCaptAgua[i];
+        std::string row = g(static_cast<double>(i) * interval, loc);
+        for (const auto& t : resultTexts(m, loc)) row += ";" + t;
+        row += ";" + n42(fileGain(m, *vecCaptAgua[i - 1]), loc);
+        lines.push_back(row);
+    }
+    if (indVolOtimo != -1 && indVolOtimo > 0 && static_cast<std::size_t>(indVolOtimo) < vecCaptAgua.size()) {
+        const TCaptAgua& ideal = *vecCaptAgua[static_cast<std::size_t>(indVolOtimo)];
+        lines.push_back("");
+        lines.push_back("Volume ideal para o reservatório inferior;" + g(ideal.dblResInf, loc));
+        lines.push_back(std::string("Potencial de economia (%);") + n42(ideal.dblEconPot, loc));
+    }
+    return lines;
+}
+
+std::vector<std::string> TCaptAguaInterval::simLines(const std::vector<std::string>& dataAnaliseEcon,
+                                                     const LocaleSettings& loc) const {
+    const TCaptAgua& p = base();
+    std::vector<std::string> lines;
+    lines.push_back("Arquivo dados de precipitação;" + p.strArqPrec);
+    lines.push_back("Dados de precipitação");
+    // Before the first run the discarded series does not exist yet: write what a run gives.
+    if (p.vecDadosPrec.size() == p.vecDadosPrecOrig.size()) {
+        for (auto& l : chunkVector(p.vecDadosPrec, loc)) lines.push_back(std::move(l));
+    } else {
+        TCaptAgua discarded;
+        discarded.vecDadosPrecOrig = p.vecDadosPrecOrig;
+        discarded.dblDescartPrec = p.dblDescartPrec;
+        discarded.descartPrec();
+        for (auto& l : chunkVector(discarded.vecDadosPrec, loc)) lines.push_back(std::move(l));
+    }
+    lines.push_back("Descarte precipitação;" + g(p.dblDescartPrec, loc));
+    lines.push_back("Data inicial;" + formatDate(p.dateDadosPrec, loc));
+    lines.push_back("Área de captação (m²);" + g(p.dblAreaCapt, loc));
+    lines.push_back(valuesLine("Demanda de água total;", p.boolDemAguaPotMensal,
+                               p.boolDemAguaPotMensal ? p.vecDemAguaPotMensal : p.vecDemAguaPot, loc));
+    lines.push_back(valuesLine("Número de moradores;", p.boolNroMorMensal,
+                               p.boolNroMorMensal ? p.vecNroMorMensal : p.vecNroMor, loc));
+    lines.push_back("Percentual de água potável a ser substituída por pluvial;" + g(p.dblPorcSubs, loc));
+    lines.push_back("Coeficiente de escoamento superficial;" + g(p.dblCoefAprov, loc));
+    lines.push_back("Reservatório superior (litros);" + g(p.dblResSup, loc) + ";" + (p.flagResSupDem ? "-1" : "0"));
+    lines.push_back("Limiar recalque (litros);" + g(p.dblResSupMinRec, loc));
+    const std::size_t obsCount = p.strObs ? p.strObs->size() : 0;
+    lines.push_back("Observações (linhas);" + g(static_cast<double>(obsCount), loc));
+    if (p.strObs) lines.insert(lines.end(), p.strObs->begin(), p.strObs->end());
+    if (vecCaptAgua.size() == 1) {
+        lines.push_back("Reservatório inferior (litros);" + g(p.dblResInf, loc));
+    } else {
+        lines.push_back("Reservatório inferior (litros);" + g(volmax, loc) + ";" + g(interval, loc) + ";" +
+                        g(delta, loc));
+    }
+    lines.push_back("");
+    lines.insert(lines.end(), dataAnaliseEcon.begin(), dataAnaliseEcon.end());
+    lines.push_back("");
+    for (auto& l : resultLines(loc)) lines.push_back(std::move(l));
+    return lines;
+}
+
+void TCaptAguaInterval::saveSim(const std::string& path, const std::vector<std::string>& dataAnaliseEcon,
+                                const LocaleSettings& loc) const {
+    writeTextLines(path, simLines(dataAnaliseEcon, loc));
+}
