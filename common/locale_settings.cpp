@@ -73,8 +73,9 @@ LocaleSettings LocaleSettings::fromName(std::string_view name) {
     for (const auto& k : kKnown) {
         if (k.name == base) return toSettings(k);
     }
+    // A territory missing from the table takes its language's own entry.
     for (const auto& k : kKnown) {
-        if (k.name.substr(0, k.name.find('_')) == language) return toSettings(k);
+        if (k.name == language) return toSettings(k);
     }
     return toSettings(kCLocale);
 }

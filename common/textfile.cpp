@@ -3,9 +3,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
-#include <sstream>
 #include <unistd.h>
 
 namespace {
@@ -151,14 +148,22 @@ std::vector<std::string> decodeTextLines(std::string_view bytes) {
 }
 
 std::vector<std::string> readTextLines(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) {
         throw FileError("Não foi possível abrir o arquivo \"" + path + "\": " + systemMessage(errno) + ".");
     }
-    std::ostringstream buf;
-    buf << in.rdbuf();
-    if (in.bad()) throw FileError("Não foi possível ler o arquivo \"" + path + "\".");
-    return decodeTextLines(buf.str());
+    std::string bytes;
+    char buf[65536];
+    std::size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) bytes.append(buf, n);
+    // A folder opens like a file but cannot be read: that is an error, not an empty file.
+    const bool failed = std::ferror(f) != 0;
+    const int err = errno;
+    std::fclose(f);
+    if (failed) {
+        throw FileError("Não foi possível ler o arquivo \"" + path + "\": " + systemMessage(err) + ".");
+    }
+    return decodeTextLines(bytes);
 }
 
 void writeTextLines(const std::string& path, const std::vector<std::string>& lines) {

@@ -95,49 +95,127 @@ struct Cycle {
     }
 };
 
-// Members that share one pass: at most this many at once keeps their working arrays in cache.
-constexpr std::size_t kBlock = 512;
+// The inputs of one day, the same for every member of a sweep.
+struct DayInputs {
+    double R;     // runoff reaching the lower reservoir, L
+    double T;     // total demand, L
+    double D;     // rainwater demand, L
+    double dPos;  // 1 when D > 0
+};
 
-void runBlock(const TCaptAgua& in, TCaptAgua* const* members, std::size_t count,
-              const std::vector<MonthRun>& runs) {
+// The lane helpers below are internal and inlined: no call passes vectors across the ABI.
+#pragma GCC diagnostic ignored "-Wpsabi"
+
+// Four members' values side by side; the compiler maps the lanes to vector registers.
+typedef double Lanes __attribute__((vector_size(32)));
+
+[[gnu::always_inline]] inline Lanes splat(double x) { return Lanes{x, x, x, x}; }
+[[gnu::always_inline]] inline Lanes load(const double* p) {
+    Lanes v;
+    __builtin_memcpy(&v, p, sizeof v);
+    return v;
+}
+[[gnu::always_inline]] inline void store(double* p, Lanes v) { __builtin_memcpy(p, &v, sizeof v); }
+
+// Running sums of a group of members over one month run. A group's state stays in registers
+// for the whole run; adding day by day onto the month's sums keeps every member's order of
+// additions, and so its figures, exactly those of a run on its own (the lanes compute what
+// dayWithoutUpper, metCompletely and metPartially compute, operation for operation).
+template <std::size_t NV>
+[[gnu::always_inline]] inline void groupRun(const DayInputs* days, std::size_t len, double* v, const double* cap, double* s,
+                     double* c, double* o, double* t, double* p) {
+    Lanes lv[NV], lcap[NV], ls[NV], lc[NV], lo[NV], lt[NV], lp[NV];
+    for (std::size_t g = 0; g < NV; ++g) {
+        lv[g] = load(v + 4 * g), lcap[g] = load(cap + 4 * g), ls[g] = load(s + 4 * g);
+        lc[g] = load(c + 4 * g), lo[g] = load(o + 4 * g), lt[g] = load(t + 4 * g), lp[g] = load(p + 4 * g);
+    }
+    const Lanes zero = splat(0.0), one = splat(1.0);
+    for (std::size_t d = 0; d < len; ++d) {
+        const Lanes R = splat(days[d].R), T = splat(days[d].T), D = splat(days[d].D), dPos = splat(days[d].dPos);
+        for (std::size_t g = 0; g < NV; ++g) {
+            const Lanes in = lv[g] + R;
+            const Lanes V = in < lcap[g] ? in : lcap[g];
+            const Lanes O = in > lcap[g] ? in - lcap[g] : zero;
+            const Lanes S = D < V ? D : V;
+            lv[g] = V - S;
+            ls[g] += S;
+            lc[g] += T - S;
+            lo[g] += O;
+            const Lanes full = S == D ? dPos : zero;
+            lt[g] += full;
+            lp[g] += (S > zero ? one : zero) - full;
+        }
+    }
+    for (std::size_t g = 0; g < NV; ++g) {
+        store(v + 4 * g, lv[g]), store(s + 4 * g, ls[g]), store(c + 4 * g, lc[g]), store(o + 4 * g, lo[g]);
+        store(t + 4 * g, lt[g]), store(p + 4 * g, lp[g]);
+    }
+}
+
+// The same for one member, in plain doubles.
+[[gnu::always_inline]] inline void memberRun(const DayInputs* days, std::size_t len, double& v, double cap, double& s, double& c,
+                      double& o, double& t, double& p) {
+    double lv = v, ls = s, lc = c, lo = o, lt = t, lp = p;
+    for (std::size_t d = 0; d < len; ++d) {
+        double S, O;
+        dayWithoutUpper(lv, days[d].R, days[d].D, cap, S, O);
+        ls += S;
+        lc += days[d].T - S;
+        lo += O;
+        const double full = metCompletely(S, days[d].D, days[d].dPos);
+        lt += full;
+        lp += metPartially(S, full);
+    }
+    v = lv, s = ls, c = lc, o = lo, t = lt, p = lp;
+}
+
+// Members run eight at a time: two registers of four lanes each.
+constexpr std::size_t kVectors = 2;
+constexpr std::size_t kGroup = 4 * kVectors;
+
+// One month run for every member. `off` is the month's offset in the month-by-member arrays.
+__attribute__((target_clones("avx2", "default"))) void monthRunAllMembers(
+    const DayInputs* days, std::size_t len, std::size_t count, std::size_t off, double* v, const double* cap,
+    double* cons, double* pot, double* extrav, double* total, double* partial) {
+    std::size_t k = 0;
+    for (; k + kGroup <= count; k += kGroup) {
+        groupRun<kVectors>(days, len, v + k, cap + k, cons + off + k, pot + off + k, extrav + off + k,
+                           total + off + k, partial + off + k);
+    }
+    for (; k < count; ++k) {
+        memberRun(days, len, v[k], cap[k], cons[off + k], pot[off + k], extrav[off + k], total[off + k],
+                  partial[off + k]);
+    }
+}
+
+void runMembers(const TCaptAgua& in, TCaptAgua* const* members, std::size_t count,
+                const std::vector<MonthRun>& runs) {
     const double* prec = in.vecDadosPrec.data();
     const double area = in.dblAreaCapt, coef = in.dblCoefAprov, subs = in.dblPorcSubs;
     Cycle dem{in.vecDemAguaPot.data(), in.vecDemAguaPot.size()};
     Cycle occ{in.vecNroMor.data(), in.vecNroMor.size()};
 
-    // Working arrays laid out member by member for each month, so the inner loop over the
-    // members runs over contiguous memory.
+    // Working arrays laid out member by member for each month.
     std::vector<double> cap(count), vi(count, 0.0);
     std::vector<double> cons(12 * count, 0.0), pot(12 * count, 0.0), extrav(12 * count, 0.0),
         total(12 * count, 0.0), partial(12 * count, 0.0);
     for (std::size_t k = 0; k < count; ++k) cap[k] = members[k]->dblResInf;
     MonthArray<std::int32_t> days;
+    DayInputs inputs[31];
 
     for (const MonthRun& run : runs) {
-        const std::size_t off = static_cast<std::size_t>(run.month - 1) * count;
-        double* __restrict s = cons.data() + off;
-        double* __restrict c = pot.data() + off;
-        double* __restrict o = extrav.data() + off;
-        double* __restrict t = total.data() + off;
-        double* __restrict p = partial.data() + off;
-        double* __restrict v = vi.data();
-        const double* __restrict cp = cap.data();
-        days[run.month] += static_cast<std::int32_t>(run.count);
-        for (std::size_t j = run.first; j < run.first + run.count; ++j) {
-            const double R = prec[j] * area * coef;
+        for (std::size_t d = 0; d < run.count; ++d) {
             const double q = dem.next();
             const double n = occ.next();
-            const double T = q * n;
-            const double D = subs * q * n;
-            for (std::size_t k = 0; k < count; ++k) {
-                const DayFlows f = dayWithoutUpper(v[k], R, D, cp[k]);
-                s[k] += f.S;
-                c[k] += T - f.S;
-                o[k] += f.O;
-                t[k] += (f.S == D && D > 0) ? 1.0 : 0.0;
-                p[k] += (f.S > 0 && f.S < D) ? 1.0 : 0.0;
-            }
+            DayInputs& di = inputs[d];
+            di.R = prec[run.first + d] * area * coef;
+            di.T = q * n;
+            di.D = subs * q * n;
+            di.dPos = di.D > 0 ? 1.0 : 0.0;
         }
+        days[run.month] += static_cast<std::int32_t>(run.count);
+        monthRunAllMembers(inputs, run.count, count, static_cast<std::size_t>(run.month - 1) * count, vi.data(),
+                           cap.data(), cons.data(), pot.data(), extrav.data(), total.data(), partial.data());
     }
 
     for (std::size_t k = 0; k < count; ++k) {
@@ -155,6 +233,9 @@ void runBlock(const TCaptAgua& in, TCaptAgua* const* members, std::size_t count,
     }
 }
 
+// Members that share one pass at most; their sums stay a few megabytes.
+constexpr std::size_t kBlock = 4096;
+
 }  // namespace
 
 void prepare(TCaptAgua& sim) {
@@ -166,7 +247,7 @@ void prepare(TCaptAgua& sim) {
 void runWithoutUpper(const TCaptAgua& inputs, TCaptAgua* const* members, std::size_t count) {
     const std::vector<MonthRun> runs = monthRuns(inputs.dateDadosPrec, inputs.vecDadosPrec.size());
     for (std::size_t first = 0; first < count; first += kBlock) {
-        runBlock(inputs, members + first, std::min(kBlock, count - first), runs);
+        runMembers(inputs, members + first, std::min(kBlock, count - first), runs);
     }
 }
 
@@ -192,8 +273,9 @@ void runWithUpper(TCaptAgua& sim) {
             sums.extrav[m] += f.O;
             sums.recalc[m] += f.P;
             sums.passes[m] += f.k;
-            sums.total[m] += (f.S == D && D > 0) ? 1.0 : 0.0;
-            sums.partial[m] += (f.S > 0 && f.S < D) ? 1.0 : 0.0;
+            const double full = metCompletely(f.S, D, D > 0 ? 1.0 : 0.0);
+            sums.total[m] += full;
+            sums.partial[m] += metPartially(f.S, full);
         }
     }
     finish(sim, sums, sim.vecDadosPrec.size());

@@ -1,6 +1,7 @@
 // Writes the example simulation files of examples/ from the Seattle record, as the main
 // window saves them under a Brazilian Portuguese locale. Run from the project root:
 //   build/examples/make_examples examples
+#include <filesystem>
 #include <iostream>
 
 #include "numtext.h"
@@ -24,22 +25,25 @@ void describe(TCaptAgua& p, const std::string& dir, const std::vector<std::strin
     p.strObs = std::make_shared<TObsList>(notes);
 }
 
-void save(const TCaptAguaInterval& sim, const std::string& path) {
-    sim.saveSim(path, {}, LocaleSettings::ptBR());
-    std::cout << "wrote " << path << "\n";
+// Saved as a Brazilian user's program writes it, and as an American user's in en_US/.
+void save(const TCaptAguaInterval& sim, const std::string& dir, const std::string& name) {
+    sim.saveSim(dir + "/" + name, {}, LocaleSettings::ptBR());
+    sim.saveSim(dir + "/en_US/" + name, {}, LocaleSettings::enUS());
+    std::cout << "wrote " << name << "\n";
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     const std::string dir = argc > 1 ? argv[1] : "examples";
+    std::filesystem::create_directories(dir + "/en_US");
     try {
         {
             TCaptAguaInterval sim;
             describe(sim.base(), dir, {"Seattle 2012-2015 (NOAA), cisterna de 5000 litros."});
             sim.base().dblResInf = 5000;
             sim.base().simula();
-            save(sim, dir + "/seattle-volume-unico.csv");
+            save(sim, dir, "seattle-volume-unico.csv");
         }
         {
             TCaptAguaInterval sim;
@@ -49,7 +53,7 @@ int main(int argc, char** argv) {
             sim.interval = 1000;
             sim.delta = 2;
             sim.simula();
-            save(sim, dir + "/seattle-faixa-volumes.csv");
+            save(sim, dir, "seattle-faixa-volumes.csv");
         }
         {
             TCaptAguaInterval sim;
@@ -61,7 +65,7 @@ int main(int argc, char** argv) {
             p.dblResSupMinRec = 100;
             p.dblResInf = 5000;
             p.simula();
-            save(sim, dir + "/seattle-reservatorio-superior.csv");
+            save(sim, dir, "seattle-reservatorio-superior.csv");
         }
     } catch (const std::exception& e) {
         std::cerr << "make_examples: " << e.what() << "\n";

@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build ccache pkg-config
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
   libjpeg-dev libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth fonts-dejavu-core
+  python3 xvfb xauth fonts-dejavu-core
   at-spi2-core dbus-x11
 )
 

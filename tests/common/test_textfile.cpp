@@ -1,0 +1,65 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include <unistd.h>
+
+#include "../support/temp_dir.h"
+#include "textfile.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+TEST(TextFiles, LineBreaks) {
+    struct Row {
+        const char* name;
+        std::string bytes;
+        Lines lines;
+    };
+    for (const Row& r : {Row{"mixed", "a\r\nb\nc\rd", {"a", "b", "c", "d"}},
+                         Row{"finalBreakAddsNoLine", "a\r\n", {"a"}},
+                         Row{"furtherEmptyLinesCount", "a\r\n\r\n\r\n", {"a", "", ""}},
+                         Row{"empty", "", {}},
+                         Row{"onlyABreak", "\n", {""}}}) {
+        EXPECT_EQ(decodeTextLines(r.bytes), r.lines) << r.name;
+    }
+}
+
+TEST(TextFiles, EncodingsByByteOrderMark) {
+    EXPECT_EQ(decodeTextLines("S\xE3o Jo\xE3o"), Lines{"São João"});             // Windows-1252
+    EXPECT_EQ(decodeTextLines("\xEF\xBB\xBFS\xC3\xA3o"), Lines{"São"});         // UTF-8 BOM
+    EXPECT_EQ(decodeTextLines(std::string("\xFF\xFE" "1\0,\0" "5\0\n\0" "2\0", 12)), (Lines{"1,5", "2"}));
+    EXPECT_EQ(decodeTextLines(std::string("\xFE\xFF\0\xE3\0\r\0\n", 8)), Lines{"ã"});
+    EXPECT_EQ(decodeTextLines("\x80 \x93x\x94"), Lines{"€ “x”"});
+}
+
+TEST(TextFiles, WritesWindows1252WithCrLf) {
+    TempDir dir;
+    const std::string p = dir.file("out.csv");
+    writeTextLines(p, {"Área de captação (m²);100", "€ ✓", ""});
+    EXPECT_EQ(TempDir::read(p), "\xC1rea de capta\xE7\xE3o (m\xB2);100\r\n\x80 ?\r\n\r\n");
+    EXPECT_EQ(readTextLines(p), (Lines{"Área de captação (m²);100", "€ ?", ""}));
+}
+
+TEST(TextFiles, FailedWriteKeepsTheFileThatWasThere) {
+    TempDir dir;
+    const std::string p = dir.write("sim.csv", "old contents\r\n");
+    // The save goes through a file beside the target; a folder in its place makes it fail.
+    std::filesystem::create_directory(p + ".tmp-" + std::to_string(::getpid()));
+    EXPECT_THROW(writeTextLines(p, {"new"}), FileError);
+    EXPECT_EQ(TempDir::read(p), "old contents\r\n");
+    EXPECT_THROW(writeTextLines(dir.file("no/such/folder/x.csv"), {"x"}), FileError);
+}
+
+TEST(TextFiles, MissingFileIsAnError) {
+    TempDir dir;
+    try {
+        readTextLines(dir.file("missing.txt"));
+        FAIL() << "no error";
+    } catch (const FileError& e) {
+        EXPECT_NE(std::string(e.what()).find("missing.txt"), std::string::npos);
+    }
+}
+
+}  // namespace
