@@ -46,13 +46,17 @@ void simulation(benchmark::State& state, double resSup) {
         set->base().simula();
         benchmark::DoNotOptimize(set->base().dblEconPot);
     }
-    state.counters["ns_per_day"] = benchmark::Counter(
-        static_cast<double>(state.iterations()) * kDays * 1e-9,
-        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["ns_per_day"] =
+        benchmark::Counter(static_cast<double>(state.iterations()) * kDays * 1e-9,
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
-void BM_SimulaWithoutUpperReservoir(benchmark::State& state) { simulation(state, 0); }
-void BM_SimulaWithUpperReservoir(benchmark::State& state) { simulation(state, 300); }
+void BM_SimulaWithoutUpperReservoir(benchmark::State& state) {
+    simulation(state, 0);
+}
+void BM_SimulaWithUpperReservoir(benchmark::State& state) {
+    simulation(state, 300);
+}
 
 void BM_Sweep1000Volumes(benchmark::State& state) {
     auto set = household(0);
@@ -65,9 +69,9 @@ void BM_Sweep1000Volumes(benchmark::State& state) {
         benchmark::DoNotOptimize(set->indVolOtimo);
     }
     const double memberDays = 1001.0 * kDays;
-    state.counters["ns_per_member_day"] = benchmark::Counter(
-        static_cast<double>(state.iterations()) * memberDays * 1e-9,
-        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["ns_per_member_day"] =
+        benchmark::Counter(static_cast<double>(state.iterations()) * memberDays * 1e-9,
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 }  // namespace

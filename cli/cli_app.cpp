@@ -101,7 +101,8 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         err << "vespra-cli: " << e.message << " Veja vespra-cli --help.\n";
         return 2;
     }
-    const LocaleSettings loc = o.haveLocale ? LocaleSettings::fromName(o.locale) : LocaleSettings::fromEnvironment();
+    const LocaleSettings loc =
+        o.haveLocale ? LocaleSettings::fromName(o.locale) : LocaleSettings::fromEnvironment();
     try {
         TCaptAguaInterval sim;
         sim.loadSim(o.file, loc);

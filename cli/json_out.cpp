@@ -6,7 +6,9 @@
 
 namespace {
 
-std::string num(double v) { return std::isfinite(v) ? formatRoundTrip(v) : "null"; }
+std::string num(double v) {
+    return std::isfinite(v) ? formatRoundTrip(v) : "null";
+}
 
 template <typename T>
 std::string months(const MonthArray<T>& a) {
@@ -50,8 +52,9 @@ std::string member(const TCaptAgua& s) {
 
 std::string simulationJson(const TCaptAguaInterval& sim) {
     const bool sweep = sim.vecCaptAgua.size() > 1;
-    std::string j = "{\"volmax\":" + num(sweep ? sim.volmax : 0.0) + ",\"interval\":" +
-                    num(sweep ? sim.interval : 0.0) + ",\"delta\":" + num(sweep ? sim.delta : 0.0) +
+    std::string j = "{\"volmax\":" + num(sweep ? sim.volmax : 0.0) +
+                    ",\"interval\":" + num(sweep ? sim.interval : 0.0) +
+                    ",\"delta\":" + num(sweep ? sim.delta : 0.0) +
                     ",\"indVolOtimo\":" + std::to_string(sweep ? sim.indVolOtimo : -1) + ",\"members\":[";
     for (std::size_t i = 0; i < sim.vecCaptAgua.size(); ++i) {
         if (i > 0) j += ",";

@@ -15,18 +15,18 @@ struct KnownLocale {
 // Separators and short date patterns of the locales the program's users work in.
 // A territory missing here falls back to its language's first entry.
 constexpr std::array kKnown = {
-    KnownLocale{"pt_BR", ',', ".", "dd/MM/yyyy"}, KnownLocale{"pt_PT", ',', " ", "dd/MM/yyyy"},
-    KnownLocale{"pt", ',', ".", "dd/MM/yyyy"},    KnownLocale{"en_US", '.', ",", "M/d/yyyy"},
-    KnownLocale{"en_GB", '.', ",", "dd/MM/yyyy"}, KnownLocale{"en_AU", '.', ",", "d/MM/yyyy"},
-    KnownLocale{"en_CA", '.', ",", "yyyy-MM-dd"}, KnownLocale{"en_IE", '.', ",", "dd/MM/yyyy"},
-    KnownLocale{"en_IN", '.', ",", "dd/MM/yyyy"}, KnownLocale{"en", '.', ",", "M/d/yyyy"},
-    KnownLocale{"es_ES", ',', ".", "dd/MM/yyyy"}, KnownLocale{"es_MX", '.', ",", "dd/MM/yyyy"},
-    KnownLocale{"es_AR", ',', ".", "d/M/yyyy"},   KnownLocale{"es_CL", ',', ".", "dd-MM-yyyy"},
-    KnownLocale{"es_CO", ',', ".", "d/MM/yyyy"},  KnownLocale{"es", ',', ".", "dd/MM/yyyy"},
+    KnownLocale{"pt_BR", ',', ".", "dd/MM/yyyy"},      KnownLocale{"pt_PT", ',', " ", "dd/MM/yyyy"},
+    KnownLocale{"pt", ',', ".", "dd/MM/yyyy"},         KnownLocale{"en_US", '.', ",", "M/d/yyyy"},
+    KnownLocale{"en_GB", '.', ",", "dd/MM/yyyy"},      KnownLocale{"en_AU", '.', ",", "d/MM/yyyy"},
+    KnownLocale{"en_CA", '.', ",", "yyyy-MM-dd"},      KnownLocale{"en_IE", '.', ",", "dd/MM/yyyy"},
+    KnownLocale{"en_IN", '.', ",", "dd/MM/yyyy"},      KnownLocale{"en", '.', ",", "M/d/yyyy"},
+    KnownLocale{"es_ES", ',', ".", "dd/MM/yyyy"},      KnownLocale{"es_MX", '.', ",", "dd/MM/yyyy"},
+    KnownLocale{"es_AR", ',', ".", "d/M/yyyy"},        KnownLocale{"es_CL", ',', ".", "dd-MM-yyyy"},
+    KnownLocale{"es_CO", ',', ".", "d/MM/yyyy"},       KnownLocale{"es", ',', ".", "dd/MM/yyyy"},
     KnownLocale{"fr_FR", ',', "\u202f", "dd/MM/yyyy"}, KnownLocale{"fr_CA", ',', "\u00a0", "yyyy-MM-dd"},
     KnownLocale{"fr", ',', "\u202f", "dd/MM/yyyy"},    KnownLocale{"de_CH", '.', "\u2019", "dd.MM.yyyy"},
-    KnownLocale{"de", ',', ".", "dd.MM.yyyy"},    KnownLocale{"it", ',', ".", "dd/MM/yyyy"},
-    KnownLocale{"nl", ',', ".", "dd-MM-yyyy"},    KnownLocale{"ja", '.', ",", "yyyy/MM/dd"},
+    KnownLocale{"de", ',', ".", "dd.MM.yyyy"},         KnownLocale{"it", ',', ".", "dd/MM/yyyy"},
+    KnownLocale{"nl", ',', ".", "dd-MM-yyyy"},         KnownLocale{"ja", '.', ",", "yyyy/MM/dd"},
     KnownLocale{"zh", '.', ",", "yyyy/M/d"},
 };
 

@@ -9,7 +9,7 @@
 
 struct LocaleSettings {
     char decimalSeparator = ',';
-    std::string thousandSeparator = ".";   // UTF-8; may be empty or a multi-byte space
+    std::string thousandSeparator = ".";          // UTF-8; may be empty or a multi-byte space
     std::string shortDatePattern = "dd/MM/yyyy";  // tokens d, dd, M, MM, yyyy; anything else is literal
 
     // Settings of a locale name such as "pt_BR", "en_US.UTF-8" or "de_DE@euro".

@@ -111,8 +111,7 @@ std::string groupThousands(const std::string& intPart, const std::string& sep) {
     return out;
 }
 
-std::string fixedText(double value, int precision, int decimals, const LocaleSettings& loc,
-                      bool thousands) {
+std::string fixedText(double value, int precision, int decimals, const LocaleSettings& loc, bool thousands) {
     if (!std::isfinite(value)) return nonFinite(value);
     if (precision < 1) precision = 1;
     if (decimals < 0) decimals = 0;
@@ -140,9 +139,13 @@ std::string_view trimBlanks(std::string_view s) {
     return s;
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
-std::string quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
+std::string quoted(std::string_view text) {
+    return "'" + std::string(text) + "'";
+}
 
 }  // namespace
 

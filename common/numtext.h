@@ -13,7 +13,7 @@
 
 // A text that does not convert. The message is in Portuguese and names the text.
 class ConversionError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

@@ -27,7 +27,9 @@ void civilFromDays(std::int64_t z, int& year, int& month, int& day) {
 
 }  // namespace
 
-bool TDate::isLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool TDate::isLeapYear(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 int TDate::daysInMonth(int year, int month) {
     static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -41,7 +43,9 @@ std::optional<TDate> TDate::fromYMD(int year, int month, int day) {
     return TDate(daysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)));
 }
 
-void TDate::toYMD(int& y, int& m, int& d) const { civilFromDays(days_, y, m, d); }
+void TDate::toYMD(int& y, int& m, int& d) const {
+    civilFromDays(days_, y, m, d);
+}
 
 int TDate::year() const {
     int y, m, d;

@@ -7,7 +7,7 @@
 #include <string_view>
 
 class TDate {
-public:
+  public:
     TDate() = default;  // 1 January 1970
     static std::optional<TDate> fromYMD(int year, int month, int day);
     static TDate fromDayNumber(std::int64_t days) { return TDate(days); }
@@ -26,7 +26,7 @@ public:
     static bool isLeapYear(int year);
     static int daysInMonth(int year, int month);
 
-private:
+  private:
     explicit TDate(std::int64_t days) : days_(days) {}
     std::int64_t days_ = 0;
 };

@@ -1,18 +1,18 @@
 #include "textfile.h"
 
+#include <unistd.h>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <unistd.h>
 
 namespace {
 
 // Windows-1252 bytes 0x80..0x9F; the others of 0xA0..0xFF are the Latin-1 code points.
 // 0 marks the five bytes the code page leaves undefined (they decode to the same C1 code point).
-constexpr char32_t kHigh[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+constexpr char32_t kHigh[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 void appendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
@@ -38,7 +38,9 @@ char32_t nextUtf8(std::string_view s, std::size_t& i) {
     auto cont = [&](std::size_t k) {
         return i + k < s.size() && (static_cast<unsigned char>(s[i + k]) & 0xC0) == 0x80;
     };
-    auto byte = [&](std::size_t k) { return static_cast<char32_t>(static_cast<unsigned char>(s[i + k]) & 0x3F); };
+    auto byte = [&](std::size_t k) {
+        return static_cast<char32_t>(static_cast<unsigned char>(s[i + k]) & 0x3F);
+    };
     if (b0 < 0x80) {
         ++i;
         return b0;
@@ -104,7 +106,9 @@ std::vector<std::string> splitLines(std::string_view text) {
     return lines;
 }
 
-std::string systemMessage(int err) { return std::strerror(err); }
+std::string systemMessage(int err) {
+    return std::strerror(err);
+}
 
 }  // namespace
 
@@ -142,8 +146,10 @@ std::string utf8ToCp1252(std::string_view utf8) {
 
 std::vector<std::string> decodeTextLines(std::string_view bytes) {
     if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF") return splitLines(bytes.substr(3));
-    if (bytes.size() >= 2 && bytes.substr(0, 2) == "\xFF\xFE") return splitLines(utf16ToUtf8(bytes.substr(2), false));
-    if (bytes.size() >= 2 && bytes.substr(0, 2) == "\xFE\xFF") return splitLines(utf16ToUtf8(bytes.substr(2), true));
+    if (bytes.size() >= 2 && bytes.substr(0, 2) == "\xFF\xFE")
+        return splitLines(utf16ToUtf8(bytes.substr(2), false));
+    if (bytes.size() >= 2 && bytes.substr(0, 2) == "\xFE\xFF")
+        return splitLines(utf16ToUtf8(bytes.substr(2), true));
     return splitLines(cp1252ToUtf8(bytes));
 }
 
@@ -175,8 +181,8 @@ void writeTextLines(const std::string& path, const std::vector<std::string>& lin
     const std::string temp = path + ".tmp-" + std::to_string(::getpid());
     auto fail = [&](const std::string& what, int err) {
         std::remove(temp.c_str());
-        throw FileError("Não foi possível gravar o arquivo \"" + path + "\" (" + what + "): " +
-                        systemMessage(err) + ".");
+        throw FileError("Não foi possível gravar o arquivo \"" + path + "\" (" + what +
+                        "): " + systemMessage(err) + ".");
     };
     std::FILE* f = std::fopen(temp.c_str(), "wb");
     if (!f) fail("criação", errno);

@@ -9,7 +9,7 @@
 #include <vector>
 
 class FileError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

@@ -109,21 +109,26 @@ struct DayInputs {
 // Four members' values side by side; the compiler maps the lanes to vector registers.
 typedef double Lanes __attribute__((vector_size(32)));
 
-[[gnu::always_inline]] inline Lanes splat(double x) { return Lanes{x, x, x, x}; }
+[[gnu::always_inline]] inline Lanes splat(double x) {
+    return Lanes{x, x, x, x};
+}
 [[gnu::always_inline]] inline Lanes load(const double* p) {
     Lanes v;
     __builtin_memcpy(&v, p, sizeof v);
     return v;
 }
-[[gnu::always_inline]] inline void store(double* p, Lanes v) { __builtin_memcpy(p, &v, sizeof v); }
+[[gnu::always_inline]] inline void store(double* p, Lanes v) {
+    __builtin_memcpy(p, &v, sizeof v);
+}
 
 // Running sums of a group of members over one month run. A group's state stays in registers
 // for the whole run; adding day by day onto the month's sums keeps every member's order of
 // additions, and so its figures, exactly those of a run on its own (the lanes compute what
 // dayWithoutUpper, metCompletely and metPartially compute, operation for operation).
 template <std::size_t NV>
-[[gnu::always_inline]] inline void groupRun(const DayInputs* days, std::size_t len, double* v, const double* cap, double* s,
-                     double* c, double* o, double* t, double* p) {
+[[gnu::always_inline]] inline void groupRun(const DayInputs* days, std::size_t len, double* v,
+                                            const double* cap, double* s, double* c, double* o, double* t,
+                                            double* p) {
     Lanes lv[NV], lcap[NV], ls[NV], lc[NV], lo[NV], lt[NV], lp[NV];
     for (std::size_t g = 0; g < NV; ++g) {
         lv[g] = load(v + 4 * g), lcap[g] = load(cap + 4 * g), ls[g] = load(s + 4 * g);
@@ -131,7 +136,8 @@ template <std::size_t NV>
     }
     const Lanes zero = splat(0.0), one = splat(1.0);
     for (std::size_t d = 0; d < len; ++d) {
-        const Lanes R = splat(days[d].R), T = splat(days[d].T), D = splat(days[d].D), dPos = splat(days[d].dPos);
+        const Lanes R = splat(days[d].R), T = splat(days[d].T), D = splat(days[d].D),
+                    dPos = splat(days[d].dPos);
         for (std::size_t g = 0; g < NV; ++g) {
             const Lanes in = lv[g] + R;
             const Lanes V = in < lcap[g] ? in : lcap[g];
@@ -153,8 +159,8 @@ template <std::size_t NV>
 }
 
 // The same for one member, in plain doubles.
-[[gnu::always_inline]] inline void memberRun(const DayInputs* days, std::size_t len, double& v, double cap, double& s, double& c,
-                      double& o, double& t, double& p) {
+[[gnu::always_inline]] inline void memberRun(const DayInputs* days, std::size_t len, double& v, double cap,
+                                             double& s, double& c, double& o, double& t, double& p) {
     double lv = v, ls = s, lc = c, lo = o, lt = t, lp = p;
     for (std::size_t d = 0; d < len; ++d) {
         double S, O;
@@ -214,8 +220,9 @@ void runMembers(const TCaptAgua& in, TCaptAgua* const* members, std::size_t coun
             di.dPos = di.D > 0 ? 1.0 : 0.0;
         }
         days[run.month] += static_cast<std::int32_t>(run.count);
-        monthRunAllMembers(inputs, run.count, count, static_cast<std::size_t>(run.month - 1) * count, vi.data(),
-                           cap.data(), cons.data(), pot.data(), extrav.data(), total.data(), partial.data());
+        monthRunAllMembers(inputs, run.count, count, static_cast<std::size_t>(run.month - 1) * count,
+                           vi.data(), cap.data(), cons.data(), pot.data(), extrav.data(), total.data(),
+                           partial.data());
     }
 
     for (std::size_t k = 0; k < count; ++k) {
@@ -233,6 +240,40 @@ void runMembers(const TCaptAgua& in, TCaptAgua* const* members, std::size_t coun
     }
 }
 
+// One simulation on its own: the day's inputs and its balance in one loop, every value in
+// registers. The arithmetic is memberRun's, operation for operation.
+void runSingle(const TCaptAgua& in, TCaptAgua& out, const std::vector<MonthRun>& runs) {
+    const double* prec = in.vecDadosPrec.data();
+    const double area = in.dblAreaCapt, coef = in.dblCoefAprov, subs = in.dblPorcSubs, cap = out.dblResInf;
+    Cycle dem{in.vecDemAguaPot.data(), in.vecDemAguaPot.size()};
+    Cycle occ{in.vecNroMor.data(), in.vecNroMor.size()};
+    MonthSums sums;
+    double vi = 0;
+    for (const MonthRun& run : runs) {
+        const int m = run.month;
+        sums.days[m] += static_cast<std::int32_t>(run.count);
+        double ls = sums.cons[m], lc = sums.pot[m], lo = sums.extrav[m], lt = sums.total[m],
+               lp = sums.partial[m];
+        for (std::size_t j = run.first; j < run.first + run.count; ++j) {
+            const double R = prec[j] * area * coef;
+            const double q = dem.next();
+            const double n = occ.next();
+            const double T = q * n;
+            const double D = subs * q * n;
+            double S, O;
+            dayWithoutUpper(vi, R, D, cap, S, O);
+            ls += S;
+            lc += T - S;
+            lo += O;
+            const double full = metCompletely(S, D, D > 0 ? 1.0 : 0.0);
+            lt += full;
+            lp += metPartially(S, full);
+        }
+        sums.cons[m] = ls, sums.pot[m] = lc, sums.extrav[m] = lo, sums.total[m] = lt, sums.partial[m] = lp;
+    }
+    finish(out, sums, in.vecDadosPrec.size());
+}
+
 // Members that share one pass at most; their sums stay a few megabytes.
 constexpr std::size_t kBlock = 4096;
 
@@ -246,6 +287,10 @@ void prepare(TCaptAgua& sim) {
 
 void runWithoutUpper(const TCaptAgua& inputs, TCaptAgua* const* members, std::size_t count) {
     const std::vector<MonthRun> runs = monthRuns(inputs.dateDadosPrec, inputs.vecDadosPrec.size());
+    if (count == 1) {
+        runSingle(inputs, *members[0], runs);
+        return;
+    }
     for (std::size_t first = 0; first < count; first += kBlock) {
         runMembers(inputs, members + first, std::min(kBlock, count - first), runs);
     }
@@ -266,8 +311,7 @@ void runWithUpper(TCaptAgua& sim) {
             const double n = occ.next();
             const double T = q * n;
             const double D = sim.dblPorcSubs * q * n;
-            const DayFlows f =
-                dayWithUpper(vi, vs, R, D, sim.dblResInf, sim.dblResSup, sim.dblResSupMinRec);
+            const DayFlows f = dayWithUpper(vi, vs, R, D, sim.dblResInf, sim.dblResSup, sim.dblResSupMinRec);
             sums.cons[m] += f.S;
             sums.pot[m] += T - f.S;
             sums.extrav[m] += f.O;

@@ -4,8 +4,12 @@
 
 namespace balance {
 
-[[gnu::always_inline]] inline double minOf(double a, double b) { return a < b ? a : b; }
-inline double maxOf(double a, double b) { return a > b ? a : b; }
+[[gnu::always_inline]] inline double minOf(double a, double b) {
+    return a < b ? a : b;
+}
+inline double maxOf(double a, double b) {
+    return a > b ? a : b;
+}
 
 // The most supply-loop passes in one day.
 constexpr int kMaxPasses = 10000;
@@ -20,7 +24,8 @@ struct DayFlows {
 // Without an upper reservoir: the consumers draw straight from the lower reservoir.
 // `vi` is the lower reservoir's volume, carried from day to day.
 // Written without branches so that a sweep's members run side by side in vector registers.
-[[gnu::always_inline]] inline void dayWithoutUpper(double& vi, double R, double D, double resInf, double& S, double& O) {
+[[gnu::always_inline]] inline void dayWithoutUpper(double& vi, double R, double D, double resInf, double& S,
+                                                   double& O) {
     const double in = vi + R;
     const double V = minOf(in, resInf);
     O = in > resInf ? in - resInf : 0.0;
@@ -36,8 +41,12 @@ inline DayFlows dayWithoutUpper(double& vi, double R, double D, double resInf) {
 
 // The day's class counts: met completely when S = D > 0, partially when 0 < S < D. As S never
 // exceeds D, "partially" is "some rainwater" less "completely"; `demandPositive` is 1 when D > 0.
-[[gnu::always_inline]] inline double metCompletely(double S, double D, double demandPositive) { return S == D ? demandPositive : 0.0; }
-[[gnu::always_inline]] inline double metPartially(double S, double completely) { return (S > 0 ? 1.0 : 0.0) - completely; }
+[[gnu::always_inline]] inline double metCompletely(double S, double D, double demandPositive) {
+    return S == D ? demandPositive : 0.0;
+}
+[[gnu::always_inline]] inline double metPartially(double S, double completely) {
+    return (S > 0 ? 1.0 : 0.0) - completely;
+}
 
 // With an upper reservoir fed by a pump from the lower one. The pump refills the upper
 // reservoir when its volume is at or below the threshold `minRec`.

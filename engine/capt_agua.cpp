@@ -22,7 +22,8 @@ template <typename F>
 doubleArray monthTable(F perDay) {
     doubleArray table;
     table.reserve(365);
-    for (int m = 1; m <= 12; ++m) table.insert(table.end(), static_cast<std::size_t>(kTableDays[m]), perDay(m));
+    for (int m = 1; m <= 12; ++m)
+        table.insert(table.end(), static_cast<std::size_t>(kTableDays[m]), perDay(m));
     return table;
 }
 
@@ -94,9 +95,13 @@ double TCaptAgua::meanDemAguaPot() const {
     return boolDemAguaPotMensal ? mean(vecDemAguaPotMensal) / 30 : mean(vecDemAguaPot);
 }
 
-double TCaptAgua::meanNroMor() const { return mean(boolNroMorMensal ? vecNroMorMensal : vecNroMor); }
+double TCaptAgua::meanNroMor() const {
+    return mean(boolNroMorMensal ? vecNroMorMensal : vecNroMor);
+}
 
-double TCaptAgua::resSupFromDemand() const { return meanNroMor() * meanDemAguaPot() * dblPorcSubs; }
+double TCaptAgua::resSupFromDemand() const {
+    return meanNroMor() * meanDemAguaPot() * dblPorcSubs;
+}
 
 int referenceDayOfYear(TDate date) {
     int y, m, d;
@@ -114,7 +119,8 @@ void rotateToDate(doubleArray& table, TDate start) {
 }
 
 void TCaptAgua::fillDemAguaPot() {
-    vecDemAguaPot = monthTable([this](int m) { return vecDemAguaPotMensal[static_cast<std::size_t>(m - 1)] / kTableDays[m]; });
+    vecDemAguaPot = monthTable(
+        [this](int m) { return vecDemAguaPotMensal[static_cast<std::size_t>(m - 1)] / kTableDays[m]; });
     rotateToDate(vecDemAguaPot, dateDadosPrec);
 }
 
@@ -123,7 +129,9 @@ void TCaptAgua::fillNroMor() {
     rotateToDate(vecNroMor, dateDadosPrec);
 }
 
-void TCaptAgua::loadPrec(const LocaleSettings& loc) { vecDadosPrecOrig = readPrecLines(strArqPrec, true, loc); }
+void TCaptAgua::loadPrec(const LocaleSettings& loc) {
+    vecDadosPrecOrig = readPrecLines(strArqPrec, true, loc);
+}
 
 doubleArray readPrecFile(const std::string& path, const LocaleSettings& loc) {
     return readPrecLines(path, false, loc);
@@ -146,7 +154,8 @@ void TCaptAgua::descartPrec() {
 
 void TCaptAgua::checkRunnable() const {
     if (vecDadosPrecOrig.empty()) {
-        throw EngineError("A série de precipitação está vazia: carregue os dados de precipitação antes de simular.");
+        throw EngineError(
+            "A série de precipitação está vazia: carregue os dados de precipitação antes de simular.");
     }
     if (boolDemAguaPotMensal ? vecDemAguaPotMensal.size() != 12 : vecDemAguaPot.empty()) {
         throw EngineError(boolDemAguaPotMensal ? "A demanda mensal de água deve ter 12 valores."

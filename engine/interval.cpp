@@ -29,7 +29,9 @@ std::unique_ptr<TCaptAgua> makeMember(const TCaptAgua& base, double resInf, bool
 
 }  // namespace
 
-TCaptAguaInterval::TCaptAguaInterval() { vecCaptAgua.push_back(std::make_unique<TCaptAgua>()); }
+TCaptAguaInterval::TCaptAguaInterval() {
+    vecCaptAgua.push_back(std::make_unique<TCaptAgua>());
+}
 
 TCaptAguaInterval::TCaptAguaInterval(doubleArray mVecArqPrec, TDate mDateDadosPrec, double mDblDescartPrec,
                                      double mDblAreaCapt, doubleArray mVecDemAguaPot,

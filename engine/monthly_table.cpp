@@ -10,7 +10,9 @@ constexpr int kNominalDays[13] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30,
 const char* const kMonthNames[12] = {"Janeiro", "Fevereiro", "Março",    "Abril",   "Maio",     "Junho",
                                      "Julho",   "Agosto",    "Setembro", "Outubro", "Novembro", "Dezembro"};
 
-std::string percent(double v, const LocaleSettings& loc) { return formatNumber(v, 4, 2, loc); }
+std::string percent(double v, const LocaleSettings& loc) {
+    return formatNumber(v, 4, 2, loc);
+}
 
 // Litres per day: two decimals, scientific only past ten integer digits.
 std::string volume(double v, const LocaleSettings& loc) {
@@ -19,7 +21,9 @@ std::string volume(double v, const LocaleSettings& loc) {
 }
 
 // Litres per year: six significant digits, no decimals.
-std::string total(double v, const LocaleSettings& loc) { return formatFixed(v, 6, 0, loc); }
+std::string total(double v, const LocaleSettings& loc) {
+    return formatFixed(v, 6, 0, loc);
+}
 
 double mean12(const MonthArray<double>& a) {
     double s = 0;

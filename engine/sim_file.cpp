@@ -22,18 +22,26 @@ const char* const kResultLabels[] = {
     "Dias em que a demanda de água pluvial não é atendida (%);",
 };
 
-std::string g(double v, const LocaleSettings& loc) { return formatGeneral(v, loc); }
-std::string n42(double v, const LocaleSettings& loc) { return formatNumber(v, 4, 2, loc); }
+std::string g(double v, const LocaleSettings& loc) {
+    return formatGeneral(v, loc);
+}
+std::string n42(double v, const LocaleSettings& loc) {
+    return formatNumber(v, 4, 2, loc);
+}
 
 // The seven results of a simulation in the file's formats.
 std::vector<std::string> resultTexts(const TCaptAgua& s, const LocaleSettings& loc) {
-    return {n42(s.dblEconPot, loc),        formatGeneral6(s.dblConsPluvMed, loc),
-            formatGeneral6(s.dblConsPotMed, loc), formatGeneral6(s.dblVExtravMed, loc),
-            n42(s.dblPorcAtendTotal, loc), n42(s.dblPorcAtendParc, loc),
+    return {n42(s.dblEconPot, loc),
+            formatGeneral6(s.dblConsPluvMed, loc),
+            formatGeneral6(s.dblConsPotMed, loc),
+            formatGeneral6(s.dblVExtravMed, loc),
+            n42(s.dblPorcAtendTotal, loc),
+            n42(s.dblPorcAtendParc, loc),
             n42(s.dblPorcNaoAtend, loc)};
 }
 
-std::string seriesLine(const doubleArray& values, std::size_t from, std::size_t to, const LocaleSettings& loc) {
+std::string seriesLine(const doubleArray& values, std::size_t from, std::size_t to,
+                       const LocaleSettings& loc) {
     std::string line;
     for (std::size_t i = from; i < to; ++i) {
         line += g(values[i], loc);
@@ -132,7 +140,8 @@ std::vector<std::string> TCaptAguaInterval::simLines(const std::vector<std::stri
                                p.boolNroMorMensal ? p.vecNroMorMensal : p.vecNroMor, loc));
     lines.push_back("Percentual de água potável a ser substituída por pluvial;" + g(p.dblPorcSubs, loc));
     lines.push_back("Coeficiente de escoamento superficial;" + g(p.dblCoefAprov, loc));
-    lines.push_back("Reservatório superior (litros);" + g(p.dblResSup, loc) + ";" + (p.flagResSupDem ? "-1" : "0"));
+    lines.push_back("Reservatório superior (litros);" + g(p.dblResSup, loc) + ";" +
+                    (p.flagResSupDem ? "-1" : "0"));
     lines.push_back("Limiar recalque (litros);" + g(p.dblResSupMinRec, loc));
     const std::size_t obsCount = p.strObs ? p.strObs->size() : 0;
     lines.push_back("Observações (linhas);" + g(static_cast<double>(obsCount), loc));

@@ -27,7 +27,7 @@ std::vector<std::string_view> splitFields(std::string_view line) {
 
 // Walks the lines of one file, turning every fault into an error that names its line.
 class Reader {
-public:
+  public:
     Reader(const std::vector<std::string>& lines, const LocaleSettings& loc) : lines_(lines), loc_(loc) {}
 
     [[noreturn]] void fail(std::size_t index, const std::string& what) const {
@@ -80,15 +80,14 @@ public:
 
     std::size_t size() const { return lines_.size(); }
 
-private:
+  private:
     const std::vector<std::string>& lines_;
     const LocaleSettings& loc_;
 };
 
 // A demand or occupants line: label; flag; K; K values.
 void readValuesLine(const Reader& r, std::size_t index, const char* what, doubleArray& daily,
-                    doubleArray& monthly, bool& isMonthly, void (TCaptAgua::*fill)(),
-                    TCaptAgua& sim) {
+                    doubleArray& monthly, bool& isMonthly, void (TCaptAgua::*fill)(), TCaptAgua& sim) {
     const auto f = r.fields(index, what, 3);
     isMonthly = f[1] != "0";
     const std::size_t k = r.count(index, f[2], isMonthly ? 12 : 1, f.size() - 3);
@@ -112,7 +111,8 @@ doubleArray unchunkVector(const std::vector<std::string>& lines, std::size_t fir
     const auto header = r.fields(first, "cabeçalho da série de precipitação", 3);
     const std::size_t perLine = r.count(first, header[0], 1, SIZE_MAX);
     // Each full line must be in the file, and the last one after them.
-    const std::size_t full = r.count(first, header[1], 0, lines.size() > first + 2 ? lines.size() - first - 2 : 0);
+    const std::size_t full =
+        r.count(first, header[1], 0, lines.size() > first + 2 ? lines.size() - first - 2 : 0);
     const std::size_t lastIndex = first + 1 + full;
     const auto lastFields = r.fields(lastIndex, "série de precipitação", 1);
     const std::size_t last = r.count(first, header[2], 0, lastFields.size());
@@ -120,7 +120,8 @@ doubleArray unchunkVector(const std::vector<std::string>& lines, std::size_t fir
     for (std::size_t f = 0; f < full; ++f) {
         const std::size_t index = first + 1 + f;
         const auto fields = splitFields(r.line(index, "série de precipitação"));
-        if (fields.size() < perLine) r.fail(index, "a linha da série tem menos valores do que o cabeçalho indica.");
+        if (fields.size() < perLine)
+            r.fail(index, "a linha da série tem menos valores do que o cabeçalho indica.");
         for (std::size_t i = 0; i < perLine; ++i) values.push_back(r.number(index, fields[i]));
     }
     for (std::size_t i = 0; i < last; ++i) values.push_back(r.number(lastIndex, lastFields[i]));

@@ -37,58 +37,57 @@ struct MonthArray {
 // Errors of the engine that the user must see (a series that cannot be run, a file that
 // cannot be read); the message is in Portuguese.
 class EngineError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // Objects that can take over another object's contents.
 class TAssignable {
-public:
+  public:
     virtual ~TAssignable() = default;
     // Refuses a source of another kind with an EngineError, changing nothing.
     virtual void Assign(const TAssignable& source) = 0;
 };
 
 class TCaptAgua : public TAssignable {
-public:
+  public:
     // Inputs.
-    std::string strArqPrec;         // where the series came from
-    doubleArray vecDadosPrecOrig;   // mm/day as read, entry j is dateDadosPrec + j days
-    doubleArray vecDadosPrec;       // the same after the first-flush discard (rebuilt by simula)
+    std::string strArqPrec;        // where the series came from
+    doubleArray vecDadosPrecOrig;  // mm/day as read, entry j is dateDadosPrec + j days
+    doubleArray vecDadosPrec;      // the same after the first-flush discard (rebuilt by simula)
     TDate dateDadosPrec;
-    double dblDescartPrec = 0;      // mm
-    double dblAreaCapt = 0;         // m²
-    doubleArray vecDemAguaPot;      // L/person/day, a repeating cycle (365-day table when monthly)
+    double dblDescartPrec = 0;        // mm
+    double dblAreaCapt = 0;           // m²
+    doubleArray vecDemAguaPot;        // L/person/day, a repeating cycle (365-day table when monthly)
     doubleArray vecDemAguaPotMensal;  // 12 monthly totals, L/month
     bool boolDemAguaPotMensal = false;
-    doubleArray vecNroMor;          // people, a repeating cycle like the demand
-    doubleArray vecNroMorMensal;    // 12 monthly counts
+    doubleArray vecNroMor;        // people, a repeating cycle like the demand
+    doubleArray vecNroMorMensal;  // 12 monthly counts
     bool boolNroMorMensal = false;
-    double dblPorcSubs = 0;         // fraction 0..1
-    double dblCoefAprov = 0;        // runoff coefficient 0..1
-    double dblResSup = 0;           // L, 0 = no upper reservoir
-    double dblResSupMinRec = 0;     // L, pumping threshold
-    bool flagResSupDem = false;     // upper reservoir sized from the demand
-    double dblResInf = 0;           // L, lower reservoir
-    TObsListRef strObs;             // shared, may be null
+    double dblPorcSubs = 0;      // fraction 0..1
+    double dblCoefAprov = 0;     // runoff coefficient 0..1
+    double dblResSup = 0;        // L, 0 = no upper reservoir
+    double dblResSupMinRec = 0;  // L, pumping threshold
+    bool flagResSupDem = false;  // upper reservoir sized from the demand
+    double dblResInf = 0;        // L, lower reservoir
+    TObsListRef strObs;          // shared, may be null
 
     // Results of simula.
-    double dblEconPot = 0;          // %
+    double dblEconPot = 0;                                                    // %
     MonthArray<double> vecPorcAtendTotal, vecPorcAtendParc, vecPorcNaoAtend;  // fractions
-    MonthArray<double> vecContRec;  // pump cycles per day
+    MonthArray<double> vecContRec;                                            // pump cycles per day
     double dblPorcAtendTotal = 0, dblPorcAtendParc = 0, dblPorcNaoAtend = 0;  // %
-    double dblVExtravMed = 0, dblConsPluvMed = 0, dblConsPotMed = 0;         // L/day
-    MonthArray<double> vecVConsPluv, vecVConsPot, vecVRecalc, vecVExtrav;    // L/month
+    double dblVExtravMed = 0, dblConsPluvMed = 0, dblConsPotMed = 0;          // L/day
+    MonthArray<double> vecVConsPluv, vecVConsPot, vecVRecalc, vecVExtrav;     // L/month
     MonthArray<std::int32_t> vecVMediaMensalCont;  // days of each month in the series
 
     TCaptAgua() = default;
     // Stores the inputs and computes nothing. With a monthly flag the vector holds the twelve
     // monthly values; the daily vector stays empty until simula expands it.
-    TCaptAgua(doubleArray mVecDadosPrec, TDate mDateDadosPrec, double mDblDescartPrec,
-              double mDblAreaCapt, doubleArray mVecDemAguaPot, bool mBoolDemAguaPotMensal,
-              doubleArray mVecNroMor, bool mBoolNroMorMensal, double mDblPorcSubs,
-              double mDblCoefAprov, double mDblResSup, double mDblResSupRec, double mDblResInf,
-              TObsListRef mStrObs);
+    TCaptAgua(doubleArray mVecDadosPrec, TDate mDateDadosPrec, double mDblDescartPrec, double mDblAreaCapt,
+              doubleArray mVecDemAguaPot, bool mBoolDemAguaPotMensal, doubleArray mVecNroMor,
+              bool mBoolNroMorMensal, double mDblPorcSubs, double mDblCoefAprov, double mDblResSup,
+              double mDblResSupRec, double mDblResInf, TObsListRef mStrObs);
 
     // Copies the inputs (not strArqPrec, flagResSupDem nor any result); shares strObs.
     void Assign(const TAssignable& source) override;
@@ -131,19 +130,19 @@ doubleArray readPrecFile(const std::string& path, const LocaleSettings& loc);
 void loadVecFile(const std::string& path, doubleArray& values, const LocaleSettings& loc);
 
 class TCaptAguaInterval {
-public:
+  public:
     std::vector<std::unique_ptr<TCaptAgua>> vecCaptAgua;  // member 0 is the base simulation
-    double volmax = 0;    // L, 0 when no sweep is set up
-    double interval = 0;  // L
-    double delta = 0;     // %/m³, 0 or less: no ideal volume wanted
+    double volmax = 0;                                    // L, 0 when no sweep is set up
+    double interval = 0;                                  // L
+    double delta = 0;                                     // %/m³, 0 or less: no ideal volume wanted
     std::int32_t indVolOtimo = 0;
 
     TCaptAguaInterval();  // one empty member
     TCaptAguaInterval(doubleArray mVecArqPrec, TDate mDateDadosPrec, double mDblDescartPrec,
                       double mDblAreaCapt, doubleArray mVecDemAguaPot, bool mBoolDemAguaPotMensal,
                       doubleArray mVecNroMor, bool mBoolNroMorMensal, double mDblPorcSubs,
-                      double mDblCoefAprov, double mDblResSup, double mDblResSupRec,
-                      TObsListRef mStrObs, double mDblVolMax, double mDblInterv, double mDblDelta);
+                      double mDblCoefAprov, double mDblResSup, double mDblResSupRec, TObsListRef mStrObs,
+                      double mDblVolMax, double mDblInterv, double mDblDelta);
     virtual ~TCaptAguaInterval() = default;
     TCaptAguaInterval(const TCaptAguaInterval&) = delete;
     TCaptAguaInterval& operator=(const TCaptAguaInterval&) = delete;
@@ -183,8 +182,8 @@ public:
 std::vector<std::string> chunkVector(const doubleArray& values, const LocaleSettings& loc);
 // Reads the series back from `lines` starting at the header line `first`; returns the values
 // and sets `next` to the line after the last series line. Throws EngineError naming the line.
-doubleArray unchunkVector(const std::vector<std::string>& lines, std::size_t first,
-                          std::size_t& next, const LocaleSettings& loc);
+doubleArray unchunkVector(const std::vector<std::string>& lines, std::size_t first, std::size_t& next,
+                          const LocaleSettings& loc);
 
 // The month-by-month table of a simulation after simula: 14 rows (January … December,
 // "Média", "Total ano") of 9 texts.

@@ -47,8 +47,9 @@ int main(int argc, char** argv) {
         }
         {
             TCaptAguaInterval sim;
-            describe(sim.base(), dir, {"Seattle 2012-2015 (NOAA): volumes de 0 a 20000 litros,",
-                                       "volume ideal com diferença de 2 %/m³."});
+            describe(sim.base(), dir,
+                     {"Seattle 2012-2015 (NOAA): volumes de 0 a 20000 litros,",
+                      "volume ideal com diferença de 2 %/m³."});
             sim.volmax = 20000;
             sim.interval = 1000;
             sim.delta = 2;
@@ -57,8 +58,9 @@ int main(int argc, char** argv) {
         }
         {
             TCaptAguaInterval sim;
-            describe(sim.base(), dir, {"Seattle 2012-2015 (NOAA): cisterna de 5000 litros com",
-                                       "reservatório superior do tamanho da demanda diária e limiar de 100 litros."});
+            describe(sim.base(), dir,
+                     {"Seattle 2012-2015 (NOAA): cisterna de 5000 litros com",
+                      "reservatório superior do tamanho da demanda diária e limiar de 100 litros."});
             TCaptAgua& p = sim.base();
             p.dblResSup = p.resSupFromDemand();
             p.flagResSupDem = true;

@@ -29,7 +29,9 @@ std::vector<std::string> outLines(const std::string& s) {
     return lines;
 }
 
-std::string example(const std::string& name) { return std::string(VESPRA_SOURCE_DIR) + "/examples/" + name; }
+std::string example(const std::string& name) {
+    return std::string(VESPRA_SOURCE_DIR) + "/examples/" + name;
+}
 
 // The results block stored in a file saved by the program, as UTF-8 lines.
 std::vector<std::string> storedResults(const std::string& path) {
@@ -41,8 +43,8 @@ std::vector<std::string> storedResults(const std::string& path) {
 // The bundled real record, run again, gives the results block its files were saved with:
 // exactly, in both locales.
 TEST(CliGolden, ExamplesReproduceTheirStoredResults) {
-    for (const char* name : {"seattle-volume-unico.csv", "seattle-faixa-volumes.csv",
-                             "seattle-reservatorio-superior.csv"}) {
+    for (const char* name :
+         {"seattle-volume-unico.csv", "seattle-faixa-volumes.csv", "seattle-reservatorio-superior.csv"}) {
         for (auto [dir, locale] : {std::pair{"", "pt_BR"}, std::pair{"en_US/", "en_US"}}) {
             const std::string path = example(std::string(dir) + name);
             const CliRun r = cli({"run", path, "--locale", locale});
@@ -59,8 +61,9 @@ TEST(CliGolden, SeattleFigures) {
     ASSERT_EQ(r.status, 0) << r.err;
     const auto at = [&](const std::string& key) {
         const auto p = r.out.find("\"" + key + "\":");
-        return readStrict(r.out.substr(p + key.size() + 3, r.out.find_first_of(",]}", p) - p - key.size() - 3),
-                          LocaleSettings::enUS());
+        return readStrict(
+            r.out.substr(p + key.size() + 3, r.out.find_first_of(",]}", p) - p - key.size() - 3),
+            LocaleSettings::enUS());
     };
     EXPECT_NEAR(at("dblEconPot"), 31.10, 0.005);
     EXPECT_NEAR(at("dblConsPluvMed"), 186.617, 0.0005);
@@ -73,13 +76,15 @@ TEST(CliGolden, SeattleFigures) {
 TEST(Cli, JsonHasTheSchemaKeysInOrder) {
     const CliRun r = cli({"run", example("seattle-faixa-volumes.csv"), "--locale=pt_BR", "--json"});
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out.rfind("{\"volmax\":20000,\"interval\":1000,\"delta\":2,\"indVolOtimo\":6,\"members\":[{", 0), 0u)
+    EXPECT_EQ(
+        r.out.rfind("{\"volmax\":20000,\"interval\":1000,\"delta\":2,\"indVolOtimo\":6,\"members\":[{", 0),
+        0u)
         << r.out.substr(0, 120);
     std::size_t pos = 0;
-    for (const char* key : {"dblResInf", "dblEconPot", "dblPorcAtendTotal", "dblPorcAtendParc", "dblPorcNaoAtend",
-                            "dblConsPluvMed", "dblConsPotMed", "dblVExtravMed", "vecVConsPluv", "vecVConsPot",
-                            "vecVRecalc", "vecVExtrav", "vecPorcAtendTotal", "vecPorcAtendParc", "vecPorcNaoAtend",
-                            "vecContRec", "vecVMediaMensalCont"}) {
+    for (const char* key : {"dblResInf", "dblEconPot", "dblPorcAtendTotal", "dblPorcAtendParc",
+                            "dblPorcNaoAtend", "dblConsPluvMed", "dblConsPotMed", "dblVExtravMed",
+                            "vecVConsPluv", "vecVConsPot", "vecVRecalc", "vecVExtrav", "vecPorcAtendTotal",
+                            "vecPorcAtendParc", "vecPorcNaoAtend", "vecContRec", "vecVMediaMensalCont"}) {
         const auto p = r.out.find(std::string("\"") + key + "\":", pos);
         ASSERT_NE(p, std::string::npos) << key;
         pos = p;
@@ -88,7 +93,11 @@ TEST(Cli, JsonHasTheSchemaKeysInOrder) {
     EXPECT_NE(r.out.find("\"vecVMediaMensalCont\":[124,113,124,120,124,120,124,124,120,124,120,124]"),
               std::string::npos);
     const CliRun single = cli({"run", example("seattle-volume-unico.csv"), "--locale", "pt_BR", "--json"});
-    EXPECT_EQ(single.out.rfind("{\"volmax\":0,\"interval\":0,\"delta\":0,\"indVolOtimo\":-1,\"members\":[{\"dblResInf\":5000,", 0), 0u);
+    EXPECT_EQ(
+        single.out.rfind(
+            "{\"volmax\":0,\"interval\":0,\"delta\":0,\"indVolOtimo\":-1,\"members\":[{\"dblResInf\":5000,",
+            0),
+        0u);
     EXPECT_EQ(std::count(single.out.begin(), single.out.end(), '{'), 2);
 }
 
@@ -104,7 +113,8 @@ TEST(Cli, MonthlyTableOfTheBaseSimulation) {
 
 TEST(Cli, FailuresAreOneLineOnStderr) {
     TempDir dir;
-    const std::string bad = dir.write("bad.csv", "Arquivo dados de precipitação;x\r\nDados de precipitação\r\n10000;zz;0\r\n");
+    const std::string bad =
+        dir.write("bad.csv", "Arquivo dados de precipitação;x\r\nDados de precipitação\r\n10000;zz;0\r\n");
     // A sweep file whose step is 0, as a hand-edited file may say.
     auto lines = testsys::household(40)->simLines({}, LocaleSettings::ptBR());
     for (auto& l : lines) {
@@ -116,10 +126,8 @@ TEST(Cli, FailuresAreOneLineOnStderr) {
         int status;
         const char* mentions;
     };
-    for (const Row& row : {Row{{}, 2, "comando"},
-                           Row{{"simulate", "x.csv"}, 2, "simulate"},
-                           Row{{"run"}, 2, "arquivo"},
-                           Row{{"run", "a.csv", "--bogus"}, 2, "--bogus"},
+    for (const Row& row : {Row{{}, 2, "comando"}, Row{{"simulate", "x.csv"}, 2, "simulate"},
+                           Row{{"run"}, 2, "arquivo"}, Row{{"run", "a.csv", "--bogus"}, 2, "--bogus"},
                            Row{{"run", "a.csv", "--json", "--monthly"}, 2, "--monthly"},
                            Row{{"run", "a.csv", "--locale"}, 2, "--locale"},
                            Row{{"run", dir.file("missing.csv")}, 1, "missing.csv"},

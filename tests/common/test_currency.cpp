@@ -31,8 +31,9 @@ TEST(Currency, GeneralTextHasNoTrailingZeros) {
     EXPECT_EQ(formatCurrencyGeneral(Currency{10000}, pt), "1");
     EXPECT_EQ(formatCurrencyGeneral(Currency{15000}, pt), "1,5");
     EXPECT_EQ(formatCurrencyGeneral(Currency{-5}, pt), "-0,0005");
-    EXPECT_EQ(formatCurrencyGeneral(Currency{std::numeric_limits<std::int64_t>::min()}, LocaleSettings::enUS()),
-              "-922337203685477.5808");
+    EXPECT_EQ(
+        formatCurrencyGeneral(Currency{std::numeric_limits<std::int64_t>::min()}, LocaleSettings::enUS()),
+        "-922337203685477.5808");
 }
 
 TEST(SafeDiv, ZeroWithoutAPositiveDivisor) {

@@ -7,7 +7,9 @@
 
 namespace {
 
-TDate ymd(int y, int m, int d) { return *TDate::fromYMD(y, m, d); }
+TDate ymd(int y, int m, int d) {
+    return *TDate::fromYMD(y, m, d);
+}
 
 TEST(Dates, CalendarWithLeapYears) {
     EXPECT_EQ(ymd(2012, 3, 1) - ymd(2012, 2, 28), 2);  // 2012 is a leap year
@@ -41,7 +43,8 @@ TEST_P(DateReads, ReadsInTheLocalesShortPattern) {
 
 INSTANTIATE_TEST_SUITE_P(Table, DateReads,
                          testing::Values(DateCase{"DayFirst", "pt_BR", "05/01/2012", ymd(2012, 1, 5)},
-                                         DateCase{"WithoutLeadingZeros", "pt_BR", "5/1/2012", ymd(2012, 1, 5)},
+                                         DateCase{"WithoutLeadingZeros", "pt_BR", "5/1/2012",
+                                                  ymd(2012, 1, 5)},
                                          DateCase{"MonthFirst", "en_US", "1/31/2012", ymd(2012, 1, 31)},
                                          DateCase{"LeapDay", "pt_BR", "29/02/2012", ymd(2012, 2, 29)},
                                          DateCase{"NoLeapDay", "pt_BR", "29/02/2013", std::nullopt},
@@ -93,7 +96,7 @@ TEST(LocaleSettings, FromNames) {
 
 // Restores the environment variables a test changes.
 class EnvGuard {
-public:
+  public:
     explicit EnvGuard(std::initializer_list<const char*> names) {
         for (const char* n : names) {
             const char* v = std::getenv(n);
@@ -111,7 +114,7 @@ public:
         }
     }
 
-private:
+  private:
     std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
 };
 

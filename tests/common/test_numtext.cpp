@@ -22,17 +22,23 @@ struct FormatCase {
 
 std::string apply(const FormatCase& c) {
     switch (c.fmt) {
-        case Fmt::General: return formatGeneral(c.value, *c.loc);
-        case Fmt::General6: return formatGeneral6(c.value, *c.loc);
-        case Fmt::Number42: return formatNumber(c.value, 4, 2, *c.loc);
-        case Fmt::Fixed60: return formatFixed(c.value, 6, 0, *c.loc);
+        case Fmt::General:
+            return formatGeneral(c.value, *c.loc);
+        case Fmt::General6:
+            return formatGeneral6(c.value, *c.loc);
+        case Fmt::Number42:
+            return formatNumber(c.value, 4, 2, *c.loc);
+        case Fmt::Fixed60:
+            return formatFixed(c.value, 6, 0, *c.loc);
     }
     return {};
 }
 
 class NumberTexts : public testing::TestWithParam<FormatCase> {};
 
-TEST_P(NumberTexts, FormatsAsTheProgramShowsNumbers) { EXPECT_EQ(apply(GetParam()), GetParam().expected); }
+TEST_P(NumberTexts, FormatsAsTheProgramShowsNumbers) {
+    EXPECT_EQ(apply(GetParam()), GetParam().expected);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Table, NumberTexts,
@@ -82,7 +88,8 @@ TEST(NumberTextEdges, RoundTripTextReadsBackExactly) {
 
 TEST(NumberTextEdges, GeneralTextReadsBackUnderItsOwnLocale) {
     for (const LocaleSettings* loc : {&kPt, &kEn}) {
-        for (double v : {0.5, 12.75, 1e-7, 3.25e17, -42.0}) EXPECT_EQ(readStrict(formatGeneral(v, *loc), *loc), v);
+        for (double v : {0.5, 12.75, 1e-7, 3.25e17, -42.0})
+            EXPECT_EQ(readStrict(formatGeneral(v, *loc), *loc), v);
     }
 }
 
@@ -113,8 +120,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ReadCase{"PointUnderCommaRefused", "12.5", &kPt, false, std::nullopt},
                     ReadCase{"PointUnderPoint", "12.5", &kEn, false, 12.5},
                     ReadCase{"BlanksAround", " 7 ", &kPt, false, 7.0},
-                    ReadCase{"Signs", "-3", &kPt, false, -3.0},
-                    ReadCase{"PlusSign", "+3", &kPt, false, 3.0},
+                    ReadCase{"Signs", "-3", &kPt, false, -3.0}, ReadCase{"PlusSign", "+3", &kPt, false, 3.0},
                     ReadCase{"Exponent", "1,5E-2", &kPt, false, 0.015},
                     ReadCase{"LeadingSeparator", ",5", &kPt, false, 0.5},
                     ReadCase{"LoneSeparator", ",", &kPt, false, std::nullopt},

@@ -17,19 +17,23 @@ TEST(TextFiles, LineBreaks) {
         std::string bytes;
         Lines lines;
     };
-    for (const Row& r : {Row{"mixed", "a\r\nb\nc\rd", {"a", "b", "c", "d"}},
-                         Row{"finalBreakAddsNoLine", "a\r\n", {"a"}},
-                         Row{"furtherEmptyLinesCount", "a\r\n\r\n\r\n", {"a", "", ""}},
-                         Row{"empty", "", {}},
-                         Row{"onlyABreak", "\n", {""}}}) {
+    for (const Row& r :
+         {Row{"mixed", "a\r\nb\nc\rd", {"a", "b", "c", "d"}}, Row{"finalBreakAddsNoLine", "a\r\n", {"a"}},
+          Row{"furtherEmptyLinesCount", "a\r\n\r\n\r\n", {"a", "", ""}}, Row{"empty", "", {}},
+          Row{"onlyABreak", "\n", {""}}}) {
         EXPECT_EQ(decodeTextLines(r.bytes), r.lines) << r.name;
     }
 }
 
 TEST(TextFiles, EncodingsByByteOrderMark) {
-    EXPECT_EQ(decodeTextLines("S\xE3o Jo\xE3o"), Lines{"São João"});             // Windows-1252
-    EXPECT_EQ(decodeTextLines("\xEF\xBB\xBFS\xC3\xA3o"), Lines{"São"});         // UTF-8 BOM
-    EXPECT_EQ(decodeTextLines(std::string("\xFF\xFE" "1\0,\0" "5\0\n\0" "2\0", 12)), (Lines{"1,5", "2"}));
+    EXPECT_EQ(decodeTextLines("S\xE3o Jo\xE3o"), Lines{"São João"});     // Windows-1252
+    EXPECT_EQ(decodeTextLines("\xEF\xBB\xBFS\xC3\xA3o"), Lines{"São"});  // UTF-8 BOM
+    EXPECT_EQ(decodeTextLines(std::string("\xFF\xFE"
+                                          "1\0,\0"
+                                          "5\0\n\0"
+                                          "2\0",
+                                          12)),
+              (Lines{"1,5", "2"}));
     EXPECT_EQ(decodeTextLines(std::string("\xFE\xFF\0\xE3\0\r\0\n", 8)), Lines{"ã"});
     EXPECT_EQ(decodeTextLines("\x80 \x93x\x94"), Lines{"€ “x”"});
 }

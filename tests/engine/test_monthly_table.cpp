@@ -7,7 +7,9 @@ namespace {
 
 const LocaleSettings kPt = LocaleSettings::ptBR();
 
-std::string n42(double v) { return formatNumber(v, 4, 2, kPt); }
+std::string n42(double v) {
+    return formatNumber(v, 4, 2, kPt);
+}
 
 TEST(MonthlyTable, MeansRowRepeatsTheSimulationsFigures) {
     for (double resSup : {0.0, 300.0}) {

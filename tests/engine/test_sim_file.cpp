@@ -97,7 +97,8 @@ TEST(SimFile, InputLinesOfASingleVolume) {
     EXPECT_EQ(lines[17], "");
     EXPECT_EQ(lines[18], "RESULTADO DA SIMULAÇÃO");
     EXPECT_EQ(lines[19], "Potencial de economia (%);" + formatNumber(p.dblEconPot, 4, 2, kPt));
-    EXPECT_EQ(lines[20], "Volume consumido médio de água pluvial (litros/dia);" + formatGeneral6(p.dblConsPluvMed, kPt));
+    EXPECT_EQ(lines[20],
+              "Volume consumido médio de água pluvial (litros/dia);" + formatGeneral6(p.dblConsPluvMed, kPt));
     EXPECT_EQ(lines.back(), "Dias em que a demanda de água pluvial não é atendida (%);" +
                                 formatNumber(p.dblPorcNaoAtend, 4, 2, kPt));
     EXPECT_EQ(lines.size(), 26u);
@@ -109,7 +110,8 @@ TEST(SimFile, MonthlyDemandNoUpperReservoirAndEconomicLines) {
     p.boolDemAguaPotMensal = true;
     p.vecDemAguaPotMensal = doubleArray(12, 3000);
     const Lines lines = set->simLines({"ANÁLISE ECONÔMICA", "linha 2"}, kPt);
-    EXPECT_EQ(lines[7], "Demanda de água total;1;12;3000;3000;3000;3000;3000;3000;3000;3000;3000;3000;3000;3000;");
+    EXPECT_EQ(lines[7],
+              "Demanda de água total;1;12;3000;3000;3000;3000;3000;3000;3000;3000;3000;3000;3000;3000;");
     EXPECT_EQ(lines[11], "Reservatório superior (litros);0;0");
     EXPECT_EQ(lines[17], "ANÁLISE ECONÔMICA");
     EXPECT_EQ(lines[18], "linha 2");
@@ -159,7 +161,7 @@ TEST(SimFile, SaveBeforeAnyRunWritesTheDiscardedSeries) {
 }
 
 class SimFileRoundTrip : public testing::Test {
-protected:
+  protected:
     TempDir dir;
     // Saves, loads into a fresh set and returns it.
     std::unique_ptr<TCaptAguaInterval> reload(const TCaptAguaInterval& set, const std::string& name,
@@ -244,7 +246,9 @@ struct Malformed {
     const char* text2 = "";
 };
 
-void PrintTo(const Malformed& m, std::ostream* os) { *os << m.name; }
+void PrintTo(const Malformed& m, std::ostream* os) {
+    *os << m.name;
+}
 
 class SimFileMalformed : public testing::TestWithParam<Malformed> {};
 
@@ -287,7 +291,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Malformed{"UpperFlagMissing", 12, "Reservatório superior (litros);300", 0, "linha 12"},
                     Malformed{"ObservationsBeyondFile", 14, "Observações (linhas);99", 0, "linha 14"},
                     Malformed{"LowerVolumeMissing", 16, "Reservatório inferior (litros);", 0, "linha 16"},
-                    Malformed{"SweepWithoutDelta", 16, "Reservatório inferior (litros);5000;1000", 0, "linha 16"},
+                    Malformed{"SweepWithoutDelta", 16, "Reservatório inferior (litros);5000;1000", 0,
+                              "linha 16"},
                     Malformed{"CutBeforeLowerReservoir", 0, "", 15, "linha 16"}),
     [](const auto& info) { return std::string(info.param.name); });
 
