@@ -1,0 +1,236 @@
+// Precipitation data files (loadPrec, readPrecFile), the first-flush discard and the value
+// files of the demand editor (loadVecFile).
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <ostream>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "../support/temp_dir.h"
+#include "numtext.h"
+#include "textfile.h"
+#include "unit_classe.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Parameter rows print as their name in test failures.
+template <typename T>
+requires requires(const T& t) {
+    t.name;
+}
+void PrintTo(const T& row, std::ostream* os) {
+    *os << row.name;
+}
+
+// The same ASCII text encoded as UTF-16 with its byte-order mark.
+std::string utf16(const std::string& ascii, bool bigEndian) {
+    std::string out = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (char c : ascii) {
+        if (bigEndian) out += '\0';
+        out += c;
+        if (!bigEndian) out += '\0';
+    }
+    return out;
+}
+
+LocaleSettings localeNamed(const std::string& name) {
+    return LocaleSettings::fromName(name);
+}
+
+// ---------------------------------------------------------------------------------------
+// Line conversion
+
+struct LineCase {
+    const char* name;
+    std::string bytes;
+    doubleArray viaLoadPrec;
+    doubleArray viaReadPrecFile;
+};
+
+const std::vector<LineCase> kLineCases = {
+    {"CommaPointAndZero", "12,5\n0\n3.2\n", {12.5, 0, 3.2}, {12.5, 0, 3.2}},
+    {"TrailingSemicolon", "12,5;\n4\n", {12.5, 4}, {0, 4}},
+    {"SemicolonInside", "1;5\n", {15}, {0}},
+    {"TitleLineIsADayOfZero", "mm\n4\n7\n", {0, 4, 7}, {0, 4, 7}},
+    {"AccentedTitleInCodePage", "Precipita\xE7\xE3o\r\n3\r\n", {0, 3}, {0, 3}},
+    {"ThousandsAndDecimalMark", "1.000,5\n1,000.5\n2\n", {0, 0, 2}, {0, 0, 2}},
+    {"SignBlanksAndExponent", "-2,5\n 3,5 \n1,5e1\n", {-2.5, 3.5, 15}, {-2.5, 3.5, 15}},
+    {"TrailingLineBreakAddsNoDay", "1\n2\n", {1, 2}, {1, 2}},
+    {"NoFinalLineBreak", "1\n2", {1, 2}, {1, 2}},
+    {"EachExtraEmptyLineIsADay", "1\n2\n\n\n", {1, 2, 0, 0}, {1, 2, 0, 0}},
+    {"EmptyLineInside", "1\n\n2\n", {1, 0, 2}, {1, 0, 2}},
+    {"CrLfEndings", "1,5\r\n2\r\n\r\n", {1.5, 2, 0}, {1.5, 2, 0}},
+    {"CrEndings", "1,5\r2\r\r", {1.5, 2, 0}, {1.5, 2, 0}},
+    {"MixedEndings", "1\r\n2\n3\r4", {1, 2, 3, 4}, {1, 2, 3, 4}},
+    {"Utf8ByteOrderMark",
+     "\xEF\xBB\xBF"
+     "7,5\r\n1\r\n",
+     {7.5, 1},
+     {7.5, 1}},
+    {"Utf16LittleEndian", utf16("7,5\r\n0.25\r\n", false), {7.5, 0.25}, {7.5, 0.25}},
+    {"Utf16BigEndian", utf16("7,5\r\n0.25\r\n", true), {7.5, 0.25}, {7.5, 0.25}},
+    {"EmptyFile", "", {}, {}},
+};
+
+class PrecipitationLines : public ::testing::TestWithParam<std::tuple<LineCase, std::string>> {
+  protected:
+    TempDir tmp;
+};
+
+TEST_P(PrecipitationLines, LoadPrecReplacesOnlyTheSeries) {
+    const auto& [c, localeName] = GetParam();
+    TCaptAgua sim;
+    sim.strArqPrec = tmp.write("prec.txt", c.bytes);
+    sim.vecDadosPrecOrig = doubleArray(7, 99.0);  // an earlier series is replaced, not extended
+    sim.vecDadosPrec = {1, 2};
+    sim.dateDadosPrec = *TDate::fromYMD(2000, 6, 1);
+    sim.dblDescartPrec = 2;
+    sim.loadPrec(localeNamed(localeName));
+    EXPECT_EQ(sim.vecDadosPrecOrig, c.viaLoadPrec);
+    EXPECT_EQ(sim.vecDadosPrec, (doubleArray{1, 2}));
+    EXPECT_EQ(sim.dateDadosPrec, *TDate::fromYMD(2000, 6, 1));
+    EXPECT_EQ(sim.dblDescartPrec, 2);
+}
+
+TEST_P(PrecipitationLines, ReadPrecFileKeepsSemicolons) {
+    const auto& [c, localeName] = GetParam();
+    EXPECT_EQ(readPrecFile(tmp.write("prec.txt", c.bytes), localeNamed(localeName)), c.viaReadPrecFile);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, PrecipitationLines,
+                         ::testing::Combine(::testing::ValuesIn(kLineCases),
+                                            ::testing::Values("pt_BR", "en_US")),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).name) + "_" + std::get<1>(info.param);
+                         });
+
+// A file that cannot be read leaves the loaded series alone.
+struct UnreadableCase {
+    const char* name;
+    std::string (*path)(const TempDir&);
+};
+
+const std::vector<UnreadableCase> kUnreadableCases = {
+    {"MissingFile", [](const TempDir& t) { return t.file("nao-existe.txt"); }},
+    {"Directory",
+     [](const TempDir& t) {
+         const std::string dir = t.file("pasta");
+         fs::create_directory(dir);
+         return dir;
+     }},
+};
+
+class UnreadablePrecipitation : public ::testing::TestWithParam<UnreadableCase> {
+  protected:
+    TempDir tmp;
+};
+
+TEST_P(UnreadablePrecipitation, LoadPrecThrowsAndKeepsTheSeries) {
+    TCaptAgua sim;
+    sim.vecDadosPrecOrig = {3, 0, 12.5};
+    sim.strArqPrec = GetParam().path(tmp);
+    EXPECT_THROW(sim.loadPrec(LocaleSettings::ptBR()), FileError);
+    EXPECT_EQ(sim.vecDadosPrecOrig, (doubleArray{3, 0, 12.5}));
+}
+
+TEST_P(UnreadablePrecipitation, ReadPrecFileThrows) {
+    EXPECT_THROW(readPrecFile(GetParam().path(tmp), LocaleSettings::ptBR()), FileError);
+}
+
+INSTANTIATE_TEST_SUITE_P(Paths, UnreadablePrecipitation, ::testing::ValuesIn(kUnreadableCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// ---------------------------------------------------------------------------------------
+// First-flush discard
+
+struct DiscardCase {
+    const char* name;
+    double threshold;
+    doubleArray orig, expected;
+};
+
+const std::vector<DiscardCase> kDiscardCases = {
+    // A day either keeps all its rain or loses it all; a day at the threshold keeps it.
+    {"ThresholdOfTwo", 2, {1.9, 2.0, 5.0}, {0, 2.0, 5.0}},
+    {"ThresholdOfZeroDropsNegatives", 0, {-1, 0, 3.5, -0.1, 0.2}, {0, 0, 3.5, 0, 0.2}},
+    {"EmptySeries", 1, {}, {}},
+};
+
+class Discard : public ::testing::TestWithParam<DiscardCase> {};
+
+TEST_P(Discard, KeepsOrDropsWholeDays) {
+    const DiscardCase& c = GetParam();
+    TCaptAgua sim;
+    sim.vecDadosPrecOrig = c.orig;
+    sim.dblDescartPrec = c.threshold;
+    sim.vecDadosPrec = doubleArray(10, 8.0);  // left from an earlier, longer series
+    sim.descartPrec();
+    EXPECT_EQ(sim.vecDadosPrec, c.expected);
+    EXPECT_EQ(sim.vecDadosPrecOrig, c.orig);
+
+    // A discarded series discarded again with the same threshold does not change.
+    sim.vecDadosPrecOrig = sim.vecDadosPrec;
+    sim.descartPrec();
+    EXPECT_EQ(sim.vecDadosPrec, c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Thresholds, Discard, ::testing::ValuesIn(kDiscardCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// ---------------------------------------------------------------------------------------
+// Value files of the demand editor
+
+struct VecFileCase {
+    const char* name;
+    std::string bytes;
+    const char* locale;
+    doubleArray expected;  // when the file reads
+    const char* badText;   // when it does not: the text the error must name
+};
+
+const std::vector<VecFileCase> kVecFileCases = {
+    {"CommaLocale", "1,5\n2\n-3\n", "pt_BR", {1.5, 2, -3}, nullptr},
+    {"PointLocale", "1.5\r\n2\r\n", "en_US", {1.5, 2}, nullptr},
+    {"PointUnderCommaLocale", "1\n1.5\n", "pt_BR", {}, "1.5"},
+    {"CommaUnderPointLocale", "1,5\n", "en_US", {}, "1,5"},
+    {"Letters", "2\nabc\n3\n", "pt_BR", {}, "abc"},
+};
+
+class ValueFile : public ::testing::TestWithParam<VecFileCase> {
+  protected:
+    TempDir tmp;
+};
+
+TEST_P(ValueFile, ReadsStrictlyInTheLocale) {
+    const VecFileCase& c = GetParam();
+    const std::string path = tmp.write("valores.txt", c.bytes);
+    doubleArray values = {9, 9, 9, 9, 9};
+    if (!c.badText) {
+        loadVecFile(path, values, localeNamed(c.locale));
+        EXPECT_EQ(values, c.expected);
+        return;
+    }
+    try {
+        loadVecFile(path, values, localeNamed(c.locale));
+        FAIL() << "expected a ConversionError";
+    } catch (const ConversionError& e) {
+        EXPECT_NE(std::string(e.what()).find(c.badText), std::string::npos) << e.what();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, ValueFile, ::testing::ValuesIn(kVecFileCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ValueFileMissing, LeavesTheValuesAsTheyWere) {
+    TempDir tmp;
+    doubleArray values = {4, 5};
+    EXPECT_NO_THROW(loadVecFile(tmp.file("nao-existe.txt"), values, LocaleSettings::ptBR()));
+    EXPECT_EQ(values, (doubleArray{4, 5}));
+}
+
+}  // namespace
