@@ -1,0 +1,54 @@
+#include "key_filters.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+
+#include "app_locale.h"
+
+bool keyFilterAccepts(KeyFilterKind kind, const QString& current, const QString& typed,
+                      char decimalSeparator) {
+    const QChar separator = QLatin1Char(decimalSeparator);
+    bool hasSeparator = current.contains(separator);
+    for (const QChar c : typed) {
+        if (c == QLatin1Char('\b')) continue;
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) continue;
+        if (kind == KeyFilterKind::Decimal && c == separator && !hasSeparator) {
+            hasSeparator = true;
+            continue;
+        }
+        return false;
+    }
+    return true;
+}
+
+namespace {
+
+// Keys that type no printable character, and shortcuts, are not the filter's business.
+bool typesCharacters(const QKeyEvent* key) {
+    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+    const QString text = key->text();
+    if (text.isEmpty()) return false;
+    for (const QChar c : text) {
+        if (!c.isPrint()) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool NumericKeyFilter::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
+    auto* edit = qobject_cast<QLineEdit*>(watched);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (!edit || !typesCharacters(key)) return QObject::eventFilter(watched, event);
+    if (keyFilterAccepts(kind_, edit->text(), key->text(), appLocale().decimalSeparator)) return false;
+    return true;  // discarded
+}
+
+void installDecimalKeyFilter(QLineEdit* edit) {
+    edit->installEventFilter(new NumericKeyFilter(KeyFilterKind::Decimal, edit));
+}
+
+void installIntegerKeyFilter(QLineEdit* edit) {
+    edit->installEventFilter(new NumericKeyFilter(KeyFilterKind::Integer, edit));
+}

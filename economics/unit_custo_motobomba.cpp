@@ -1,0 +1,8 @@
+#include "unit_custo_motobomba.h"
+
+TformCustoMotobomba* formCustoMotobomba = nullptr;
+
+TformCustoMotobomba::TformCustoMotobomba(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("formCustoMotobomba"));
+    setWindowTitle(QStringLiteral("Motobomba"));
+}

@@ -1,0 +1,273 @@
+// The building blocks of the windows: the radio group's click reaction, the numeric key
+// filters and the data grid.
+
+#include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "app_locale.h"
+#include "data_grid.h"
+#include "key_filters.h"
+#include "locale_settings.h"
+#include "radio_group.h"
+
+class TestComponents : public QObject {
+    Q_OBJECT
+
+private slots:
+    void radioGroupReaction();
+    void radioGroupUserClicks();
+    void keyFilterRules_data();
+    void keyFilterRules();
+    void keyFilterTyping_data();
+    void keyFilterTyping();
+    void keyFilterLeavesPasteAndEnter();
+    void gridHeadersAndNumbers();
+    void gridRowsColoursAndClicks();
+    void gridEditableCells();
+};
+
+void TestComponents::radioGroupReaction() {
+    RadioGroup group(QStringLiteral("Modo"), {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
+    QSignalSpy spy(&group, &RadioGroup::clicked);
+    QCOMPARE(group.itemIndex(), -1);
+
+    group.setItemIndex(1);  // from the program: the reaction runs
+    QCOMPARE(group.itemIndex(), 1);
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.takeFirst().at(0).toInt(), 1);
+    QVERIFY(group.button(1)->isChecked());
+
+    group.setItemIndex(1);  // no change, no reaction
+    QCOMPARE(spy.count(), 0);
+
+    group.setItemIndex(2);
+    QCOMPARE(spy.count(), 1);
+    QVERIFY(!group.button(1)->isChecked());
+    QVERIFY(group.button(2)->isChecked());
+    spy.clear();
+
+    group.setItemIndex(-1);  // clearing runs no reaction
+    QCOMPARE(group.itemIndex(), -1);
+    QCOMPARE(spy.count(), 0);
+    for (int i = 0; i < group.count(); ++i) QVERIFY(!group.button(i)->isChecked());
+
+    group.setItemIndex(99);  // past the end: the last option
+    QCOMPARE(group.itemIndex(), 2);
+    QCOMPARE(spy.count(), 1);
+}
+
+void TestComponents::radioGroupUserClicks() {
+    RadioGroup group(QStringLiteral("Modo"), {QStringLiteral("a"), QStringLiteral("b")});
+    group.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&group));
+    QSignalSpy spy(&group, &RadioGroup::clicked);
+
+    QTest::mouseClick(group.button(0), Qt::LeftButton);
+    QCOMPARE(group.itemIndex(), 0);
+    QCOMPARE(spy.count(), 1);
+
+    QTest::mouseClick(group.button(0), Qt::LeftButton);  // the chosen option stays chosen
+    QVERIFY(group.button(0)->isChecked());
+    QCOMPARE(group.itemIndex(), 0);
+    QCOMPARE(spy.count(), 1);
+
+    QTest::mouseClick(group.button(1), Qt::LeftButton);
+    QCOMPARE(group.itemIndex(), 1);
+    QVERIFY(!group.button(0)->isChecked());
+    QCOMPARE(spy.count(), 2);
+    QCOMPARE(spy.at(1).at(0).toInt(), 1);
+}
+
+void TestComponents::keyFilterRules_data() {
+    QTest::addColumn<bool>("decimal");
+    QTest::addColumn<QString>("current");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<char>("separator");
+    QTest::addColumn<bool>("accepted");
+
+    QTest::newRow("digit") << true << "12"
+                           << "7" << ',' << true;
+    QTest::newRow("backspace") << true << "12"
+                               << "\b" << ',' << true;
+    QTest::newRow("first comma") << true << "12"
+                                 << "," << ',' << true;
+    QTest::newRow("second comma") << true << "1,2"
+                                  << "," << ',' << false;
+    QTest::newRow("point in comma locale") << true << "12"
+                                           << "." << ',' << false;
+    QTest::newRow("point in point locale") << true << "12"
+                                           << "." << '.' << true;
+    QTest::newRow("second point") << true << "1.2"
+                                  << "." << '.' << false;
+    QTest::newRow("letter") << true << ""
+                            << "a" << ',' << false;
+    QTest::newRow("minus") << true << ""
+                           << "-" << ',' << false;
+    QTest::newRow("blank") << true << ""
+                           << " " << ',' << false;
+    QTest::newRow("integer digit") << false << "4"
+                                   << "5" << ',' << true;
+    QTest::newRow("integer separator") << false << "4"
+                                       << "," << ',' << false;
+    QTest::newRow("integer backspace") << false << "4"
+                                       << "\b" << ',' << true;
+}
+
+void TestComponents::keyFilterRules() {
+    QFETCH(bool, decimal);
+    QFETCH(QString, current);
+    QFETCH(QString, typed);
+    QFETCH(char, separator);
+    QFETCH(bool, accepted);
+    const KeyFilterKind kind = decimal ? KeyFilterKind::Decimal : KeyFilterKind::Integer;
+    QCOMPARE(keyFilterAccepts(kind, current, typed, separator), accepted);
+}
+
+void TestComponents::keyFilterTyping_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<bool>("decimal");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("result");
+
+    QTest::newRow("pt decimal") << "pt_BR" << true << "12,5,3a."
+                                << "12,53";
+    QTest::newRow("en decimal") << "en_US" << true << "12.5.3a,"
+                                << "12.53";
+    QTest::newRow("pt integer") << "pt_BR" << false << "4,5.x6"
+                                << "456";
+}
+
+void TestComponents::keyFilterTyping() {
+    QFETCH(QString, locale);
+    QFETCH(bool, decimal);
+    QFETCH(QString, keys);
+    QFETCH(QString, result);
+    setAppLocale(LocaleSettings::fromName(locale.toStdString()));
+    QLineEdit edit;
+    if (decimal)
+        installDecimalKeyFilter(&edit);
+    else
+        installIntegerKeyFilter(&edit);
+    QTest::keyClicks(&edit, keys);
+    QCOMPARE(edit.text(), result);
+    QTest::keyClick(&edit, Qt::Key_Backspace);
+    QCOMPARE(edit.text(), result.chopped(1));
+}
+
+void TestComponents::keyFilterLeavesPasteAndEnter() {
+    setAppLocale(LocaleSettings::ptBR());
+    QLineEdit edit;
+    installIntegerKeyFilter(&edit);
+    edit.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&edit));
+    QApplication::clipboard()->setText(QStringLiteral("1,5 kg"));
+    QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(edit.text(), QStringLiteral("1,5 kg"));
+
+    QSignalSpy enter(&edit, &QLineEdit::returnPressed);
+    QTest::keyClick(&edit, Qt::Key_Return);
+    QCOMPARE(enter.count(), 1);
+}
+
+void TestComponents::gridHeadersAndNumbers() {
+    setAppLocale(LocaleSettings::ptBR());
+    DataGrid grid;
+    const int vol = grid.addColumn(QStringLiteral("Volume"), QStringLiteral(" (litros)"), 80);
+    const int name = grid.addColumn(QStringLiteral("Nome"));
+    grid.setColumnMask(vol, DataGrid::fixedMask(2));
+    QCOMPARE(grid.columnCount(), 2);
+    QCOMPARE(grid.columnWidth(vol), 80);
+    QCOMPARE(grid.headerLines(vol), QStringList({QStringLiteral("Volume"), QStringLiteral(" (litros)")}));
+    QCOMPARE(grid.headerCaption(vol), QStringLiteral("Volume\r\n (litros)"));
+    QCOMPARE(grid.horizontalHeaderItem(vol)->text(), QStringLiteral("Volume\n (litros)"));
+    QCOMPARE(grid.headerLines(name), QStringList({QStringLiteral("Nome")}));
+
+    const int row = grid.addRow();
+    QCOMPARE(grid.cellText(vol, row), QStringLiteral("0,00"));  // unset numeric cells hold 0
+    grid.setCellNumber(vol, row, 1234.5678);
+    QCOMPARE(grid.cellText(vol, row), QStringLiteral("1234,57"));
+    QCOMPARE(grid.cellNumber(vol, row), 1234.5678);  // the value, not the mask
+    grid.setCellText(name, row, QStringLiteral("a"));
+    QCOMPARE(grid.cellText(name, row), QStringLiteral("a"));
+    QCOMPARE(grid.cellText(5, 7), QString());  // outside the grid: nothing, no crash
+    grid.setCellNumber(5, 7, 1.0);
+
+    setAppLocale(LocaleSettings::enUS());
+    grid.setCellNumber(vol, row, 0.125);
+    QCOMPARE(grid.cellText(vol, row), QStringLiteral("0.13"));
+}
+
+void TestComponents::gridRowsColoursAndClicks() {
+    DataGrid grid;
+    grid.addColumn(QStringLiteral("A"));
+    grid.addColumn(QStringLiteral("B"));
+    for (int i = 0; i < 3; ++i) QCOMPARE(grid.addRow(), i);
+    QCOMPARE(grid.rowCount(), 3);
+
+    const QColor green(192, 220, 192);
+    grid.setRowColour(1, green);
+    grid.setRowBold(2, true);
+    QCOMPARE(grid.cellColour(0, 1), green);
+    QCOMPARE(grid.cellColour(1, 1), green);
+    QCOMPARE(grid.cellColour(0, 0), QColor(Qt::white));
+    QVERIFY(grid.isCellBold(1, 2));
+    QVERIFY(!grid.isCellBold(1, 1));
+    grid.setAllCellsColour(Qt::white);
+    QCOMPARE(grid.cellColour(1, 1), QColor(Qt::white));
+
+    grid.setShowRowNumbers(true);
+    grid.resize(400, 300);
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    QVERIFY(grid.verticalHeader()->isVisible());
+
+    QSignalSpy spy(&grid, &DataGrid::cellClick);
+    const QRect r = grid.visualItemRect(grid.item(2, 1));
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, r.center());
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(0).toInt(), 1);  // column first
+    QCOMPARE(spy.at(0).at(1).toInt(), 2);
+
+    grid.clearRows();
+    QCOMPARE(grid.rowCount(), 0);
+    QCOMPARE(grid.columnCount(), 2);
+}
+
+void TestComponents::gridEditableCells() {
+    setAppLocale(LocaleSettings::ptBR());
+    DataGrid grid;
+    grid.addColumn(QStringLiteral("A"));
+    const int b = grid.addColumn(QStringLiteral("B"));
+    grid.setColumnMask(b, DataGrid::fixedMask(1));
+    grid.addRow();
+    grid.addRow();
+    QVERIFY(grid.isCellEditable(0, 0));
+
+    grid.setColumnReadOnly(0, true);
+    grid.setRowReadOnly(1, true);
+    QVERIFY(!grid.isCellEditable(0, 0));
+    QVERIFY(grid.isCellEditable(1, 0));
+    QVERIFY(!grid.isCellEditable(1, 1));
+    QVERIFY(!(grid.item(1, 1)->flags() & Qt::ItemIsEditable));
+    QVERIFY(grid.item(0, 1)->flags() & Qt::ItemIsEditable);
+
+    grid.setReadOnly(true);
+    QVERIFY(!grid.isCellEditable(1, 0));
+    QVERIFY(!(grid.item(0, 1)->flags() & Qt::ItemIsEditable));
+
+    // A number typed over a numeric cell replaces the value the program had put there;
+    // colouring the cell does not.
+    grid.setCellNumber(b, 0, 2.25);
+    grid.setCellColour(b, 0, Qt::yellow);
+    QCOMPARE(grid.cellNumber(b, 0), 2.25);
+    grid.item(0, b)->setText(QStringLiteral("7,5"));
+    QCOMPARE(grid.cellNumber(b, 0), 7.5);
+}
+
+QTEST_MAIN(TestComponents)
+#include "test_components.moc"

@@ -1,0 +1,165 @@
+#include "main_links.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "radio_group.h"
+#include "ui_seam.h"
+#include "unitResSup.h"
+#include "unitResultSimMensal.h"
+#include "unitSimCenarios.h"
+#include "unit_analise.h"
+#include "unit_citacao.h"
+#include "unit_grafico.h"
+#include "unit_grafico_props.h"
+#include "unit_sobre.h"
+#include "unit_validacao.h"
+#include "unit_volume_inf_analise.h"
+
+// ---------------------------------------------------------------------------------------
+// Upper reservoir dialog
+
+void updateResSup() {
+    if (formResSup) formResSup->setResSup();
+}
+
+QString resSupVolumeText() { return formResSup ? formResSup->ed_reservatorio_sup->text() : QString(); }
+
+QString resSupThresholdText() { return formResSup ? formResSup->edResSupRec->text() : QString(); }
+
+int resSupMode() { return formResSup ? formResSup->RGResSup->itemIndex() : TformResSup::ItemSemReservatorio; }
+
+void execResSup() {
+    if (!formResSup) return;
+    formResSup->defineFlagSimCen(false);
+    ui().execModal(formResSup);
+}
+
+void setResSupFromFile(int mode, const QString& volume, const QString& threshold) {
+    if (!formResSup) return;
+    TformResSup& r = *formResSup;
+    r.RGResSup->setItemIndex(mode);
+    if (mode == TformResSup::ItemSemReservatorio) return;
+    if (mode == TformResSup::ItemVolume) {
+        r.ed_reservatorio_sup->setEnabled(true);
+        r.ed_reservatorio_sup->setText(volume);
+    }
+    r.edResSupRec->setText(threshold);
+    r.RBVolResSupRec->setEnabled(true);
+    r.RBVolResSupRec->setChecked(true);
+    r.edResSupRec->setEnabled(true);
+}
+
+void clearResSup() {
+    if (!formResSup) return;
+    formResSup->RGResSup->setItemIndex(TformResSup::ItemSemReservatorio);
+    formResSup->ed_reservatorio_sup->setText(QStringLiteral("0"));
+    formResSup->edResSupRec->setText(QStringLiteral("0"));
+    formResSup->uncheckThresholdButtons();
+}
+
+// ---------------------------------------------------------------------------------------
+// Economic analysis
+
+void setAnaliseVolume(const QString& volume) {
+    if (!formAnalise) return;
+    formAnalise->Label10->setText(volume);
+    formAnalise->Label10->adjustSize();
+    // "litros" follows the volume, 5 pixels after its right edge.
+    const QRect v = formAnalise->Label10->geometry();
+    formAnalise->Label11->move(v.x() + v.width() + 5, formAnalise->Label11->y());
+}
+
+bool analiseStarted() { return formAnalise && formAnalise->hasSimAnalise(); }
+
+void recomputeAnalise() {
+    if (!analiseStarted()) return;
+    formAnalise->simulaCaptAgua();
+    formAnalise->BTCalcular->click();
+}
+
+void resimulateAnalise() {
+    if (analiseStarted()) formAnalise->simulaCaptAgua();
+}
+
+void showAnalise() {
+    if (formAnalise) formAnalise->show();
+}
+
+void execVolumeInfAnalise() {
+    if (formVolumeInfAnalise) ui().execModal(formVolumeInfAnalise);
+}
+
+std::vector<std::string> analiseEconLines() {
+    if (!formAnalise || formAnalise->edPeriodoAnalise->text().isEmpty()) return {};
+    return formAnalise->SalvarAnaliseEcon();
+}
+
+void loadAnaliseEcon(const std::vector<std::string>& lines, int index) {
+    if (!formAnalise) return;
+    formAnalise->show();
+    formAnalise->CarregaAnaliseEcon(lines, static_cast<std::size_t>(index));
+}
+
+void clearAnalise() {
+    if (!analiseStarted()) return;
+    formAnalise->LimparAnaliseEcon();
+    formAnalise->close();
+}
+
+// ---------------------------------------------------------------------------------------
+// Results
+
+void showSweepChart(TCaptAguaInterval& sim) {
+    if (!formGrafico) return;
+    formGrafico->GenChart(sim, false);
+    formGrafico->show();
+}
+
+void closeGrafico() {
+    if (formGrafico) formGrafico->close();
+}
+
+void clearSweepChart() {
+    if (formGrafico) formGrafico->RemoveAllLines();
+    if (formGraficoProps) {
+        formGraficoProps->EdTitulo->clear();
+        formGraficoProps->EdEixoX->clear();
+        formGraficoProps->EdEixoY->clear();
+        formGraficoProps->CBEstiloMarcador->setCurrentIndex(0);
+    }
+}
+
+void fillMonthlyResults(TCaptAgua& sim) {
+    if (!formResultSimMensal) return;
+    formResultSimMensal->DefineSimCurrent(sim);
+    formResultSimMensal->FillGrid();
+}
+
+void showMonthlyResults() {
+    if (formResultSimMensal) formResultSimMensal->show();
+}
+
+// ---------------------------------------------------------------------------------------
+// Menu windows
+
+void showSimCenarios() {
+    if (formSimCenarios) formSimCenarios->show();
+}
+
+void showCitacao() {
+    if (formCitacao) formCitacao->show();
+}
+
+void execValidacao() {
+    if (formValidacao) ui().execModal(formValidacao);
+}
+
+void execSobre() {
+    if (formSobre) ui().execModal(formSobre);
+}
+
+void showHelp(QWidget* parent) { exibeAjuda(parent); }

@@ -1,0 +1,274 @@
+#include "unitResSup.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScopedValueRollback>
+
+#include "app_locale.h"
+#include "numtext.h"
+#include "radio_group.h"
+#include "ui_seam.h"
+#include "unit_main.h"
+
+TformResSup* formResSup = nullptr;
+
+namespace {
+
+const QString kZero = QStringLiteral("0");
+const QString kVariavel = QStringLiteral("Variável");
+
+double number(const QLineEdit* edit) {
+    return readStrict(toUtf8(edit->text()), appLocale());
+}
+QString general(double value) {
+    return fromUtf8(formatGeneral(value, appLocale()));
+}
+bool emptyOrZero(const QString& text) {
+    return text.isEmpty() || text == kZero;
+}
+
+// A main-window box that reads "Variável" stands for the mean of the series the editor set;
+// an empty box counts 0; anything else is read as a number.
+double perPersonValue(const QLineEdit* edit, bool hasSeries, double seriesMean) {
+    if (edit->text().isEmpty()) return 0.0;
+    if (hasSeries && edit->text() == kVariavel) return seriesMean;
+    return number(edit);
+}
+
+}  // namespace
+
+TformResSup::TformResSup(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("formResSup"));
+    setWindowTitle(QStringLiteral("Reservatório superior"));
+    buildControls();
+    connectReactions();
+    RGResSup->setItemIndex(ItemSemReservatorio);
+}
+
+void TformResSup::buildControls() {
+    RGResSup = new RadioGroup(
+        QStringLiteral("Reservatório superior"),
+        {QStringLiteral("Volume igual à demanda diária média de água pluvial"),
+         QStringLiteral("Entrar com volume desejado"), QStringLiteral("Não utilizar reservatório superior")},
+        this);
+    RGResSup->setObjectName(QStringLiteral("RGResSup"));
+
+    Label8 = new QLabel(QStringLiteral("Volume do reservatório superior (litros)"), this);
+    Label8->setObjectName(QStringLiteral("Label8"));
+    ed_reservatorio_sup = new QLineEdit(kZero, this);
+    ed_reservatorio_sup->setObjectName(QStringLiteral("ed_reservatorio_sup"));
+    ed_reservatorio_sup->setEnabled(false);
+    Label8->setBuddy(ed_reservatorio_sup);
+
+    RBVolResSupRec = new QRadioButton(
+        QStringLiteral("Volume no reservatório superior abaixo do qual há recalque (litros)"), this);
+    RBVolResSupRec->setObjectName(QStringLiteral("RBVolResSupRec"));
+    RBVolResSupRec->setEnabled(false);
+    edResSupRec = new QLineEdit(kZero, this);
+    edResSupRec->setObjectName(QStringLiteral("edResSupRec"));
+    edResSupRec->setAccessibleName(RBVolResSupRec->text());
+    edResSupRec->setEnabled(false);
+
+    RBPercResSupRec = new QRadioButton(
+        QStringLiteral("Percentual do volume do reservatório superior abaixo do qual há recalque"), this);
+    RBPercResSupRec->setObjectName(QStringLiteral("RBPercResSupRec"));
+    RBPercResSupRec->setEnabled(false);
+    edPercResSupRec = new QLineEdit(kZero, this);
+    edPercResSupRec->setObjectName(QStringLiteral("edPercResSupRec"));
+    edPercResSupRec->setAccessibleName(RBPercResSupRec->text());
+    edPercResSupRec->setEnabled(false);
+
+    BTConcluir = new QPushButton(QStringLiteral("Concluir"), this);
+    BTConcluir->setObjectName(QStringLiteral("BTConcluir"));
+    BTConcluir->setDefault(true);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(RGResSup, 0, 0, 1, 2);
+    grid->addWidget(Label8, 1, 0);
+    grid->addWidget(ed_reservatorio_sup, 1, 1);
+    grid->addWidget(RBVolResSupRec, 2, 0);
+    grid->addWidget(edResSupRec, 2, 1);
+    grid->addWidget(RBPercResSupRec, 3, 0);
+    grid->addWidget(edPercResSupRec, 3, 1);
+    grid->addWidget(BTConcluir, 4, 0, 1, 2, Qt::AlignRight);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TformResSup::connectReactions() {
+    connect(RGResSup, &RadioGroup::clicked, this, [this](int index) { RGResSupClick(index); });
+    ed_reservatorio_sup->installEventFilter(this);
+    connect(ed_reservatorio_sup, &QLineEdit::textChanged, this, [this] { ed_reservatorio_supChange(); });
+    connect(edResSupRec, &QLineEdit::textChanged, this, [this] { edResSupRecChange(); });
+    connect(edPercResSupRec, &QLineEdit::textChanged, this, [this] { edPercResSupRecChange(); });
+    connect(RBVolResSupRec, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) RBVolResSupRecClick();
+    });
+    connect(RBPercResSupRec, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) RBPercResSupRecClick();
+    });
+    connect(BTConcluir, &QPushButton::clicked, this, [this] { BTConcluirClick(); });
+}
+
+bool TformResSup::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ed_reservatorio_sup && event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && ed_reservatorio_sup->isEnabled()) {
+        ed_reservatorio_supClick();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+bool TformResSup::setResSup() {
+    if (!formMain || !formMain->simMain) return true;
+    const TCaptAgua& p = *formMain->simMain->vecCaptAgua[0];
+    double dem = 0, mor = 0, porc = 0;
+    try {
+        dem = perPersonValue(formMain->ed_demanda, !p.vecDemAguaPot.empty() || !p.vecDemAguaPotMensal.empty(),
+                             p.meanDemAguaPot());
+        mor = perPersonValue(formMain->ed_moradores, !p.vecNroMor.empty() || !p.vecNroMorMensal.empty(),
+                             p.meanNroMor());
+        if (!formMain->ed_porcentagem_subst->text().isEmpty())
+            porc = number(formMain->ed_porcentagem_subst) / 100.0;
+    } catch (const ConversionError& e) {
+        showException(formMain, e);
+        return false;
+    }
+    if (RGResSup->itemIndex() == ItemDemanda) ed_reservatorio_sup->setText(general(porc * dem * mor));
+    return true;
+}
+
+void TformResSup::uncheckThresholdButtons() {
+    // Exclusive radio buttons cannot be unchecked one by one.
+    for (QRadioButton* rb : {RBVolResSupRec, RBPercResSupRec}) {
+        rb->setAutoExclusive(false);
+        rb->setChecked(false);
+        rb->setAutoExclusive(true);
+    }
+}
+
+void TformResSup::RGResSupClick(int index) {
+    if (flagSimCen) {
+        RBVolResSupRec->setEnabled(false);
+        RBPercResSupRec->setEnabled(true);
+        RBPercResSupRec->setChecked(true);
+        if (index == ItemVolume) {
+            ed_reservatorio_sup->setEnabled(true);
+            if (isVisible()) ed_reservatorio_sup->setFocus();
+        }
+        return;
+    }
+    switch (index) {
+        case ItemDemanda:
+            setResSup();
+            RBVolResSupRec->setEnabled(true);
+            RBPercResSupRec->setEnabled(true);
+            break;
+        case ItemVolume:
+            RBVolResSupRec->setEnabled(true);
+            RBPercResSupRec->setEnabled(true);
+            if (isVisible()) {
+                ed_reservatorio_sup->setEnabled(true);
+                ed_reservatorio_sup->setFocus();
+            }
+            break;
+        case ItemSemReservatorio:
+            ed_reservatorio_sup->setText(kZero);
+            edResSupRec->setText(kZero);
+            break;
+        default:
+            break;
+    }
+}
+
+void TformResSup::ed_reservatorio_supClick() {
+    RGResSup->setItemIndex(ItemVolume);
+    RBVolResSupRec->setEnabled(true);
+    RBPercResSupRec->setEnabled(true);
+}
+
+void TformResSup::RBVolResSupRecClick() {
+    RBPercResSupRec->setChecked(false);
+    edPercResSupRec->setEnabled(false);
+    edResSupRec->setEnabled(true);
+}
+
+void TformResSup::RBPercResSupRecClick() {
+    RBVolResSupRec->setChecked(false);
+    edResSupRec->setEnabled(false);
+    edPercResSupRec->setEnabled(true);
+}
+
+template <typename F>
+void TformResSup::syncBoxes(F&& update) {
+    // Each rewrite triggers the other box's reaction; the chain stops when a rewritten text
+    // equals the one already there. Rounding to 15 digits could in principle make two boxes
+    // rewrite each other for ever, so a chain deeper than a few steps is cut.
+    constexpr int kMaxDepth = 8;
+    if (syncDepth_ >= kMaxDepth) return;
+    const QScopedValueRollback<int> depth(syncDepth_, syncDepth_ + 1);
+    try {
+        update();
+    } catch (const ConversionError& e) {
+        showException(this, e);
+    }
+}
+
+void TformResSup::edPercResSupRecChange() {
+    syncBoxes([this] {
+        if (emptyOrZero(ed_reservatorio_sup->text()) || edPercResSupRec->text().isEmpty()) {
+            edResSupRec->setText(kZero);
+            return;
+        }
+        edResSupRec->setText(general(number(edPercResSupRec) * number(ed_reservatorio_sup) / 100.0));
+    });
+}
+
+void TformResSup::edResSupRecChange() {
+    syncBoxes([this] {
+        if (emptyOrZero(ed_reservatorio_sup->text()) || edResSupRec->text().isEmpty()) {
+            edPercResSupRec->setText(kZero);
+            return;
+        }
+        // A volume such as "0,0" has no percentage either (and must not divide by zero).
+        const double vol = number(ed_reservatorio_sup);
+        edPercResSupRec->setText(vol == 0.0 ? kZero : general(number(edResSupRec) * 100.0 / vol));
+    });
+}
+
+void TformResSup::ed_reservatorio_supChange() {
+    syncBoxes([this] {
+        if (edResSupRec->text().isEmpty() || edPercResSupRec->text().isEmpty() ||
+            ed_reservatorio_sup->text().isEmpty()) {
+            edResSupRec->setText(kZero);
+            return;
+        }
+        edResSupRec->setText(general(number(edPercResSupRec) * number(ed_reservatorio_sup) / 100.0));
+    });
+}
+
+void TformResSup::BTConcluirClick() {
+    double rec = 0, vol = 0;
+    try {
+        rec = number(edResSupRec);
+        vol = number(ed_reservatorio_sup);
+    } catch (const ConversionError& e) {
+        showException(this, e);
+        return;
+    }
+    if (vol < rec) {
+        showErrorBox(this,
+                     QStringLiteral("O volume abaixo do qual há recalque não pode ser superior ao volume do "
+                                    "reservatório superior."));
+        return;
+    }
+    if (rec > 0.9 * vol) {
+        showErrorBox(
+            this, QStringLiteral("O volume abaixo do qual há recalque não pode ser superior a 90% do volume "
+                                 "do reservatório superior."));
+        return;
+    }
+    accept();
+}

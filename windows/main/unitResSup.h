@@ -1,0 +1,67 @@
+#pragma once
+// The upper reservoir dialog: whether the system has an upper reservoir fed by a pump, its
+// volume (litres) and the pumping threshold, in litres or as a percentage of the volume.
+// The global instance's controls are the only storage of these settings: the main window's
+// run, its file commands and the economic analysis read them directly. The scenario window
+// makes instances of its own in a scenario mode, where the threshold is always a percentage.
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class RadioGroup;
+
+class TformResSup : public QDialog {
+    Q_OBJECT
+public:
+    explicit TformResSup(QWidget* parent = nullptr);
+
+    // Items of RGResSup.
+    enum { ItemDemanda = 0, ItemVolume = 1, ItemSemReservatorio = 2 };
+
+    RadioGroup* RGResSup = nullptr;
+    QLabel* Label8 = nullptr;
+    QLineEdit* ed_reservatorio_sup = nullptr;  // volume, litres
+    QRadioButton* RBVolResSupRec = nullptr;
+    QLineEdit* edResSupRec = nullptr;  // pumping threshold, litres
+    QRadioButton* RBPercResSupRec = nullptr;
+    QLineEdit* edPercResSupRec = nullptr;  // pumping threshold, % of the volume
+    QPushButton* BTConcluir = nullptr;
+
+    bool flagSimCen = false;  // the instance serves the scenario window
+    void defineFlagSimCen(bool flag) { flagSimCen = flag; }
+
+    // Recomputes the demand-sized volume from the main window's demand, occupants and
+    // substitution percentage; writes it only while RGResSup is on item 0. Returns false,
+    // after the conversion message, when one of those texts is not a number.
+    bool setResSup();
+
+    // Unchecks both threshold radio buttons (the main window's clearing).
+    void uncheckThresholdButtons();
+
+    // Event reactions.
+    void RGResSupClick(int index);
+    void ed_reservatorio_supClick();
+    void ed_reservatorio_supChange();
+    void edResSupRecChange();
+    void edPercResSupRecChange();
+    void RBVolResSupRecClick();
+    void RBPercResSupRecClick();
+    void BTConcluirClick();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    void connectReactions();
+    // Runs a box-to-box update; gives up on a chain of rewrites that does not settle.
+    template <typename F>
+    void syncBoxes(F&& update);
+
+    int syncDepth_ = 0;
+};
+
+extern TformResSup* formResSup;

@@ -1,0 +1,8 @@
+#include "unit_demanda.h"
+
+TformDemanda* formDemanda = nullptr;
+
+TformDemanda::TformDemanda(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("formDemanda"));
+    setWindowTitle(QStringLiteral("Demanda variável"));
+}

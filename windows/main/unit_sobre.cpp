@@ -1,0 +1,56 @@
+#include "unit_sobre.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui_seam.h"
+
+TformSobre* formSobre = nullptr;
+
+namespace {
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, bool bold) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    if (bold) {
+        QFont f = label->font();
+        f.setBold(true);
+        label->setFont(f);
+    }
+    return label;
+}
+
+}  // namespace
+
+TformSobre::TformSobre(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("formSobre"));
+    setWindowTitle(QStringLiteral("Sobre"));
+
+    Label1 = makeLabel(this, "Label1", QStringLiteral("O programa Vespra 4 foi desenvolvido por:"), false);
+    Label2 = makeLabel(this, "Label2", QStringLiteral("Equipe Vespra"), true);
+    Label3 = makeLabel(this, "Label3", QStringLiteral("(criação e programação)"), true);
+    Label4 = makeLabel(this, "Label4",
+                       QStringLiteral("Vespra 4, versão %1").arg(QStringLiteral(VESPRA_VERSION)), false);
+    Button1 = new QPushButton(QStringLiteral("OK"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setDefault(true);
+    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Label1);
+    layout->addSpacing(8);
+    layout->addWidget(Label2);
+    layout->addWidget(Label3);
+    layout->addSpacing(8);
+    layout->addWidget(Label4);
+    layout->addWidget(Button1, 0, Qt::AlignHCenter);
+    layout->setSizeConstraint(QLayout::SetFixedSize);  // fixed dialog border
+}
+
+void exibeAjuda(QWidget* parent) {
+    showInformation(
+        parent, QStringLiteral("Manual Vespra 4"),
+        QStringLiteral("As instruções de uso do Vespra 4 estão no arquivo README.md, distribuído com o "
+                       "programa; as verificações dos resultados estão em docs/VALIDATION.md."));
+}
