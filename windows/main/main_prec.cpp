@@ -53,6 +53,10 @@ void TformMain::buildPrecGrid() {
         value->setToolTip(labels[row]);
         strGridPrec->setItem(row, 1, value);
     }
+    // The labels are read whole: the first column takes their width, the values the rest.
+    strGridPrec->resizeColumnToContents(0);
+    strGridPrec->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    strGridPrec->setMinimumWidth(strGridPrec->columnWidth(0) + 170 + 2 * strGridPrec->frameWidth());
     strGridPrecSelectCell(1, PrecRowArquivo);
 }
 
