@@ -9,9 +9,9 @@ RadioGroup::RadioGroup(const QString& caption, const QStringList& items, QWidget
 }
 
 void RadioGroup::addItem(const QString& text) {
+    // Exclusive like any radio group (screen readers then name the items radio buttons); the
+    // choice is cleared by lifting the exclusion for a moment (itemIndex -1).
     auto* button = new QRadioButton(text, this);
-    // Exclusion is kept by hand so that the choice can also be cleared (itemIndex -1).
-    button->setAutoExclusive(false);
     const int index = count();
     buttons_.push_back(button);
     layout_->addWidget(button);
@@ -31,32 +31,22 @@ void RadioGroup::setItemIndex(int index) {
     if (index < 0) index = -1;
     if (index >= count()) index = count() - 1;
     if (index == itemIndex_) return;
-    settingFromProgram_ = true;
     if (index < 0) {
         const int old = itemIndex_;
         itemIndex_ = -1;
-        if (QRadioButton* b = button(old)) b->setChecked(false);
+        if (QRadioButton* b = button(old)) {
+            b->setAutoExclusive(false);
+            b->setChecked(false);
+            b->setAutoExclusive(true);
+        }
     } else {
         buttons_[static_cast<std::size_t>(index)]->setChecked(true);  // reaction in onButtonToggled
     }
-    settingFromProgram_ = false;
 }
 
 void RadioGroup::onButtonToggled(int index, bool checked) {
-    if (!checked) {
-        // A click on the chosen option would uncheck it: an option stays chosen until
-        // another one is (or the program clears the choice).
-        if (index == itemIndex_ && !settingFromProgram_) {
-            const QSignalBlocker block(buttons_[static_cast<std::size_t>(index)]);
-            buttons_[static_cast<std::size_t>(index)]->setChecked(true);
-        }
-        return;
-    }
-    const int old = itemIndex_;
+    // The exclusive buttons uncheck the former choice themselves; only the new one reacts.
+    if (!checked || index == itemIndex_) return;
     itemIndex_ = index;
-    if (QRadioButton* b = button(old)) {
-        const QSignalBlocker block(b);
-        b->setChecked(false);
-    }
     emit clicked(index);
 }

@@ -36,5 +36,4 @@ private:
     QVBoxLayout* layout_;
     std::vector<QRadioButton*> buttons_;
     int itemIndex_ = -1;
-    bool settingFromProgram_ = false;
 };
