@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "../support/compare.h"
+#include "../support/rows.h"
 #include "unit_classe.h"
 
 namespace {
@@ -19,18 +20,7 @@ namespace {
 using vespra_test::sameInputs;
 using vespra_test::sameResults;
 
-TDate ymd(int y, int m, int d) {
-    return *TDate::fromYMD(y, m, d);
-}
 
-// Parameter rows print as their name in test failures.
-template <typename T>
-requires requires(const T& t) {
-    t.name;
-}
-void PrintTo(const T& row, std::ostream* os) {
-    *os << row.name;
-}
 
 // Days of the months of a non-leap year.
 constexpr int kDays[13] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};

@@ -12,20 +12,13 @@
 #include "../support/temp_dir.h"
 #include "numtext.h"
 #include "textfile.h"
+#include "../support/rows.h"
 #include "unit_classe.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-// Parameter rows print as their name in test failures.
-template <typename T>
-requires requires(const T& t) {
-    t.name;
-}
-void PrintTo(const T& row, std::ostream* os) {
-    *os << row.name;
-}
 
 // The same ASCII text encoded as UTF-16 with its byte-order mark.
 std::string utf16(const std::string& ascii, bool bigEndian) {

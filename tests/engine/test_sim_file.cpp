@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "../support/rows.h"
 #include "../support/systems.h"
 #include "../support/temp_dir.h"
 #include "numtext.h"
@@ -245,10 +246,6 @@ struct Malformed {
     std::size_t line2 = 0;     // a second line to change, when the fault takes two
     const char* text2 = "";
 };
-
-void PrintTo(const Malformed& m, std::ostream* os) {
-    *os << m.name;
-}
 
 class SimFileMalformed : public testing::TestWithParam<Malformed> {};
 

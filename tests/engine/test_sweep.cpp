@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "../support/compare.h"
+#include "../support/rows.h"
 #include "../support/systems.h"
 #include "unit_classe.h"
 
@@ -17,18 +18,7 @@ namespace {
 
 using vespra_test::sameResults;
 
-TDate ymd(int y, int m, int d) {
-    return *TDate::fromYMD(y, m, d);
-}
 
-// Parameter rows print as their name in test failures.
-template <typename T>
-requires requires(const T& t) {
-    t.name;
-}
-void PrintTo(const T& row, std::ostream* os) {
-    *os << row.name;
-}
 
 const doubleArray& seattle() {
     static const doubleArray series = readPrecFile(
