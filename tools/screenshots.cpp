@@ -1,16 +1,27 @@
 // Takes the screenshots of docs/: the main window after a single-volume run of the bundled
-// Seattle example, loaded as a user loads it. Run under Xvfb from the project root:
+// Seattle example, loaded as a user loads it, and the sweep chart after two sweeps of the
+// bundled range example (50 % and 70 % of the demand replaced), each with its ideal volume.
+// Run under Xvfb from the project root:
 //   xvfb-run -a -s "-screen 0 1600x1000x24" build/release/tools/vespra-screenshots docs
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QPixmap>
+#include <QPushButton>
 #include <QTimer>
 #include <cstdio>
 
 #include "app_locale.h"
 #include "app_windows.h"
 #include "fake_ui.h"
+#include "unit_grafico.h"
 #include "unit_main.h"
+
+namespace {
+
+bool save(QWidget* window, const QString& path) { return window->grab().save(path); }
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -24,13 +35,21 @@ int main(int argc, char** argv) {
     formMain->BTCarregarClick();
     int status = 0;
     QTimer::singleShot(500, [&] {
-        const QPixmap shot = formMain->grab();
-        if (!shot.save(out + "/janela-principal.png")) status = 1;
-        for (const QString& p : answers.problems()) {
-            std::fprintf(stderr, "%s\n", qPrintable(p));
-            status = 1;
-        }
-        app.quit();
+        if (!save(formMain, out + "/janela-principal.png")) status = 1;
+        // Two sweeps drawn one over the other, as a user compares them.
+        answers.expectOpenFile(QDir::current().absoluteFilePath("examples/seattle-faixa-volumes.csv"));
+        formMain->BTCarregarClick();
+        formMain->ed_porcentagem_subst->setText(QStringLiteral("70"));
+        formMain->BTCalcular->click();
+        formGrafico->resize(900, 620);
+        QTimer::singleShot(500, [&] {
+            if (!save(formGrafico, out + "/grafico-volumes.png")) status = 1;
+            for (const QString& p : answers.problems()) {
+                std::fprintf(stderr, "%s\n", qPrintable(p));
+                status = 1;
+            }
+            app.quit();
+        });
     });
     app.exec();
     setUi(nullptr);

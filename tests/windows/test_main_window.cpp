@@ -23,6 +23,7 @@
 
 #include "../support/temp_dir.h"
 #include "app_locale.h"
+#include "chart_view.h"
 #include "numtext.h"
 #include "radio_group.h"
 #include "textfile.h"
@@ -843,11 +844,8 @@ void TestMainWindow::twoSweepsAddTwoLines() {
     win().BTCalcular->click();
     win().EdVolMaximo->setText(QStringLiteral("3000"));
     win().BTCalcular->click();
-    QCOMPARE(formGrafico->genChartCalls.size(), std::size_t{2});
-    for (const auto& call : formGrafico->genChartCalls) {
-        QCOMPARE(call.sim, &win().sim());
-        QVERIFY(!call.flagClearSeries);
-    }
+    QCOMPARE(formGrafico->Chart1->series().size(), 2);
+    QCOMPARE(formGrafico->simCurrent, &win().sim());
     QVERIFY(formGrafico->isVisible());
     QCOMPARE(win().sim().vecCaptAgua.size(), std::size_t{4});  // 0, 1000, 2000, 3000
     QCOMPARE(base().dblResInf, 0.0);
@@ -907,7 +905,8 @@ void TestMainWindow::sweepIntervalRefused() {
                         QStringLiteral("O intervalo entre volumes deve ser maior que 0 litros."),
                         MsgIcon::Warning);
     win().BTCalcular->click();
-    QVERIFY(formGrafico->genChartCalls.empty());
+    QVERIFY(formGrafico->Chart1->series().isEmpty());
+    QCOMPARE(formGrafico->simCurrent, nullptr);
     QCOMPARE(win().sim().vecCaptAgua.size(), std::size_t{1});
     QVERIFY(!win().BTAnalise->isEnabled());
 }
@@ -1129,7 +1128,8 @@ void TestMainWindow::loadSweepExample() {
     QVERIFY(w.EdDiferenca->isVisible());
     QCOMPARE(w.EdDiferenca->text(), QStringLiteral("2"));
     QCOMPARE(w.precCell(PrecRowRegistros), QStringLiteral("1461"));
-    QCOMPARE(formGrafico->genChartCalls.size(), std::size_t{1});
+    QCOMPARE(formGrafico->Chart1->series().size(), 1);
+    QCOMPARE(formGrafico->simCurrent, &w.sim());
     QCOMPARE(w.sim().vecCaptAgua.size(), std::size_t{21});
     // The file's results block names 6000 litres as the ideal volume.
     QVERIFY(w.sim().indVolOtimo > 0);

@@ -91,6 +91,7 @@ void TformMain::loadSimulation(const QString& path) {
         return;
     }
     LimparCampos();
+    releaseSweep(*simMain);
     simMain = std::move(loaded);
     simRun_ = false;
     refillFromSim();

@@ -133,6 +133,10 @@ void clearSweepChart() {
     }
 }
 
+void releaseSweep(const TCaptAguaInterval& sim) {
+    if (formGrafico) formGrafico->forgetSim(&sim);
+}
+
 void fillMonthlyResults(TCaptAgua& sim) {
     if (!formResultSimMensal) return;
     formResultSimMensal->DefineSimCurrent(sim);

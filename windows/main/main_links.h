@@ -36,6 +36,8 @@ void clearAnalise();                           // empties and closes the analysi
 void showSweepChart(TCaptAguaInterval& sim);  // adds the sweep's line and shows the chart
 void closeGrafico();
 void clearSweepChart();  // removes every line and the chart's titles
+// The set is about to be released or rebuilt: the chart window stops using it.
+void releaseSweep(const TCaptAguaInterval& sim);
 void fillMonthlyResults(TCaptAgua& sim);
 void showMonthlyResults();
 

@@ -7,6 +7,7 @@
 #include <QTableWidget>
 
 #include "app_locale.h"
+#include "main_links.h"
 #include "numtext.h"
 #include "textfile.h"
 #include "ui_seam.h"
@@ -117,6 +118,7 @@ bool TformMain::loadPrecFile(const QString& path) {
         p.boolNroMorMensal = old.boolNroMorMensal;
     }
     setPrecCell(PrecRowArquivo, QFileInfo(path).fileName());
+    releaseSweep(*simMain);
     simMain = std::move(fresh);
     simRun_ = false;
     const std::size_t count = simMain->base().vecDadosPrecOrig.size();

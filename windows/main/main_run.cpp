@@ -117,6 +117,7 @@ bool TformMain::runSweep(TCaptAgua& p) {
 bool TformMain::runOneVolume(TCaptAgua& p) {
     p.dblResInf = readNumber(ed_reservatorio_inf->text());
     // Members of an earlier sweep would make this set a sweep again when it is saved.
+    releaseSweep(*simMain);
     simMain->vecCaptAgua.resize(1);
     simMain->volmax = 0;
     simMain->interval = 0;

@@ -56,6 +56,7 @@ TformMain::~TformMain() {
 }
 
 void TformMain::newSimMain() {
+    releaseSweep(*simMain);
     simMain = std::make_unique<TCaptAguaInterval>();
     simRun_ = false;
 }

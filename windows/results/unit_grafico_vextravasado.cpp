@@ -1,8 +1,96 @@
 #include "unit_grafico_vextravasado.h"
 
+#include <QAction>
+#include <QFont>
+#include <QLabel>
+#include <QMenu>
+#include <QVBoxLayout>
+
+#include "app_locale.h"
+#include "chart_export.h"
+#include "chart_view.h"
+#include "numtext.h"
+
 TformGraficoVextravasado* formGraficoVextravasado = nullptr;
 
 TformGraficoVextravasado::TformGraficoVextravasado(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("formGraficoVextravasado"));
     setWindowTitle(QStringLiteral("Volume extravasado"));
+    resize(800, 520);
+
+    ChartVextravasado = new ChartView(this);
+    ChartVextravasado->setObjectName(QStringLiteral("ChartVextravasado"));
+    ChartVextravasado->bottomAxis().setTitle(QStringLiteral("Volume do reservatório inferior (litros)"));
+    ChartVextravasado->setLegendVisible(false);
+    ChartVextravasado->setTitleVisible(false);
+    // The chart is named after what the window shows, which each caller sets as the caption.
+    ChartVextravasado->setAccessibleName(QStringLiteral("Gráfico: ") + windowTitle());
+    connect(this, &QWidget::windowTitleChanged, ChartVextravasado,
+            [this](const QString& title) { ChartVextravasado->setAccessibleName(QStringLiteral("Gráfico: ") + title); });
+    connect(ChartVextravasado, &ChartView::mouseMoved, this, &TformGraficoVextravasado::ChartVextravasadoMouseMove);
+
+    Label1 = new QLabel(this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setTextFormat(Qt::PlainText);
+    QFont font = Label1->font();
+    font.setBold(true);
+    Label1->setFont(font);
+
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    ExportarparaJPG1 = PopupMenu1->addAction(QStringLiteral("Exportar para JPG"));
+    ExportarparaJPG1->setObjectName(QStringLiteral("ExportarparaJPG1"));
+    connect(ExportarparaJPG1, &QAction::triggered, this, &TformGraficoVextravasado::ExportarparaJPG1Click);
+    ChartVextravasado->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(ChartVextravasado, &QWidget::customContextMenuRequested, this,
+            [this](QPoint pos) { PopupMenu1->popup(ChartVextravasado->mapToGlobal(pos)); });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(ChartVextravasado, 1);
+    layout->addWidget(Label1);
+}
+
+void TformGraficoVextravasado::AddLineSeries(ChartSeries* serie) {
+    if (serie == nullptr) return;
+    serie->setMarkerStyle(MarkerStyle::Circle);
+    serie->setMarkersVisible(true);
+    serie->setLineWidth(2);
+    listSeries.append(serie);
+    ChartVextravasado->addSeries(serie);
+}
+
+void TformGraficoVextravasado::RemoveLineSeries() {
+    listSeries.clear();
+    ChartVextravasado->removeAllSeries();
+    ChartVextravasado->leftAxis().setAutomatic();
+    Label1->clear();
+}
+
+void TformGraficoVextravasado::LeftAxisTitle(const QString& text) { ChartVextravasado->leftAxis().setTitle(text); }
+
+void TformGraficoVextravasado::TextoAdicionalUnid(const QString& text) { sTextoAdicionalUnid = text; }
+
+void TformGraficoVextravasado::ChartVextravasadoMouseMove(QPoint pos) {
+    for (const QPointer<ChartSeries>& series : listSeries) {
+        if (!series) continue;
+        const int index = ChartVextravasado->hitTest(series, pos);
+        if (index < 0) continue;
+        const ChartPoint& p = series->point(index);
+        const LocaleSettings& loc = appLocale();
+        Label1->setText(QStringLiteral("Volume do reservatório inferior: ") + fromUtf8(formatGeneral(p.x, loc)) +
+                        QStringLiteral(" litros. ") + series->title() + QStringLiteral(": ") +
+                        fromUtf8(formatNumber(p.y, 4, 2, loc)) + QStringLiteral(" ") + sTextoAdicionalUnid);
+        return;
+    }
+    Label1->clear();
+}
+
+void TformGraficoVextravasado::ExportarparaJPG1Click() { exportChartJpeg(this, ChartVextravasado); }
+
+// The next use starts empty, with automatic axes.
+void TformGraficoVextravasado::FormClose() { RemoveLineSeries(); }
+
+void TformGraficoVextravasado::done(int result) {
+    FormClose();
+    QDialog::done(result);
 }
