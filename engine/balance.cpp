@@ -242,11 +242,16 @@ void runMembers(const TCaptAgua& in, TCaptAgua* const* members, std::size_t coun
 
 // One simulation on its own: the day's inputs and its balance in one loop, every value in
 // registers. The arithmetic is memberRun's, operation for operation.
-void runSingle(const TCaptAgua& in, TCaptAgua& out, const std::vector<MonthRun>& runs) {
+// With a fixed demand and fixed occupants (one value each, the common case) the day's demand
+// is the same every day: it is computed once, as every day would compute it.
+template <bool kFixedDemand>
+void runSingleWith(const TCaptAgua& in, TCaptAgua& out, const std::vector<MonthRun>& runs) {
     const double* prec = in.vecDadosPrec.data();
     const double area = in.dblAreaCapt, coef = in.dblCoefAprov, subs = in.dblPorcSubs, cap = out.dblResInf;
     Cycle dem{in.vecDemAguaPot.data(), in.vecDemAguaPot.size()};
     Cycle occ{in.vecNroMor.data(), in.vecNroMor.size()};
+    const double q0 = in.vecDemAguaPot[0], n0 = in.vecNroMor[0];
+    const double fixedT = q0 * n0, fixedD = subs * q0 * n0;
     MonthSums sums;
     double vi = 0;
     for (const MonthRun& run : runs) {
@@ -256,10 +261,13 @@ void runSingle(const TCaptAgua& in, TCaptAgua& out, const std::vector<MonthRun>&
                lp = sums.partial[m];
         for (std::size_t j = run.first; j < run.first + run.count; ++j) {
             const double R = prec[j] * area * coef;
-            const double q = dem.next();
-            const double n = occ.next();
-            const double T = q * n;
-            const double D = subs * q * n;
+            double T = fixedT, D = fixedD;
+            if constexpr (!kFixedDemand) {
+                const double q = dem.next();
+                const double n = occ.next();
+                T = q * n;
+                D = subs * q * n;
+            }
             double S, O;
             dayWithoutUpper(vi, R, D, cap, S, O);
             ls += S;
@@ -272,6 +280,14 @@ void runSingle(const TCaptAgua& in, TCaptAgua& out, const std::vector<MonthRun>&
         sums.cons[m] = ls, sums.pot[m] = lc, sums.extrav[m] = lo, sums.total[m] = lt, sums.partial[m] = lp;
     }
     finish(out, sums, in.vecDadosPrec.size());
+}
+
+void runSingle(const TCaptAgua& in, TCaptAgua& out, const std::vector<MonthRun>& runs) {
+    if (in.vecDemAguaPot.size() == 1 && in.vecNroMor.size() == 1) {
+        runSingleWith<true>(in, out, runs);
+    } else {
+        runSingleWith<false>(in, out, runs);
+    }
 }
 
 // Members that share one pass at most; their sums stay a few megabytes.
