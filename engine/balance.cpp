@@ -8,8 +8,6 @@
 namespace balance {
 namespace {
 
-constexpr int kNominalDays[13] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-
 // A run of consecutive days of the series in one calendar month.
 struct MonthRun {
     int month;
@@ -50,10 +48,10 @@ void finish(TCaptAgua& sim, const MonthSums& sums, std::size_t n) {
         const double cnt = sums.days[m];
         sim.vecVMediaMensalCont[m] = sums.days[m];
         sim.vecContRec[m] = safeDiv(sums.passes[m], cnt);
-        sim.vecVConsPluv[m] = safeDiv(sums.cons[m], cnt) * kNominalDays[m];
-        sim.vecVConsPot[m] = safeDiv(sums.pot[m], cnt) * kNominalDays[m];
-        sim.vecVRecalc[m] = safeDiv(sums.recalc[m], cnt) * kNominalDays[m];
-        sim.vecVExtrav[m] = safeDiv(sums.extrav[m], cnt) * kNominalDays[m];
+        sim.vecVConsPluv[m] = safeDiv(sums.cons[m], cnt) * kReferenceMonthDays[m];
+        sim.vecVConsPot[m] = safeDiv(sums.pot[m], cnt) * kReferenceMonthDays[m];
+        sim.vecVRecalc[m] = safeDiv(sums.recalc[m], cnt) * kReferenceMonthDays[m];
+        sim.vecVExtrav[m] = safeDiv(sums.extrav[m], cnt) * kReferenceMonthDays[m];
     }
     double sumPluv = 0, sumPot = 0, sumExtrav = 0;
     for (int m = 1; m <= 12; ++m) {

@@ -1,6 +1,5 @@
 #include <algorithm>
 #include <filesystem>
-#include <numeric>
 
 #include "balance_run.h"
 #include "numtext.h"
@@ -9,21 +8,13 @@
 
 namespace {
 
-// Days of the months of the non-leap reference year of the 365-day tables.
-constexpr int kTableDays[13] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-
-double mean(const doubleArray& v) {
-    if (v.empty()) return 0;
-    return std::accumulate(v.begin(), v.end(), 0.0) / static_cast<double>(v.size());
-}
-
 // A 365-day table: every day of month m takes perDay(m).
 template <typename F>
 doubleArray monthTable(F perDay) {
     doubleArray table;
     table.reserve(365);
     for (int m = 1; m <= 12; ++m)
-        table.insert(table.end(), static_cast<std::size_t>(kTableDays[m]), perDay(m));
+        table.insert(table.end(), static_cast<std::size_t>(kReferenceMonthDays[m]), perDay(m));
     return table;
 }
 
@@ -92,11 +83,11 @@ void TCaptAgua::Assign(const TAssignable& source) {
 }
 
 double TCaptAgua::meanDemAguaPot() const {
-    return boolDemAguaPotMensal ? mean(vecDemAguaPotMensal) / 30 : mean(vecDemAguaPot);
+    return boolDemAguaPotMensal ? arrayMean(vecDemAguaPotMensal) / 30 : arrayMean(vecDemAguaPot);
 }
 
 double TCaptAgua::meanNroMor() const {
-    return mean(boolNroMorMensal ? vecNroMorMensal : vecNroMor);
+    return arrayMean(boolNroMorMensal ? vecNroMorMensal : vecNroMor);
 }
 
 double TCaptAgua::resSupFromDemand() const {
@@ -108,7 +99,7 @@ int referenceDayOfYear(TDate date) {
     date.toYMD(y, m, d);
     if (m == 2 && d == 29) return 59;  // no such day in the reference year: 1 March's offset
     int n = d - 1;
-    for (int k = 1; k < m; ++k) n += kTableDays[k];
+    for (int k = 1; k < m; ++k) n += kReferenceMonthDays[k];
     return n;
 }
 
@@ -119,8 +110,9 @@ void rotateToDate(doubleArray& table, TDate start) {
 }
 
 void TCaptAgua::fillDemAguaPot() {
-    vecDemAguaPot = monthTable(
-        [this](int m) { return vecDemAguaPotMensal[static_cast<std::size_t>(m - 1)] / kTableDays[m]; });
+    vecDemAguaPot = monthTable([this](int m) {
+        return vecDemAguaPotMensal[static_cast<std::size_t>(m - 1)] / kReferenceMonthDays[m];
+    });
     rotateToDate(vecDemAguaPot, dateDadosPrec);
 }
 

@@ -1,5 +1,4 @@
 #include <cmath>
-#include <numeric>
 #include <string>
 
 #include "balance_run.h"
@@ -10,11 +9,6 @@ namespace {
 // A sweep bigger than this is a typing mistake in the step or the maximum, not a study:
 // it would take hours and gigabytes.
 constexpr double kMaxSweepMembers = 100000;
-
-double mean(const doubleArray& v) {
-    if (v.empty()) return 0;
-    return std::accumulate(v.begin(), v.end(), 0.0) / static_cast<double>(v.size());
-}
 
 // Member i of a sweep: the base system's inputs at another lower-reservoir volume. The series
 // is left out when the member will not need it (it drops its series after its run anyway).
@@ -95,13 +89,15 @@ void TCaptAguaInterval::simula() {
     }
 }
 
-double TCaptAguaInterval::gain(std::size_t i) const {
-    const TCaptAgua& cur = *vecCaptAgua[i];
-    const TCaptAgua& prev = *vecCaptAgua[i - 1];
-    const double dm = mean(cur.vecDemAguaPot) * mean(cur.vecNroMor) * cur.dblPorcSubs;
+double volumeGain(const TCaptAgua& cur, const TCaptAgua& prev, double addedLitres) {
+    const double dm = arrayMean(cur.vecDemAguaPot) * arrayMean(cur.vecNroMor) * cur.dblPorcSubs;
     // Without demand there is nothing to gain: 0, so the first volume qualifies.
-    if (dm == 0) return 0;
-    return 100 * (cur.dblConsPluvMed - prev.dblConsPluvMed) / dm / (interval / 1000);
+    if (dm == 0 || addedLitres == 0) return 0;
+    return 100 * (cur.dblConsPluvMed - prev.dblConsPluvMed) / dm / (addedLitres / 1000);
+}
+
+double TCaptAguaInterval::gain(std::size_t i) const {
+    return volumeGain(*vecCaptAgua[i], *vecCaptAgua[i - 1], interval);
 }
 
 void TCaptAguaInterval::simVolOtimo() {

@@ -6,7 +6,6 @@
 
 namespace {
 
-constexpr int kNominalDays[13] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 const char* const kMonthNames[12] = {"Janeiro", "Fevereiro", "Março",    "Abril",   "Maio",     "Junho",
                                      "Julho",   "Agosto",    "Setembro", "Outubro", "Novembro", "Dezembro"};
 
@@ -55,9 +54,9 @@ MonthlyTable buildMonthlyTable(const TCaptAgua& s, const LocaleSettings& loc) {
         auto& row = t[static_cast<std::size_t>(m - 1)];
         row[0] = kMonthNames[m - 1];
         row[1] = percent(safeDiv(s.vecVConsPluv[m], s.vecVConsPluv[m] + s.vecVConsPot[m]) * 100, loc);
-        row[2] = volume(s.vecVConsPluv[m] / kNominalDays[m], loc);
-        row[3] = volume(s.vecVConsPot[m] / kNominalDays[m], loc);
-        row[4] = volume(s.vecVExtrav[m] / kNominalDays[m], loc);
+        row[2] = volume(s.vecVConsPluv[m] / kReferenceMonthDays[m], loc);
+        row[3] = volume(s.vecVConsPot[m] / kReferenceMonthDays[m], loc);
+        row[4] = volume(s.vecVExtrav[m] / kReferenceMonthDays[m], loc);
         row[5] = percent(s.vecPorcAtendTotal[m] * 100, loc);
         row[6] = percent(s.vecPorcAtendParc[m] * 100, loc);
         row[7] = percent(s.vecPorcNaoAtend[m] * 100, loc);

@@ -2,8 +2,6 @@
 // position, its whole (discarded) precipitation series in lines of 10000 values, the volume
 // or sweep settings, the economic section and a results block for the reader's eyes.
 
-#include <numeric>
-
 #include "numtext.h"
 #include "textfile.h"
 #include "unit_classe.h"
@@ -57,16 +55,9 @@ std::string valuesLine(const std::string& label, bool monthly, const doubleArray
     return line;
 }
 
-double mean(const doubleArray& v) {
-    if (v.empty()) return 0;
-    return std::accumulate(v.begin(), v.end(), 0.0) / static_cast<double>(v.size());
-}
-
 // The gain column of the results block: per cubic metre of the volume actually added.
 double fileGain(const TCaptAgua& cur, const TCaptAgua& prev) {
-    const double dm = mean(cur.vecDemAguaPot) * mean(cur.vecNroMor) * cur.dblPorcSubs;
-    if (dm == 0) return 0;
-    return 100 * (cur.dblConsPluvMed - prev.dblConsPluvMed) / dm / ((cur.dblResInf - prev.dblResInf) / 1000);
+    return volumeGain(cur, prev, cur.dblResInf - prev.dblResInf);
 }
 
 }  // namespace

@@ -116,6 +116,15 @@ class TCaptAgua : public TAssignable {
     void checkRunnable() const;
 };
 
+// Days of the months of the non-leap reference year, indexed 1..12: the 365-day tables and the
+// nominal month lengths of the monthly results (February always 28).
+inline constexpr int kReferenceMonthDays[13] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+
+// The ideal-volume rule's gain of `cur` over `prev`: percentage points of the mean daily
+// rainwater demand met per cubic metre of the `addedLitres` of volume between them, %/m³.
+// 0 when there is nothing to divide by (no demand, no added volume).
+double volumeGain(const TCaptAgua& cur, const TCaptAgua& prev, double addedLitres);
+
 // Shifts a 365-day table so that entry 0 is the calendar day of `start` (29 February takes
 // the offset of 1 March).
 void rotateToDate(doubleArray& table, TDate start);

@@ -10,7 +10,6 @@
 #include <QVBoxLayout>
 #include <QWindow>
 #include <algorithm>
-#include <numeric>
 
 #include "app_locale.h"
 #include "data_grid.h"
@@ -45,19 +44,9 @@ constexpr ColumnSpec kColumns[] = {
 constexpr int kColGain = 8;
 constexpr int kGridHeight = 360;  // pixels
 
-double mean(const doubleArray& v) {
-    if (v.empty()) return 0;
-    return std::accumulate(v.begin(), v.end(), 0.0) / static_cast<double>(v.size());
-}
-
-// Percentage points of the mean daily rainwater demand gained per cubic metre of volume added
-// from `prev` to `cur`, as the ideal-volume rule measures it. Without a demand or without
-// added volume there is nothing to divide by: 0.
+// The ideal-volume rule's gain per cubic metre of the volume actually added from `prev`.
 double gainPerM3(const TCaptAgua& cur, const TCaptAgua& prev) {
-    const double demand = mean(cur.vecDemAguaPot) * mean(cur.vecNroMor) * cur.dblPorcSubs;
-    const double addedM3 = (cur.dblResInf - prev.dblResInf) / 1000;
-    if (demand == 0 || addedM3 == 0) return 0;
-    return (cur.dblConsPluvMed - prev.dblConsPluvMed) * 100 / demand / addedM3;
+    return volumeGain(cur, prev, cur.dblResInf - prev.dblResInf);
 }
 
 }  // namespace
