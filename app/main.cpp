@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app_windows.h"
-#include "unit_main.h"
+#include "windows/app_windows.h"
+#include "windows/main/unit_main.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "unit_classe.h"
+#include "engine/unit_classe.h"
 
 namespace {
 

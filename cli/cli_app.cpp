@@ -1,11 +1,11 @@
-#include "cli_app.h"
+#include "cli/cli_app.h"
 
 #include <ostream>
 
-#include "json_out.h"
-#include "numtext.h"
-#include "textfile.h"
-#include "unit_classe.h"
+#include "cli/json_out.h"
+#include "common/numtext.h"
+#include "common/textfile.h"
+#include "engine/unit_classe.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "json_out.h"
+#include "cli/json_out.h"
 
 #include <cmath>
 
-#include "numtext.h"
+#include "common/numtext.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "unit_classe.h"
+#include "engine/unit_classe.h"
 
 // A simulation set as one JSON object: the sweep settings, the ideal volume's index and
 // every member's results, numbers with 17 significant digits so that they round-trip.

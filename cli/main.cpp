@@ -1,6 +1,6 @@
 #include <iostream>
 
-#include "cli_app.h"
+#include "cli/cli_app.h"
 
 int main(int argc, char** argv) {
     return runCli(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);

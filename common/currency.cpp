@@ -1,4 +1,4 @@
-#include "currency.h"
+#include "common/currency.h"
 
 #include <cmath>
 #include <stdexcept>

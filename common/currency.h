@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "locale_settings.h"
+#include "common/locale_settings.h"
 
 struct Currency {
     std::int64_t tenThousandths = 0;

@@ -1,4 +1,4 @@
-#include "locale_settings.h"
+#include "common/locale_settings.h"
 
 #include <array>
 #include <cstdlib>

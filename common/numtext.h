@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "locale_settings.h"
-#include "tdate.h"
+#include "common/locale_settings.h"
+#include "common/tdate.h"
 
 // A text that does not convert. The message is in Portuguese and names the text.
 class ConversionError : public std::runtime_error {

@@ -1,4 +1,4 @@
-#include "tdate.h"
+#include "common/tdate.h"
 
 namespace {
 

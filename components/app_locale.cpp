@@ -1,4 +1,4 @@
-#include "app_locale.h"
+#include "components/app_locale.h"
 
 namespace {
 

@@ -4,11 +4,15 @@
 
 #include <QString>
 
-#include "locale_settings.h"
+#include "common/locale_settings.h"
 
 const LocaleSettings& appLocale();
 void setAppLocale(const LocaleSettings& settings);
 
 // Conversions between the windows' QString and the program's UTF-8 texts.
-inline std::string toUtf8(const QString& s) { return s.toStdString(); }
-inline QString fromUtf8(const std::string& s) { return QString::fromStdString(s); }
+inline std::string toUtf8(const QString& s) {
+    return s.toStdString();
+}
+inline QString fromUtf8(const std::string& s) {
+    return QString::fromStdString(s);
+}

@@ -1,12 +1,12 @@
-#include "chart_axis.h"
+#include "components/chart_axis.h"
 
 #include <QCategoryAxis>
 #include <algorithm>
 #include <cmath>
 
-#include "app_locale.h"
-#include "chart_view.h"
-#include "numtext.h"
+#include "common/numtext.h"
+#include "components/app_locale.h"
+#include "components/chart_view.h"
 
 namespace {
 

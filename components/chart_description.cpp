@@ -1,9 +1,9 @@
 // The accessible description of a chart: what a screen reader says of it in place of the
 // drawing. Numbers are in the user's locale, with up to 6 significant digits.
 
-#include "app_locale.h"
-#include "chart_view.h"
-#include "numtext.h"
+#include "common/numtext.h"
+#include "components/app_locale.h"
+#include "components/chart_view.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "chart_series.h"
+#include "components/chart_series.h"
 
 #include <algorithm>
 #include <cmath>
 #include <map>
 #include <utility>
 
-#include "chart_view.h"
+#include "components/chart_view.h"
 
 ChartSeries::ChartSeries(const QString& title, QObject* parent) : QObject(parent), title_(title) {}
 

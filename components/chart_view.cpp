@@ -1,4 +1,4 @@
-#include "chart_view.h"
+#include "components/chart_view.h"
 
 #include <QCategoryAxis>
 #include <QGraphicsLayout>

@@ -16,8 +16,8 @@
 #include <optional>
 #include <vector>
 
-#include "chart_axis.h"
-#include "chart_series.h"
+#include "components/chart_axis.h"
+#include "components/chart_series.h"
 
 class QCategoryAxis;
 class QLineSeries;

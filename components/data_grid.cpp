@@ -1,11 +1,11 @@
-#include "data_grid.h"
+#include "components/data_grid.h"
 
 #include <QFont>
 #include <QHeaderView>
 #include <QScopedValueRollback>
 
-#include "app_locale.h"
-#include "numtext.h"
+#include "common/numtext.h"
+#include "components/app_locale.h"
 
 namespace {
 constexpr int kValueRole = Qt::UserRole + 1;

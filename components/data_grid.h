@@ -13,7 +13,7 @@
 
 class DataGrid : public QTableWidget {
     Q_OBJECT
-public:
+  public:
     // Turns a cell's value into its displayed text.
     using Mask = std::function<QString(double)>;
     // Fixed notation with `decimals` decimals, the locale's decimal separator and no
@@ -60,10 +60,10 @@ public:
     bool isCellBold(int col, int row) const;
     void setRowBold(int row, bool bold);
 
-signals:
+  signals:
     void cellClick(int col, int row);
 
-private:
+  private:
     struct ColumnInfo {
         QStringList lines;
         Mask mask;

@@ -1,4 +1,4 @@
-#include "jpeg_export.h"
+#include "components/jpeg_export.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
-#include "key_filters.h"
+#include "components/key_filters.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
 
-#include "app_locale.h"
+#include "components/app_locale.h"
 
 bool keyFilterAccepts(KeyFilterKind kind, const QString& current, const QString& typed,
                       char decimalSeparator) {

@@ -18,13 +18,13 @@ bool keyFilterAccepts(KeyFilterKind kind, const QString& current, const QString&
 
 class NumericKeyFilter : public QObject {
     Q_OBJECT
-public:
+  public:
     NumericKeyFilter(KeyFilterKind kind, QObject* parent) : QObject(parent), kind_(kind) {}
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     KeyFilterKind kind_;
 };
 

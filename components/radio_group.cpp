@@ -1,4 +1,4 @@
-#include "radio_group.h"
+#include "components/radio_group.h"
 
 #include <QRadioButton>
 #include <QVBoxLayout>

@@ -12,7 +12,7 @@ class QVBoxLayout;
 
 class RadioGroup : public QGroupBox {
     Q_OBJECT
-public:
+  public:
     explicit RadioGroup(const QString& caption, const QStringList& items = {}, QWidget* parent = nullptr);
 
     void addItem(const QString& text);
@@ -27,10 +27,10 @@ public:
     // chooses the last one.
     void setItemIndex(int index);
 
-signals:
+  signals:
     void clicked(int index);
 
-private:
+  private:
     void onButtonToggled(int index, bool checked);
 
     QVBoxLayout* layout_;

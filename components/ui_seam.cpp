@@ -1,4 +1,4 @@
-#include "ui_seam.h"
+#include "components/ui_seam.h"
 
 #include <QColorDialog>
 #include <QDialog>
@@ -38,7 +38,7 @@ QString toQtFilter(const QString& filter) {
 }
 
 class QtUiSeam final : public UiSeam {
-public:
+  public:
     MsgResult message(QWidget* parent, const QString& caption, const QString& text, MsgIcon icon,
                       MsgButtons buttons) override {
         QMessageBox box(toQtIcon(icon), caption, text, QMessageBox::NoButton, parent);

@@ -15,7 +15,7 @@ enum class MsgButtons { Ok, YesNo };
 enum class MsgResult { Ok, Yes, No };
 
 class UiSeam {
-public:
+  public:
     virtual ~UiSeam() = default;
     virtual MsgResult message(QWidget* parent, const QString& caption, const QString& text, MsgIcon icon,
                               MsgButtons buttons) = 0;

@@ -1,4 +1,4 @@
-#include "unit_analise.h"
+#include "economics/unit_analise.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "unit_classe.h"
+#include "engine/unit_classe.h"
 
 class QLabel;
 class QLineEdit;
@@ -18,7 +18,7 @@ class QPushButton;
 
 class TformAnalise : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TformAnalise(QWidget* parent = nullptr);
     ~TformAnalise() override;
 

@@ -1,4 +1,4 @@
-#include "unit_custo_manutencao.h"
+#include "economics/unit_custo_manutencao.h"
 
 TformCustoManutencao* formCustoManutencao = nullptr;
 

@@ -6,7 +6,7 @@
 
 class TformCustoManutencao : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TformCustoManutencao(QWidget* parent = nullptr);
 };
 

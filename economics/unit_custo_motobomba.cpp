@@ -1,4 +1,4 @@
-#include "unit_custo_motobomba.h"
+#include "economics/unit_custo_motobomba.h"
 
 TformCustoMotobomba* formCustoMotobomba = nullptr;
 

@@ -6,7 +6,7 @@
 
 class TformCustoMotobomba : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TformCustoMotobomba(QWidget* parent = nullptr);
 };
 

@@ -1,4 +1,4 @@
-#include "unit_custo_reservatorios.h"
+#include "economics/unit_custo_reservatorios.h"
 
 TformCustoReservatorios* formCustoReservatorios = nullptr;
 

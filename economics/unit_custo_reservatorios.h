@@ -6,7 +6,7 @@
 
 class TformCustoReservatorios : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TformCustoReservatorios(QWidget* parent = nullptr);
 };
 

@@ -1,4 +1,4 @@
-#include "unit_custos_economias.h"
+#include "economics/unit_custos_economias.h"
 
 TformCustosEconomias* formCustosEconomias = nullptr;
 

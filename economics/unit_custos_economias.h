@@ -6,7 +6,7 @@
 
 class TformCustosEconomias : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TformCustosEconomias(QWidget* parent = nullptr);
 };
 

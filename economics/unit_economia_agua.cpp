@@ -1,4 +1,4 @@
-#include "unit_economia_agua.h"
+#include "economics/unit_economia_agua.h"
 
 TformEconomiaAgua* formEconomiaAgua = nullptr;
 

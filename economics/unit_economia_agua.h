@@ -6,7 +6,7 @@
 
 class TformEconomiaAgua : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TformEconomiaAgua(QWidget* parent = nullptr);
 };
 

@@ -1,4 +1,4 @@
-#include "unit_edit_custo_manutencao.h"
+#include "economics/unit_edit_custo_manutencao.h"
 
 TformEditCustoManutencao* formEditCustoManutencao = nullptr;
 

@@ -6,7 +6,7 @@
 
 class TformEditCustoManutencao : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TformEditCustoManutencao(QWidget* parent = nullptr);
 };
 

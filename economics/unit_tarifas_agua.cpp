@@ -1,4 +1,4 @@
-#include "unit_tarifas_agua.h"
+#include "economics/unit_tarifas_agua.h"
 
 TformTarifasAgua* formTarifasAgua = nullptr;
 

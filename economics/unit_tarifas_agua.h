@@ -6,7 +6,7 @@
 
 class TformTarifasAgua : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TformTarifasAgua(QWidget* parent = nullptr);
 };
 

@@ -1,11 +1,11 @@
-#include "unit_volume_inf_analise.h"
+#include "economics/unit_volume_inf_analise.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "unit_analise.h"
+#include "economics/unit_analise.h"
 
 TformVolumeInfAnalise* formVolumeInfAnalise = nullptr;
 

@@ -10,7 +10,7 @@ class QPushButton;
 
 class TformVolumeInfAnalise : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TformVolumeInfAnalise(QWidget* parent = nullptr);
 
     QLabel* Label1 = nullptr;
@@ -22,7 +22,7 @@ public:
     void EdVolAnaliseChange();
     void BTConcluirClick();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;  // FormShow: starts empty
 };
 

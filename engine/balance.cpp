@@ -1,9 +1,9 @@
 #include <algorithm>
 #include <vector>
 
-#include "balance_day.h"
-#include "balance_run.h"
-#include "safe_div.h"
+#include "common/safe_div.h"
+#include "engine/balance_day.h"
+#include "engine/balance_run.h"
 
 namespace balance {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <cstddef>
 
-#include "unit_classe.h"
+#include "engine/unit_classe.h"
 
 namespace balance {
 

@@ -1,10 +1,10 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "balance_run.h"
-#include "numtext.h"
-#include "textfile.h"
-#include "unit_classe.h"
+#include "common/numtext.h"
+#include "common/textfile.h"
+#include "engine/balance_run.h"
+#include "engine/unit_classe.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include <cmath>
 #include <string>
 
-#include "balance_run.h"
-#include "unit_classe.h"
+#include "engine/balance_run.h"
+#include "engine/unit_classe.h"
 
 namespace {
 

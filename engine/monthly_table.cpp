@@ -1,8 +1,8 @@
 #include <cmath>
 
-#include "numtext.h"
-#include "safe_div.h"
-#include "unit_classe.h"
+#include "common/numtext.h"
+#include "common/safe_div.h"
+#include "engine/unit_classe.h"
 
 namespace {
 

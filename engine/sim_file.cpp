@@ -2,9 +2,9 @@
 // position, its whole (discarded) precipitation series in lines of 10000 values, the volume
 // or sweep settings, the economic section and a results block for the reader's eyes.
 
-#include "numtext.h"
-#include "textfile.h"
-#include "unit_classe.h"
+#include "common/numtext.h"
+#include "common/textfile.h"
+#include "engine/unit_classe.h"
 
 namespace {
 

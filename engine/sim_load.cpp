@@ -5,9 +5,9 @@
 
 #include <string_view>
 
-#include "numtext.h"
-#include "textfile.h"
-#include "unit_classe.h"
+#include "common/numtext.h"
+#include "common/textfile.h"
+#include "engine/unit_classe.h"
 
 namespace {
 

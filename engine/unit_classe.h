@@ -15,9 +15,9 @@
 #include <string>
 #include <vector>
 
-#include "arrays.h"
-#include "locale_settings.h"
-#include "tdate.h"
+#include "common/arrays.h"
+#include "common/locale_settings.h"
+#include "common/tdate.h"
 
 // The observation lines typed with a simulation. One list is shared by a simulation, its
 // copies and the members of its sweep; it lives as long as its last holder.

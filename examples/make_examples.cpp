@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <iostream>
 
-#include "numtext.h"
-#include "unit_classe.h"
+#include "common/numtext.h"
+#include "engine/unit_classe.h"
 
 namespace {
 

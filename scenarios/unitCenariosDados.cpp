@@ -1,4 +1,4 @@
-#include "unitCenariosDados.h"
+#include "scenarios/unitCenariosDados.h"
 
 TformCenariosDados* formCenariosDados = nullptr;
 

@@ -7,7 +7,7 @@
 
 class TformCenariosDados : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TformCenariosDados(QWidget* parent = nullptr);
 };
 

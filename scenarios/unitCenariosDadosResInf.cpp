@@ -1,4 +1,4 @@
-#include "unitCenariosDadosResInf.h"
+#include "scenarios/unitCenariosDadosResInf.h"
 
 TformCenariosDadosResInf* formCenariosDadosResInf = nullptr;
 

@@ -6,7 +6,7 @@
 
 class TformCenariosDadosResInf : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TformCenariosDadosResInf(QWidget* parent = nullptr);
 };
 

@@ -1,4 +1,4 @@
-#include "unitSimCenarios.h"
+#include "scenarios/unitSimCenarios.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

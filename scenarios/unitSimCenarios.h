@@ -6,7 +6,7 @@
 
 class TformSimCenarios : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TformSimCenarios(QWidget* parent = nullptr);
 };
 

@@ -1,4 +1,4 @@
-#include "unitSimCenariosGrafico.h"
+#include "scenarios/unitSimCenariosGrafico.h"
 
 TformSimCenariosGrafico* formSimCenariosGrafico = nullptr;
 

@@ -6,7 +6,7 @@
 
 class TformSimCenariosGrafico : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TformSimCenariosGrafico(QWidget* parent = nullptr);
 };
 

@@ -1,9 +1,9 @@
-#include "unitSimCenariosGrid.h"
+#include "scenarios/unitSimCenariosGrid.h"
 
 #include <QColor>
 #include <QVBoxLayout>
 
-#include "data_grid.h"
+#include "components/data_grid.h"
 
 TformSimCenariosGrid* formSimCenariosGrid = nullptr;
 
@@ -17,4 +17,6 @@ TformSimCenariosGrid::TformSimCenariosGrid(QWidget* parent) : QDialog(parent) {
     layout->addWidget(NxGrResult);
 }
 
-void TformSimCenariosGrid::whitenGrid() { NxGrResult->setAllCellsColour(Qt::white); }
+void TformSimCenariosGrid::whitenGrid() {
+    NxGrResult->setAllCellsColour(Qt::white);
+}

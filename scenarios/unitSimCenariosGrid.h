@@ -9,7 +9,7 @@ class DataGrid;
 
 class TformSimCenariosGrid : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TformSimCenariosGrid(QWidget* parent = nullptr);
 
     DataGrid* NxGrResult = nullptr;

@@ -11,15 +11,17 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "app_locale.h"
-#include "app_windows.h"
-#include "fake_ui.h"
-#include "unit_grafico.h"
-#include "unit_main.h"
+#include "components/app_locale.h"
+#include "tests/windows/fake_ui.h"
+#include "windows/app_windows.h"
+#include "windows/main/unit_main.h"
+#include "windows/results/unit_grafico.h"
 
 namespace {
 
-bool save(QWidget* window, const QString& path) { return window->grab().save(path); }
+bool save(QWidget* window, const QString& path) {
+    return window->grab().save(path);
+}
 
 }  // namespace
 

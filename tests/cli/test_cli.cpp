@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <sstream>
 
-#include "../support/systems.h"
-#include "../support/temp_dir.h"
-#include "cli_app.h"
-#include "numtext.h"
-#include "textfile.h"
+#include "cli/cli_app.h"
+#include "common/numtext.h"
+#include "common/textfile.h"
+#include "tests/support/systems.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <limits>
 
-#include "currency.h"
-#include "safe_div.h"
+#include "common/currency.h"
+#include "common/safe_div.h"
 
 namespace {
 

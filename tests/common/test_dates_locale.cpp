@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 
-#include "numtext.h"
-#include "tdate.h"
+#include "common/numtext.h"
+#include "common/tdate.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "numtext.h"
+#include "common/numtext.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include <unistd.h>
 
-#include "../support/temp_dir.h"
-#include "textfile.h"
+#include "common/textfile.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 

@@ -13,9 +13,9 @@
 #include <limits>
 #include <memory>
 
-#include "app_locale.h"
-#include "chart_view.h"
-#include "locale_settings.h"
+#include "common/locale_settings.h"
+#include "components/app_locale.h"
+#include "components/chart_view.h"
 
 namespace {
 

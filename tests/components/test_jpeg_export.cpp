@@ -13,10 +13,10 @@
 
 #include <jpeglib.h>
 
-#include "app_locale.h"
-#include "chart_view.h"
-#include "jpeg_export.h"
-#include "locale_settings.h"
+#include "common/locale_settings.h"
+#include "components/app_locale.h"
+#include "components/chart_view.h"
+#include "components/jpeg_export.h"
 
 namespace {
 

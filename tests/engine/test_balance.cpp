@@ -9,17 +9,15 @@
 #include <string>
 #include <vector>
 
-#include "../support/compare.h"
-#include "../support/rows.h"
-#include "../support/systems.h"
-#include "balance_day.h"
-#include "unit_classe.h"
+#include "engine/balance_day.h"
+#include "engine/unit_classe.h"
+#include "tests/support/compare.h"
+#include "tests/support/rows.h"
+#include "tests/support/systems.h"
 
 namespace {
 
 using vespra_test::sameResults;
-
-
 
 constexpr int kNominalDays[13] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 

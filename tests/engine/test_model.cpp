@@ -11,16 +11,14 @@
 #include <tuple>
 #include <vector>
 
-#include "../support/compare.h"
-#include "../support/rows.h"
-#include "unit_classe.h"
+#include "engine/unit_classe.h"
+#include "tests/support/compare.h"
+#include "tests/support/rows.h"
 
 namespace {
 
 using vespra_test::sameInputs;
 using vespra_test::sameResults;
-
-
 
 // Days of the months of a non-leap year.
 constexpr int kDays[13] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};

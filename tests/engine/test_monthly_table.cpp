@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "../support/systems.h"
-#include "numtext.h"
+#include "common/numtext.h"
+#include "tests/support/systems.h"
 
 namespace {
 

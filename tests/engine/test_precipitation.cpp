@@ -9,16 +9,15 @@
 #include <tuple>
 #include <vector>
 
-#include "../support/temp_dir.h"
-#include "numtext.h"
-#include "textfile.h"
-#include "../support/rows.h"
-#include "unit_classe.h"
+#include "common/numtext.h"
+#include "common/textfile.h"
+#include "engine/unit_classe.h"
+#include "tests/support/rows.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
 
 // The same ASCII text encoded as UTF-16 with its byte-order mark.
 std::string utf16(const std::string& ascii, bool bigEndian) {

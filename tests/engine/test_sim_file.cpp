@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "../support/rows.h"
-#include "../support/systems.h"
-#include "../support/temp_dir.h"
-#include "numtext.h"
-#include "textfile.h"
+#include "common/numtext.h"
+#include "common/textfile.h"
+#include "tests/support/rows.h"
+#include "tests/support/systems.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 

@@ -9,16 +9,14 @@
 #include <string>
 #include <vector>
 
-#include "../support/compare.h"
-#include "../support/rows.h"
-#include "../support/systems.h"
-#include "unit_classe.h"
+#include "engine/unit_classe.h"
+#include "tests/support/compare.h"
+#include "tests/support/rows.h"
+#include "tests/support/systems.h"
 
 namespace {
 
 using vespra_test::sameResults;
-
-
 
 const doubleArray& seattle() {
     static const doubleArray series = readPrecFile(

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "unit_classe.h"
+#include "engine/unit_classe.h"
 
 namespace vespra_test {
 

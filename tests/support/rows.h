@@ -3,7 +3,7 @@
 
 #include <ostream>
 
-#include "tdate.h"
+#include "common/tdate.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "unit_classe.h"
+#include "engine/unit_classe.h"
 
 namespace testsys {
 

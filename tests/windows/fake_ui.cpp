@@ -1,4 +1,4 @@
-#include "fake_ui.h"
+#include "tests/windows/fake_ui.h"
 
 #include <QDialog>
 

@@ -12,10 +12,10 @@
 #include <optional>
 #include <vector>
 
-#include "ui_seam.h"
+#include "components/ui_seam.h"
 
 class FakeUi final : public UiSeam {
-public:
+  public:
     struct Shown {
         QString kind;  // "message", "open", "save", "folder", "colour", "modal"
         QString caption;
@@ -52,7 +52,7 @@ public:
     std::optional<QColor> colour(QWidget* parent, const QColor& initial) override;
     int execModal(QDialog* dialog) override;
 
-private:
+  private:
     struct Expectation {
         QString kind;
         QString caption;

@@ -7,7 +7,7 @@
 class TestAppStart : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void withoutDisplay();
 };
 

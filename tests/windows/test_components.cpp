@@ -9,16 +9,16 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "app_locale.h"
-#include "data_grid.h"
-#include "key_filters.h"
-#include "locale_settings.h"
-#include "radio_group.h"
+#include "common/locale_settings.h"
+#include "components/app_locale.h"
+#include "components/data_grid.h"
+#include "components/key_filters.h"
+#include "components/radio_group.h"
 
 class TestComponents : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void radioGroupReaction();
     void radioGroupUserClicks();
     void keyFilterRules_data();

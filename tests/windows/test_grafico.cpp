@@ -6,32 +6,32 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
-#include <QContextMenuEvent>
 #include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
-#include <QMenu>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <memory>
 
-#include "../support/temp_dir.h"
-#include "app_locale.h"
-#include "chart_view.h"
-#include "data_grid.h"
-#include "jpeg_export.h"
-#include "numtext.h"
-#include "radio_group.h"
-#include "unitSimCenariosGrid.h"
-#include "unit_grafico.h"
-#include "unit_grafico_dados.h"
-#include "unit_grafico_props.h"
-#include "unit_grafico_vextravasado.h"
-#include "unit_main.h"
-#include "window_fixture.h"
+#include "common/numtext.h"
+#include "components/app_locale.h"
+#include "components/chart_view.h"
+#include "components/data_grid.h"
+#include "components/jpeg_export.h"
+#include "components/radio_group.h"
+#include "scenarios/unitSimCenariosGrid.h"
+#include "tests/support/temp_dir.h"
+#include "tests/windows/window_fixture.h"
+#include "windows/main/unit_main.h"
+#include "windows/results/unit_grafico.h"
+#include "windows/results/unit_grafico_dados.h"
+#include "windows/results/unit_grafico_props.h"
+#include "windows/results/unit_grafico_vextravasado.h"
 
 namespace {
 
@@ -40,8 +40,8 @@ const QString kIdealStart = QStringLiteral("Volume ideal para o reservatório in
 
 // A sweep as the engine leaves it, without running it: member i at i × interval with the
 // given savings (and the other results derived from it, so that every chart differs).
-std::unique_ptr<TCaptAguaInterval> makeSweep(double porcSubs, double interval, const std::vector<double>& econ,
-                                             std::int32_t ideal) {
+std::unique_ptr<TCaptAguaInterval> makeSweep(double porcSubs, double interval,
+                                             const std::vector<double>& econ, std::int32_t ideal) {
     auto sim = std::make_unique<TCaptAguaInterval>();
     sim->vecCaptAgua.clear();
     for (std::size_t i = 0; i < econ.size(); ++i) {
@@ -69,7 +69,9 @@ std::unique_ptr<TCaptAguaInterval> idealAt5000(std::int32_t ideal = 5) {
     return makeSweep(0.5, 1000, {0, 12.5, 25.25, 33.333, 40.1, 45.678, 47, 48, 48.5, 48.8, 49}, ideal);
 }
 
-ChartView* chart() { return formGrafico->Chart1; }
+ChartView* chart() {
+    return formGrafico->Chart1;
+}
 
 // Moves the mouse over the chart to a point given in the chart's coordinates (by way of a
 // corner, since a move to where the mouse already is reports nothing).
@@ -84,7 +86,7 @@ void hover(ChartView* view, QPointF at) {
 class TestGrafico : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init();
     void cleanup();
 
@@ -111,7 +113,7 @@ private slots:
     void closingWhitensScenarioRows();
     void accessibleTexts();
 
-private:
+  private:
     void start(const char* locale = "pt_BR");
     void showChart();
     void loadSweepExample();
@@ -120,14 +122,18 @@ private:
     std::unique_ptr<TempDir> tmp;
 };
 
-void TestGrafico::init() { tmp = std::make_unique<TempDir>(); }
+void TestGrafico::init() {
+    tmp = std::make_unique<TempDir>();
+}
 
 void TestGrafico::cleanup() {
     fx.finish();
     tmp.reset();
 }
 
-void TestGrafico::start(const char* locale) { fx.start(locale); }
+void TestGrafico::start(const char* locale) {
+    fx.start(locale);
+}
 
 void TestGrafico::showChart() {
     formGrafico->resize(900, 600);
@@ -252,15 +258,18 @@ void TestGrafico::idealVolume_data() {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<int>("ideal");
     QTest::addColumn<QString>("label");
-    QTest::newRow("pt_BR") << "pt_BR" << 5
-                           << "Volume ideal para o reservatório inferior: 5000 litros. Potencial de utilização de "
-                              "água pluvial: 45,68%";
-    QTest::newRow("en_US") << "en_US" << 5
-                           << "Volume ideal para o reservatório inferior: 5000 litros. Potencial de utilização de "
-                              "água pluvial: 45.68%";
-    QTest::newRow("no ideal volume") << "pt_BR" << -1 << "Volume ideal para o reservatório inferior: Não determinado";
-    QTest::newRow("index past the members") << "pt_BR" << 11
-                                            << "Volume ideal para o reservatório inferior: Não determinado";
+    QTest::newRow("pt_BR")
+        << "pt_BR" << 5
+        << "Volume ideal para o reservatório inferior: 5000 litros. Potencial de utilização de "
+           "água pluvial: 45,68%";
+    QTest::newRow("en_US")
+        << "en_US" << 5
+        << "Volume ideal para o reservatório inferior: 5000 litros. Potencial de utilização de "
+           "água pluvial: 45.68%";
+    QTest::newRow("no ideal volume") << "pt_BR" << -1
+                                     << "Volume ideal para o reservatório inferior: Não determinado";
+    QTest::newRow("index past the members")
+        << "pt_BR" << 11 << "Volume ideal para o reservatório inferior: Não determinado";
 }
 
 void TestGrafico::idealVolume() {
@@ -342,7 +351,8 @@ void TestGrafico::furtherCharts_data() {
                                     << "Atendimento de água pluvial"
                                     << "Percentual"
                                     << "%"
-                                    << QStringList{"Atende completamente", "Atende parcialmente", "Não atende"}
+                                    << QStringList{"Atende completamente", "Atende parcialmente",
+                                                   "Não atende"}
                                     << true;
     QTest::newRow("overflow") << "BTVExtravasado"
                               << "Volume extravasado"
@@ -362,15 +372,16 @@ void TestGrafico::furtherCharts() {
     start();
     auto sim = idealAt5000();
     formGrafico->GenChart(*sim, false);
-    fx.ui.expectModal(QStringLiteral("formGraficoVextravasado"), [](QDialog*) { return int(QDialog::Rejected); });
+    fx.ui.expectModal(QStringLiteral("formGraficoVextravasado"),
+                      [](QDialog*) { return int(QDialog::Rejected); });
     formGrafico->BTVExtravasado->click();  // an earlier chart, left open
     formGrafico->Limpar1->trigger();
     QCOMPARE(chart()->series().size(), 1);
     QCOMPARE(chart()->series()[0]->count(), 0);
 
     const std::vector<double TCaptAgua::*> values =
-        service ? std::vector<double TCaptAgua::*>{&TCaptAgua::dblPorcAtendTotal, &TCaptAgua::dblPorcAtendParc,
-                                                    &TCaptAgua::dblPorcNaoAtend}
+        service ? std::vector<double TCaptAgua::*>{&TCaptAgua::dblPorcAtendTotal,
+                                                   &TCaptAgua::dblPorcAtendParc, &TCaptAgua::dblPorcNaoAtend}
         : button == QLatin1String("BTConsPluv") ? std::vector<double TCaptAgua::*>{&TCaptAgua::dblConsPluvMed}
                                                 : std::vector<double TCaptAgua::*>{&TCaptAgua::dblVExtravMed};
     bool shown = false;
@@ -457,9 +468,10 @@ void TestGrafico::sheetAndPropertiesAfterClear() {
     auto sim = idealAt5000();
     formGrafico->GenChart(*sim, false);
     formGrafico->Limpar1->trigger();
-    QCOMPARE(formGrafico->Label2->text(),
-             QStringLiteral("Volume ideal para o reservatório inferior: 5000 litros. Potencial de utilização de "
-                            "água pluvial: 45,68%"));
+    QCOMPARE(
+        formGrafico->Label2->text(),
+        QStringLiteral("Volume ideal para o reservatório inferior: 5000 litros. Potencial de utilização de "
+                       "água pluvial: 45,68%"));
     QCOMPARE(chart()->leftAxis().maximum(), 50.0);
     QCOMPARE(chart()->bottomAxis().maximum(), 10000.0);
 
@@ -489,7 +501,8 @@ void TestGrafico::sheetAndPropertiesAfterClear() {
 void TestGrafico::nothingBeforeFirstSweep() {
     start();
     TformGrafico& w = *formGrafico;
-    for (QPushButton* b : {w.BTConsPluv, w.BTAtendimento, w.BTVExtravasado, w.BTPlanilha}) QVERIFY(!b->isEnabled());
+    for (QPushButton* b : {w.BTConsPluv, w.BTAtendimento, w.BTVExtravasado, w.BTPlanilha})
+        QVERIFY(!b->isEnabled());
     QVERIFY(!w.Propriedades1->isEnabled());
     QVERIFY(w.Limpar1->isEnabled());
     QVERIFY(w.ExportarparaJPG1->isEnabled());
@@ -506,7 +519,8 @@ void TestGrafico::nothingBeforeFirstSweep() {
 
     auto sim = idealAt5000();
     w.GenChart(*sim, false);
-    for (QPushButton* b : {w.BTConsPluv, w.BTAtendimento, w.BTVExtravasado, w.BTPlanilha}) QVERIFY(b->isEnabled());
+    for (QPushButton* b : {w.BTConsPluv, w.BTAtendimento, w.BTVExtravasado, w.BTPlanilha})
+        QVERIFY(b->isEnabled());
     QVERIFY(w.Propriedades1->isEnabled());
 }
 
@@ -544,7 +558,8 @@ void TestGrafico::releasedSweepIsForgotten() {
     }
     TformGrafico& w = *formGrafico;
     QCOMPARE(w.simCurrent, nullptr);
-    for (QPushButton* b : {w.BTConsPluv, w.BTAtendimento, w.BTVExtravasado, w.BTPlanilha}) QVERIFY(!b->isEnabled());
+    for (QPushButton* b : {w.BTConsPluv, w.BTAtendimento, w.BTVExtravasado, w.BTPlanilha})
+        QVERIFY(!b->isEnabled());
     QVERIFY(!w.Propriedades1->isEnabled());
     const std::size_t dialogs = fx.ui.shown().size();
     w.BTConsPluvClick();
@@ -558,7 +573,8 @@ void TestGrafico::releasedSweepIsForgotten() {
     auto sim = idealAt5000();
     w.GenChart(*sim, false);
     QVERIFY(w.BTVExtravasado->isEnabled());
-    fx.ui.expectModal(QStringLiteral("formGraficoVextravasado"), [](QDialog*) { return int(QDialog::Rejected); });
+    fx.ui.expectModal(QStringLiteral("formGraficoVextravasado"),
+                      [](QDialog*) { return int(QDialog::Rejected); });
     w.BTVExtravasadoClick();
 }
 

@@ -13,13 +13,13 @@
 #include <filesystem>
 #include <memory>
 
-#include "../support/systems.h"
-#include "../support/temp_dir.h"
-#include "app_locale.h"
-#include "data_grid.h"
-#include "unitResultSimMensal.h"
-#include "unit_grafico_dados.h"
-#include "window_fixture.h"
+#include "components/app_locale.h"
+#include "components/data_grid.h"
+#include "tests/support/systems.h"
+#include "tests/support/temp_dir.h"
+#include "tests/windows/window_fixture.h"
+#include "windows/results/unitResultSimMensal.h"
+#include "windows/results/unit_grafico_dados.h"
 
 namespace {
 

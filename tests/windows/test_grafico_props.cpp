@@ -9,10 +9,10 @@
 #include <QTest>
 #include <memory>
 
-#include "app_locale.h"
-#include "chart_view.h"
-#include "unit_grafico_props.h"
-#include "window_fixture.h"
+#include "components/app_locale.h"
+#include "components/chart_view.h"
+#include "tests/windows/window_fixture.h"
+#include "windows/results/unit_grafico_props.h"
 
 namespace {
 

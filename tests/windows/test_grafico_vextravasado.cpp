@@ -10,16 +10,20 @@
 #include <QTest>
 #include <memory>
 
-#include "../support/temp_dir.h"
-#include "chart_view.h"
-#include "jpeg_export.h"
-#include "unit_grafico_vextravasado.h"
-#include "window_fixture.h"
+#include "components/chart_view.h"
+#include "components/jpeg_export.h"
+#include "tests/support/temp_dir.h"
+#include "tests/windows/window_fixture.h"
+#include "windows/results/unit_grafico_vextravasado.h"
 
 namespace {
 
-TformGraficoVextravasado& win() { return *formGraficoVextravasado; }
-ChartView* chart() { return formGraficoVextravasado->ChartVextravasado; }
+TformGraficoVextravasado& win() {
+    return *formGraficoVextravasado;
+}
+ChartView* chart() {
+    return formGraficoVextravasado->ChartVextravasado;
+}
 
 // Moves the mouse over the chart to a point given in the chart's coordinates (by way of a
 // corner, since a move to where the mouse already is reports nothing).
@@ -34,7 +38,7 @@ void hover(QPointF at) {
 class TestGraficoVextravasado : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init();
     void cleanup();
 
@@ -47,7 +51,7 @@ private slots:
     void exportJpeg();
     void exportFailure();
 
-private:
+  private:
     void start(const char* locale = "pt_BR");
     void showWindow();
     // Two series as a caller makes them: "Volume extravasado" and "Consumo de água pluvial".
@@ -72,7 +76,9 @@ void TestGraficoVextravasado::cleanup() {
     tmp.reset();
 }
 
-void TestGraficoVextravasado::start(const char* locale) { fx.start(locale); }
+void TestGraficoVextravasado::start(const char* locale) {
+    fx.start(locale);
+}
 
 void TestGraficoVextravasado::showWindow() {
     win().resize(900, 600);
@@ -82,7 +88,8 @@ void TestGraficoVextravasado::showWindow() {
 
 void TestGraficoVextravasado::addTwoSeries() {
     overflow = new ChartSeries(QStringLiteral("Volume extravasado"), maker.get());
-    overflow->addPoints({{0, 300, {}}, {1000, 200, {}}, {2000, 123.456, {}}, {3000, 100, {}}, {4000, 1234.567, {}}});
+    overflow->addPoints(
+        {{0, 300, {}}, {1000, 200, {}}, {2000, 123.456, {}}, {3000, 100, {}}, {4000, 1234.567, {}}});
     consumption = new ChartSeries(QStringLiteral("Consumo de água pluvial"), maker.get());
     consumption->addPoints({{0, 500, {}}, {1000, 600, {}}, {2000, 123.456, {}}, {3000, 700, {}}});
     win().RemoveLineSeries();
@@ -154,9 +161,10 @@ void TestGraficoVextravasado::seriesDeletedByItsMaker() {
     QCOMPARE(win().listSeries.size(), 2);  // the deleted one is null there
     win().TextoAdicionalUnid(QStringLiteral("litros/dia"));
     hover(*chart()->pointPosition(consumption, 3));
-    QTRY_COMPARE(win().Label1->text(),
-                 QStringLiteral("Volume do reservatório inferior: 3000 litros. Consumo de água pluvial: 700,00 "
-                                "litros/dia"));
+    QTRY_COMPARE(
+        win().Label1->text(),
+        QStringLiteral("Volume do reservatório inferior: 3000 litros. Consumo de água pluvial: 700,00 "
+                       "litros/dia"));
 }
 
 void TestGraficoVextravasado::readout_data() {
@@ -165,15 +173,17 @@ void TestGraficoVextravasado::readout_data() {
     QTest::addColumn<int>("index");   // -1: away from every point
     QTest::addColumn<QString>("readout");
     QTest::newRow("two series meet: the first added")
-        << "pt_BR" << 1 << 2 << "Volume do reservatório inferior: 2000 litros. Volume extravasado: 123,50 litros/dia";
+        << "pt_BR" << 1 << 2
+        << "Volume do reservatório inferior: 2000 litros. Volume extravasado: 123,50 litros/dia";
     QTest::newRow("point of the second only")
         << "pt_BR" << 1 << 1
         << "Volume do reservatório inferior: 1000 litros. Consumo de água pluvial: 600,00 litros/dia";
     QTest::newRow("grouping") << "pt_BR" << 0 << 4
                               << "Volume do reservatório inferior: 4000 litros. Volume extravasado: 1.235,00 "
                                  "litros/dia";
-    QTest::newRow("en_US") << "en_US" << 0 << 4
-                           << "Volume do reservatório inferior: 4000 litros. Volume extravasado: 1,235.00 litros/dia";
+    QTest::newRow("en_US")
+        << "en_US" << 0 << 4
+        << "Volume do reservatório inferior: 4000 litros. Volume extravasado: 1,235.00 litros/dia";
     QTest::newRow("off every point") << "pt_BR" << 0 << -1 << "";
 }
 

@@ -21,21 +21,21 @@
 #include <QTest>
 #include <algorithm>
 
-#include "../support/temp_dir.h"
-#include "app_locale.h"
-#include "chart_view.h"
-#include "numtext.h"
-#include "radio_group.h"
-#include "textfile.h"
-#include "unitResSup.h"
-#include "unitResultSimMensal.h"
-#include "unit_analise.h"
-#include "unit_citacao.h"
-#include "unit_dados_prec.h"
-#include "unit_grafico.h"
-#include "unit_grafico_props.h"
-#include "unit_main.h"
-#include "window_fixture.h"
+#include "common/numtext.h"
+#include "common/textfile.h"
+#include "components/app_locale.h"
+#include "components/chart_view.h"
+#include "components/radio_group.h"
+#include "economics/unit_analise.h"
+#include "tests/support/temp_dir.h"
+#include "tests/windows/window_fixture.h"
+#include "windows/main/unitResSup.h"
+#include "windows/main/unit_citacao.h"
+#include "windows/main/unit_dados_prec.h"
+#include "windows/main/unit_main.h"
+#include "windows/results/unitResultSimMensal.h"
+#include "windows/results/unit_grafico.h"
+#include "windows/results/unit_grafico_props.h"
 
 namespace {
 
@@ -83,7 +83,7 @@ QStringList itemsOf(const QComboBox* box) {
 class TestMainWindow : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init();
     void cleanup();
 
@@ -135,7 +135,7 @@ private slots:
     void clearAsksAndResets();
     void dadosPrecDialog();
 
-private:
+  private:
     void start(const char* locale);
     QString writeRecord(const char* name, int days);
     void chooseRecord(const QString& path);

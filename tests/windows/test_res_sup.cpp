@@ -11,14 +11,14 @@
 #include <QTest>
 #include <memory>
 
-#include "app_locale.h"
-#include "data_grid.h"
-#include "numtext.h"
-#include "radio_group.h"
-#include "unitResSup.h"
-#include "unitResultSimMensal.h"
-#include "unit_main.h"
-#include "window_fixture.h"
+#include "common/numtext.h"
+#include "components/app_locale.h"
+#include "components/data_grid.h"
+#include "components/radio_group.h"
+#include "tests/windows/window_fixture.h"
+#include "windows/main/unitResSup.h"
+#include "windows/main/unit_main.h"
+#include "windows/results/unitResultSimMensal.h"
 
 namespace {
 
@@ -42,7 +42,7 @@ void retype(QLineEdit* edit, const QString& text) {
 class TestResSup : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void cleanup() { fx.finish(); }
 
     void startsWithoutUpperReservoir();
@@ -62,7 +62,7 @@ private slots:
     void runTakesTheDialogsSettings_data();
     void runTakesTheDialogsSettings();
 
-private:
+  private:
     // Shows the global dialog and chooses "Entrar com volume desejado" with the given volume.
     void chooseVolume(const QString& volume);
 

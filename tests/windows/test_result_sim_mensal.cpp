@@ -5,11 +5,11 @@
 #include <QTest>
 #include <cmath>
 
-#include "app_locale.h"
-#include "data_grid.h"
-#include "numtext.h"
-#include "unitResultSimMensal.h"
-#include "window_fixture.h"
+#include "common/numtext.h"
+#include "components/app_locale.h"
+#include "components/data_grid.h"
+#include "tests/windows/window_fixture.h"
+#include "windows/results/unitResultSimMensal.h"
 
 namespace {
 
@@ -38,7 +38,7 @@ QString number42(double v) {
 class TestResultSimMensal : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void cleanup() { fx.finish(); }
 
     void windowAndGridLayout();
@@ -46,7 +46,7 @@ private slots:
     void showsTheSimulationTable();
     void refillReplacesTheTable();
 
-private:
+  private:
     WindowFixture fx;
 };
 

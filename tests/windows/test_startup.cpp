@@ -17,13 +17,13 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app_windows.h"
-#include "unitResSup.h"
-#include "unit_citacao.h"
-#include "unit_main.h"
-#include "unit_sobre.h"
-#include "unit_validacao.h"
-#include "window_fixture.h"
+#include "tests/windows/window_fixture.h"
+#include "windows/app_windows.h"
+#include "windows/main/unitResSup.h"
+#include "windows/main/unit_citacao.h"
+#include "windows/main/unit_main.h"
+#include "windows/main/unit_sobre.h"
+#include "windows/main/unit_validacao.h"
 
 namespace {
 
@@ -73,7 +73,7 @@ QString accessibleName(QWidget* w) {
 class TestStartup : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void cleanup() { fx.finish(); }
 
     void windowsInOrder();
@@ -84,7 +84,7 @@ private slots:
     void citationCopies();
     void aboutAndValidation();
 
-private:
+  private:
     WindowFixture fx;
 };
 

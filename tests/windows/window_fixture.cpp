@@ -1,8 +1,8 @@
-#include "window_fixture.h"
+#include "tests/windows/window_fixture.h"
 
-#include "app_locale.h"
-#include "app_windows.h"
-#include "locale_settings.h"
+#include "common/locale_settings.h"
+#include "components/app_locale.h"
+#include "windows/app_windows.h"
 
 void WindowFixture::start(const char* locale) {
     setAppLocale(LocaleSettings::fromName(locale));

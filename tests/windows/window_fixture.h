@@ -5,10 +5,10 @@
 #include <QString>
 #include <QTest>
 
-#include "fake_ui.h"
+#include "tests/windows/fake_ui.h"
 
 class WindowFixture {
-public:
+  public:
     // Sets the locale ("pt_BR", "en_US"), installs the fake seam and creates the windows.
     void start(const char* locale);
     // Deletes the windows, restores the seam and fails the running test on any dialog
@@ -17,7 +17,7 @@ public:
 
     FakeUi ui;
 
-private:
+  private:
     bool started_ = false;
 };
 

@@ -10,19 +10,21 @@
 #include <QPushButton>
 #include <QTableWidget>
 
-#include "app_locale.h"
-#include "main_links.h"
-#include "numtext.h"
-#include "radio_group.h"
-#include "textfile.h"
-#include "ui_seam.h"
-#include "unit_main.h"
+#include "common/numtext.h"
+#include "common/textfile.h"
+#include "components/app_locale.h"
+#include "components/radio_group.h"
+#include "components/ui_seam.h"
+#include "windows/main/main_links.h"
+#include "windows/main/unit_main.h"
 
 namespace {
 
 const QString kCsvFilter = QStringLiteral("Arquivo CSV|*.csv");
 
-QString general(double value) { return fromUtf8(formatGeneral(value, appLocale())); }
+QString general(double value) {
+    return fromUtf8(formatGeneral(value, appLocale()));
+}
 
 // A series of one value is a fixed figure; anything else came from the series editor.
 QString fixedOrVariable(const doubleArray& daily) {
@@ -50,8 +52,8 @@ void TformMain::BTSalvarClick() {
                      MsgIcon::Information, MsgButtons::Ok);
         return;
     }
-    const QString path = ui().saveFileName(this, QStringLiteral("Salvar simulação"), lastSaveName_, kCsvFilter,
-                                           QStringLiteral("csv"));
+    const QString path = ui().saveFileName(this, QStringLiteral("Salvar simulação"), lastSaveName_,
+                                           kCsvFilter, QStringLiteral("csv"));
     if (path.isEmpty()) return;
     lastSaveName_ = path;
     saveSimulation(path);
@@ -71,8 +73,8 @@ bool TformMain::saveSimulation(const QString& path) {
 // Load
 
 void TformMain::BTCarregarClick() {
-    const QString path =
-        ui().openFileName(this, QStringLiteral("Carregar simulação previamente salva"), lastOpenDir_, kCsvFilter);
+    const QString path = ui().openFileName(this, QStringLiteral("Carregar simulação previamente salva"),
+                                           lastOpenDir_, kCsvFilter);
     if (path.isEmpty()) return;
     lastOpenDir_ = QFileInfo(path).absolutePath();
     loadSimulation(path);
@@ -114,7 +116,8 @@ void TformMain::refillFromSim() {
     ed_porcentagem_subst->setText(general(p.dblPorcSubs * 100.0));
     ed_coef_aprov->setText(general(p.dblCoefAprov));
     // A value that matches no preset is shown in its box, next to "Outro valor".
-    ed_porcentagem_subst->setVisible(cb_porcentagem_subst->currentIndex() == 10 || ed_porcentagem_subst->isVisible());
+    ed_porcentagem_subst->setVisible(cb_porcentagem_subst->currentIndex() == 10 ||
+                                     ed_porcentagem_subst->isVisible());
     ed_coef_aprov->setVisible(cb_coef_aprov->currentIndex() == 10 || ed_coef_aprov->isVisible());
     if (p.strObs) {
         QStringList notes;
@@ -190,5 +193,6 @@ void TformMain::LimparCampos() {
 
 // The placeholder notes go away when the user starts writing; notes the user wrote stay.
 void TformMain::MemObservacoesEnter() {
-    if (MemObservacoes->toPlainText() == placeholderObservacoes().join(QLatin1Char('\n'))) MemObservacoes->clear();
+    if (MemObservacoes->toPlainText() == placeholderObservacoes().join(QLatin1Char('\n')))
+        MemObservacoes->clear();
 }

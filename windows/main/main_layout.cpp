@@ -18,10 +18,10 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "app_locale.h"
-#include "numtext.h"
-#include "radio_group.h"
-#include "unit_main.h"
+#include "common/numtext.h"
+#include "components/app_locale.h"
+#include "components/radio_group.h"
+#include "windows/main/unit_main.h"
 
 namespace {
 
@@ -51,17 +51,23 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, QWi
 }  // namespace
 
 QStringList TformMain::percentageItems() {
-    return {QStringLiteral("10%"), QStringLiteral("20%"), QStringLiteral("30%"), QStringLiteral("40%"),
-            QStringLiteral("50%"), QStringLiteral("60%"), QStringLiteral("70%"), QStringLiteral("80%"),
-            QStringLiteral("90%"), QStringLiteral("100%"), QStringLiteral("Outro valor")};
+    return {QStringLiteral("10%"),  QStringLiteral("20%"),        QStringLiteral("30%"),
+            QStringLiteral("40%"),  QStringLiteral("50%"),        QStringLiteral("60%"),
+            QStringLiteral("70%"),  QStringLiteral("80%"),        QStringLiteral("90%"),
+            QStringLiteral("100%"), QStringLiteral("Outro valor")};
 }
 
 QStringList TformMain::coefficientItems() {
-    return {QStringLiteral("0,1 (10% de aproveitamento)"), QStringLiteral("0,2 (20% de aproveitamento)"),
-            QStringLiteral("0,3 (30% de aproveitamento)"), QStringLiteral("0,4 (40% de aproveitamento)"),
-            QStringLiteral("0,5 (50% de aproveitamento)"), QStringLiteral("0,6 (60% de aproveitamento)"),
-            QStringLiteral("0,7 (70% de aproveitamento)"), QStringLiteral("0,8 (80% de aproveitamento)"),
-            QStringLiteral("0,9 (90% de aproveitamento)"), QStringLiteral("1 (100% de aproveitamento)"),
+    return {QStringLiteral("0,1 (10% de aproveitamento)"),
+            QStringLiteral("0,2 (20% de aproveitamento)"),
+            QStringLiteral("0,3 (30% de aproveitamento)"),
+            QStringLiteral("0,4 (40% de aproveitamento)"),
+            QStringLiteral("0,5 (50% de aproveitamento)"),
+            QStringLiteral("0,6 (60% de aproveitamento)"),
+            QStringLiteral("0,7 (70% de aproveitamento)"),
+            QStringLiteral("0,8 (80% de aproveitamento)"),
+            QStringLiteral("0,9 (90% de aproveitamento)"),
+            QStringLiteral("1 (100% de aproveitamento)"),
             QStringLiteral("Outro valor")};
 }
 
@@ -74,7 +80,8 @@ QStringList TformMain::coefficientValues() {
 
 QStringList TformMain::placeholderObservacoes() {
     return {QStringLiteral("Preencha este campo para consultas futuras,"),
-            QStringLiteral("caso queira salvar a simulação. "), QStringLiteral("Este campo não afeta os cálculos.")};
+            QStringLiteral("caso queira salvar a simulação. "),
+            QStringLiteral("Este campo não afeta os cálculos.")};
 }
 
 // ---------------------------------------------------------------------------------------
@@ -104,9 +111,10 @@ void TformMain::buildControls() {
     params->addWidget(LabelCaptacao, 0, 0);
     params->addWidget(ed_captacao, 0, 1);
 
-    ed_demanda = makeEdit(central, "ed_demanda", QStringLiteral("Demanda total de água (litros per capita/dia)"));
-    LabelDemanda = makeLabel(central, "LabelDemanda", QStringLiteral("Demanda total de água (litros per capita/dia)"),
-                             ed_demanda);
+    ed_demanda =
+        makeEdit(central, "ed_demanda", QStringLiteral("Demanda total de água (litros per capita/dia)"));
+    LabelDemanda = makeLabel(central, "LabelDemanda",
+                             QStringLiteral("Demanda total de água (litros per capita/dia)"), ed_demanda);
     BTDemPluvVariavel = makeButton(central, "BTDemPluvVariavel", QStringLiteral("Variável..."));
     BTDemPluvVariavel->setAccessibleDescription(QStringLiteral("Demanda total de água variável"));
     params->addWidget(LabelDemanda, 1, 0);
@@ -114,7 +122,8 @@ void TformMain::buildControls() {
     params->addWidget(BTDemPluvVariavel, 1, 2);
 
     ed_moradores = makeEdit(central, "ed_moradores", QStringLiteral("Número de moradores"));
-    LabelMoradores = makeLabel(central, "LabelMoradores", QStringLiteral("Número de moradores"), ed_moradores);
+    LabelMoradores =
+        makeLabel(central, "LabelMoradores", QStringLiteral("Número de moradores"), ed_moradores);
     BTNroMorVariavel = makeButton(central, "BTNroMorVariavel", QStringLiteral("Variável..."));
     BTNroMorVariavel->setAccessibleDescription(QStringLiteral("Número de moradores variável"));
     // Enabled once the series editor can fill the simulation (BTDemPluvVariavelClick).
@@ -124,13 +133,15 @@ void TformMain::buildControls() {
     params->addWidget(ed_moradores, 2, 1);
     params->addWidget(BTNroMorVariavel, 2, 2);
 
-    const QString porcCaption = QStringLiteral("Percentual da demanda total a ser substituída por água pluvial");
+    const QString porcCaption =
+        QStringLiteral("Percentual da demanda total a ser substituída por água pluvial");
     cb_porcentagem_subst = new QComboBox(central);
     cb_porcentagem_subst->setObjectName(QStringLiteral("cb_porcentagem_subst"));
     cb_porcentagem_subst->setAccessibleName(porcCaption);
     cb_porcentagem_subst->addItems(percentageItems());
     cb_porcentagem_subst->setCurrentIndex(-1);
-    ed_porcentagem_subst = makeEdit(central, "ed_porcentagem_subst", porcCaption + QStringLiteral(" (outro valor, %)"));
+    ed_porcentagem_subst =
+        makeEdit(central, "ed_porcentagem_subst", porcCaption + QStringLiteral(" (outro valor, %)"));
     ed_porcentagem_subst->hide();
     LabelPorcentagemSubst = makeLabel(central, "LabelPorcentagemSubst", porcCaption, cb_porcentagem_subst);
     params->addWidget(LabelPorcentagemSubst, 3, 0);
@@ -187,8 +198,9 @@ void TformMain::buildControls() {
     auto* one = new QVBoxLayout(PanelUmaSimulacao);
     ed_reservatorio_inf = makeEdit(PanelUmaSimulacao, "ed_reservatorio_inf",
                                    QStringLiteral("Volume do Reservatório inferior (litros)"));
-    LabelReservatorioInf = makeLabel(PanelUmaSimulacao, "LabelReservatorioInf",
-                                     QStringLiteral("Volume do Reservatório inferior (litros):"), ed_reservatorio_inf);
+    LabelReservatorioInf =
+        makeLabel(PanelUmaSimulacao, "LabelReservatorioInf",
+                  QStringLiteral("Volume do Reservatório inferior (litros):"), ed_reservatorio_inf);
     one->addWidget(LabelReservatorioInf);
     one->addWidget(ed_reservatorio_inf);
     PanelResultados = new QWidget(PanelUmaSimulacao);
@@ -202,16 +214,17 @@ void TformMain::buildControls() {
     QFont bold = Label5->font();
     bold.setBold(true);
     Label5->setFont(bold);
-    Label11 = makeLabel(PanelResultados, "Label11",
-                        QStringLiteral("Percentual de dias no período de análise em que a demanda de água pluvial é "
-                                       "atendida:"));
+    Label11 = makeLabel(
+        PanelResultados, "Label11",
+        QStringLiteral("Percentual de dias no período de análise em que a demanda de água pluvial é "
+                       "atendida:"));
     Label12 = makeLabel(PanelResultados, "Label12", QString());
     Label14 = makeLabel(PanelResultados, "Label14", QString());
     Label15 = makeLabel(PanelResultados, "Label15", QString());
     BTValsMensais = makeButton(PanelResultados, "BTValsMensais", QStringLiteral("Valores mensais"));
-    for (QWidget* w : {static_cast<QWidget*>(Label5), static_cast<QWidget*>(Label11), static_cast<QWidget*>(Label12),
-                       static_cast<QWidget*>(Label14), static_cast<QWidget*>(Label15),
-                       static_cast<QWidget*>(BTValsMensais)})
+    for (QWidget* w : {static_cast<QWidget*>(Label5), static_cast<QWidget*>(Label11),
+                       static_cast<QWidget*>(Label12), static_cast<QWidget*>(Label14),
+                       static_cast<QWidget*>(Label15), static_cast<QWidget*>(BTValsMensais)})
         results->addWidget(w);
 
     // A sweep of volumes.
@@ -220,17 +233,19 @@ void TformMain::buildControls() {
     PagesSimulacao->addWidget(PanelVariasSimulacoes);
     auto* sweep = new QVBoxLayout(PanelVariasSimulacoes);
     EdVolMaximo = makeEdit(PanelVariasSimulacoes, "EdVolMaximo", QStringLiteral("Volume máximo (litros)"));
-    LabelVolMaximo = makeLabel(PanelVariasSimulacoes, "LabelVolMaximo", QStringLiteral("Volume máximo (litros)"),
-                               EdVolMaximo);
+    LabelVolMaximo = makeLabel(PanelVariasSimulacoes, "LabelVolMaximo",
+                               QStringLiteral("Volume máximo (litros)"), EdVolMaximo);
     EdIntervaloVols = makeEdit(PanelVariasSimulacoes, "EdIntervaloVols",
                                QStringLiteral("Intervalo entre volumes (litros)"));
     LabelIntervaloVols = makeLabel(PanelVariasSimulacoes, "LabelIntervaloVols",
                                    QStringLiteral("Intervalo entre volumes (litros)"), EdIntervaloVols);
-    CBVolIdeal = new QCheckBox(QStringLiteral("Indicar volume ideal para o reservatório inferior"), PanelVariasSimulacoes);
+    CBVolIdeal = new QCheckBox(QStringLiteral("Indicar volume ideal para o reservatório inferior"),
+                               PanelVariasSimulacoes);
     CBVolIdeal->setObjectName(QStringLiteral("CBVolIdeal"));
     CBVolIdeal->setAccessibleName(CBVolIdeal->text());
     const QString diffCaption = QStringLiteral(
-        "Diferença entre potenciais de economia de água potável por meio do aproveitamento de água pluvial (%/m³)");
+        "Diferença entre potenciais de economia de água potável por meio do aproveitamento de água pluvial "
+        "(%/m³)");
     EdDiferenca = makeEdit(PanelVariasSimulacoes, "EdDiferenca", diffCaption);
     Label13 = makeLabel(PanelVariasSimulacoes, "Label13", diffCaption, EdDiferenca);
     Label13->hide();
@@ -269,8 +284,10 @@ void TformMain::buildMenu() {
     MenuSimulacao->setObjectName(QStringLiteral("MenuSimulacao"));
     MenuCarregar = MenuSimulacao->addMenu(QStringLiteral("Carregar"));
     MenuCarregar->setObjectName(QStringLiteral("MenuCarregar"));
-    MenuCarregarSimulacao = addAction(MenuCarregar, "MenuCarregarSimulacao", QStringLiteral("Simulação previamente salva"));
-    MenuCarregarDadosPrec = addAction(MenuCarregar, "MenuCarregarDadosPrec", QStringLiteral("Dados de precipitação"));
+    MenuCarregarSimulacao =
+        addAction(MenuCarregar, "MenuCarregarSimulacao", QStringLiteral("Simulação previamente salva"));
+    MenuCarregarDadosPrec =
+        addAction(MenuCarregar, "MenuCarregarDadosPrec", QStringLiteral("Dados de precipitação"));
     MenuSalvarSimulacao = addAction(MenuSimulacao, "MenuSalvarSimulacao", QStringLiteral("Salvar simulação"));
     MenuSimulacao->addSeparator();
     MenuSimCenarios = addAction(MenuSimulacao, "MenuSimCenarios", QStringLiteral("Simulação de cenários"));

@@ -1,4 +1,4 @@
-#include "main_links.h"
+#include "windows/main/main_links.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -6,18 +6,18 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "radio_group.h"
-#include "ui_seam.h"
-#include "unitResSup.h"
-#include "unitResultSimMensal.h"
-#include "unitSimCenarios.h"
-#include "unit_analise.h"
-#include "unit_citacao.h"
-#include "unit_grafico.h"
-#include "unit_grafico_props.h"
-#include "unit_sobre.h"
-#include "unit_validacao.h"
-#include "unit_volume_inf_analise.h"
+#include "components/radio_group.h"
+#include "components/ui_seam.h"
+#include "economics/unit_analise.h"
+#include "economics/unit_volume_inf_analise.h"
+#include "scenarios/unitSimCenarios.h"
+#include "windows/main/unitResSup.h"
+#include "windows/main/unit_citacao.h"
+#include "windows/main/unit_sobre.h"
+#include "windows/main/unit_validacao.h"
+#include "windows/results/unitResultSimMensal.h"
+#include "windows/results/unit_grafico.h"
+#include "windows/results/unit_grafico_props.h"
 
 // ---------------------------------------------------------------------------------------
 // Upper reservoir dialog
@@ -26,11 +26,17 @@ void updateResSup() {
     if (formResSup) formResSup->setResSup();
 }
 
-QString resSupVolumeText() { return formResSup ? formResSup->ed_reservatorio_sup->text() : QString(); }
+QString resSupVolumeText() {
+    return formResSup ? formResSup->ed_reservatorio_sup->text() : QString();
+}
 
-QString resSupThresholdText() { return formResSup ? formResSup->edResSupRec->text() : QString(); }
+QString resSupThresholdText() {
+    return formResSup ? formResSup->edResSupRec->text() : QString();
+}
 
-int resSupMode() { return formResSup ? formResSup->RGResSup->itemIndex() : TformResSup::ItemSemReservatorio; }
+int resSupMode() {
+    return formResSup ? formResSup->RGResSup->itemIndex() : TformResSup::ItemSemReservatorio;
+}
 
 void execResSup() {
     if (!formResSup) return;
@@ -73,7 +79,9 @@ void setAnaliseVolume(const QString& volume) {
     formAnalise->Label11->move(v.x() + v.width() + 5, formAnalise->Label11->y());
 }
 
-bool analiseStarted() { return formAnalise && formAnalise->hasSimAnalise(); }
+bool analiseStarted() {
+    return formAnalise && formAnalise->hasSimAnalise();
+}
 
 void recomputeAnalise() {
     if (!analiseStarted()) return;
@@ -166,4 +174,6 @@ void execSobre() {
     if (formSobre) ui().execModal(formSobre);
 }
 
-void showHelp(QWidget* parent) { exibeAjuda(parent); }
+void showHelp(QWidget* parent) {
+    exibeAjuda(parent);
+}

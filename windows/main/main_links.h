@@ -19,7 +19,7 @@ int resSupMode();               // 0 demand-sized, 1 chosen volume, 2 none
 void execResSup();              // shows the dialog modally for the main window
 // Sets the dialog from a loaded simulation: mode, volume (mode 1) and threshold (modes 0, 1).
 void setResSupFromFile(int mode, const QString& volume, const QString& threshold);
-void clearResSup();             // no upper reservoir, boxes "0", threshold buttons unchecked
+void clearResSup();  // no upper reservoir, boxes "0", threshold buttons unchecked
 
 // Economic analysis.
 void setAnaliseVolume(const QString& volume);  // the volume label, and the label after it
@@ -27,10 +27,10 @@ bool analiseStarted();                         // its working simulation exists
 void recomputeAnalise();                       // rebuilds the working simulation and recalculates
 void resimulateAnalise();                      // rebuilds the working simulation only
 void showAnalise();
-void execVolumeInfAnalise();                   // asks for the volume to analyse, modally
-std::vector<std::string> analiseEconLines();   // the file's economic section, empty when none
+void execVolumeInfAnalise();                  // asks for the volume to analyse, modally
+std::vector<std::string> analiseEconLines();  // the file's economic section, empty when none
 void loadAnaliseEcon(const std::vector<std::string>& lines, int index);
-void clearAnalise();                           // empties and closes the analysis, when started
+void clearAnalise();  // empties and closes the analysis, when started
 
 // Results.
 void showSweepChart(TCaptAguaInterval& sim);  // adds the sweep's line and shows the chart

@@ -6,12 +6,12 @@
 #include <QLineEdit>
 #include <QTableWidget>
 
-#include "app_locale.h"
-#include "main_links.h"
-#include "numtext.h"
-#include "textfile.h"
-#include "ui_seam.h"
-#include "unit_main.h"
+#include "common/numtext.h"
+#include "common/textfile.h"
+#include "components/app_locale.h"
+#include "components/ui_seam.h"
+#include "windows/main/main_links.h"
+#include "windows/main/unit_main.h"
 
 namespace {
 
@@ -43,8 +43,9 @@ void TformMain::buildPrecGrid() {
     strGridPrec->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     strGridPrec->setFixedHeight(4 * 21 + 2 * strGridPrec->frameWidth());
     strGridPrec->setMinimumWidth(2 * 170 + 2 * strGridPrec->frameWidth());
-    const QStringList labels{QStringLiteral("Carregar dados de precipitação"), QStringLiteral("Número de registros"),
-                             precDateLabel(), QStringLiteral("Descarte escoamento inicial (mm)")};
+    const QStringList labels{QStringLiteral("Carregar dados de precipitação"),
+                             QStringLiteral("Número de registros"), precDateLabel(),
+                             QStringLiteral("Descarte escoamento inicial (mm)")};
     for (int row = 0; row < 4; ++row) {
         strGridPrec->setItem(row, 0, labelItem(labels[row]));
         auto* value = new QTableWidgetItem;
@@ -74,9 +75,10 @@ void TformMain::setPrecCell(int row, const QString& text) {
 // of values are written by the program.
 void TformMain::strGridPrecSelectCell(int /*col*/, int row) {
     const bool editable = row == PrecRowData || row == PrecRowDescarte;
-    strGridPrec->setEditTriggers(editable ? QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
-                                                QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed
-                                          : QAbstractItemView::NoEditTriggers);
+    strGridPrec->setEditTriggers(
+        editable ? QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
+                       QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed
+                 : QAbstractItemView::NoEditTriggers);
 }
 
 void TformMain::strGridPrecClick() {
@@ -85,8 +87,9 @@ void TformMain::strGridPrecClick() {
 }
 
 void TformMain::choosePrecFile() {
-    const QString path = ui().openFileName(this, QStringLiteral("Carregar dados de precipitação"), lastOpenDir_,
-                                           QStringLiteral("Arquivo CSV|*.csv|Todos os arquivos|*"));
+    const QString path =
+        ui().openFileName(this, QStringLiteral("Carregar dados de precipitação"), lastOpenDir_,
+                          QStringLiteral("Arquivo CSV|*.csv|Todos os arquivos|*"));
     if (path.isEmpty()) return;
     lastOpenDir_ = QFileInfo(path).absolutePath();
     loadPrecFile(path);
@@ -123,9 +126,10 @@ bool TformMain::loadPrecFile(const QString& path) {
     simRun_ = false;
     const std::size_t count = simMain->base().vecDadosPrecOrig.size();
     if (count < 365)
-        ui().message(this, QStringLiteral("Dados de precipitação"),
-                     QStringLiteral("Os dados de precipitação devem conter no mínimo 365 precipitações diárias."),
-                     MsgIcon::Warning, MsgButtons::Ok);
+        ui().message(
+            this, QStringLiteral("Dados de precipitação"),
+            QStringLiteral("Os dados de precipitação devem conter no mínimo 365 precipitações diárias."),
+            MsgIcon::Warning, MsgButtons::Ok);
     setPrecCell(PrecRowRegistros, fromUtf8(formatGeneral(static_cast<double>(count), appLocale())));
     return true;
 }

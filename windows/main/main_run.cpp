@@ -7,20 +7,24 @@
 #include <QPushButton>
 #include <QTableWidget>
 
-#include "app_locale.h"
-#include "main_links.h"
-#include "numtext.h"
-#include "radio_group.h"
-#include "ui_seam.h"
-#include "unit_main.h"
+#include "common/numtext.h"
+#include "components/app_locale.h"
+#include "components/radio_group.h"
+#include "components/ui_seam.h"
+#include "windows/main/main_links.h"
+#include "windows/main/unit_main.h"
 
 namespace {
 
 const QString kVariavel = QStringLiteral("Variável");
 
-double readNumber(const QString& text) { return readStrict(toUtf8(text), appLocale()); }
+double readNumber(const QString& text) {
+    return readStrict(toUtf8(text), appLocale());
+}
 
-QString savingsText(double percent) { return fromUtf8(formatNumber(percent, 4, 2, appLocale())); }
+QString savingsText(double percent) {
+    return fromUtf8(formatNumber(percent, 4, 2, appLocale()));
+}
 
 }  // namespace
 
@@ -78,21 +82,21 @@ void TformMain::BTCalcularClick() {
 // The upper reservoir comes from the upper reservoir dialog, whose controls hold it.
 void TformMain::readUpperReservoir(TCaptAgua& p) {
     switch (resSupMode()) {
-    case 0:  // as large as the mean daily rainwater demand
-        p.dblResSup = p.resSupFromDemand();
-        p.flagResSupDem = true;
-        p.dblResSupMinRec = readNumber(resSupThresholdText());
-        break;
-    case 1:  // a chosen volume; texts that are not numbers count as 0
-        p.dblResSup = readLenient(toUtf8(resSupVolumeText()), appLocale());
-        p.flagResSupDem = false;
-        p.dblResSupMinRec = readLenient(toUtf8(resSupThresholdText()), appLocale());
-        break;
-    default:  // none
-        p.dblResSup = 0;
-        p.flagResSupDem = false;
-        p.dblResSupMinRec = 0;
-        break;
+        case 0:  // as large as the mean daily rainwater demand
+            p.dblResSup = p.resSupFromDemand();
+            p.flagResSupDem = true;
+            p.dblResSupMinRec = readNumber(resSupThresholdText());
+            break;
+        case 1:  // a chosen volume; texts that are not numbers count as 0
+            p.dblResSup = readLenient(toUtf8(resSupVolumeText()), appLocale());
+            p.flagResSupDem = false;
+            p.dblResSupMinRec = readLenient(toUtf8(resSupThresholdText()), appLocale());
+            break;
+        default:  // none
+            p.dblResSup = 0;
+            p.flagResSupDem = false;
+            p.dblResSupMinRec = 0;
+            break;
     }
 }
 
@@ -133,14 +137,18 @@ bool TformMain::runOneVolume(TCaptAgua& p) {
 void TformMain::showResults(const TCaptAgua& p) {
     Label5->setText(QStringLiteral("Potencial de utilização de água pluvial: ") + savingsText(p.dblEconPot) +
                     QStringLiteral("%"));
-    Label11->setText(
-        QStringLiteral("Percentual de dias no período de análise em que a demanda de água pluvial é atendida:"));
-    Label12->setText(QStringLiteral("- Completamente: ") + savingsText(p.dblPorcAtendTotal) + QStringLiteral("%"));
-    Label14->setText(QStringLiteral("- Parcialmente: ") + savingsText(p.dblPorcAtendParc) + QStringLiteral("%"));
+    Label11->setText(QStringLiteral(
+        "Percentual de dias no período de análise em que a demanda de água pluvial é atendida:"));
+    Label12->setText(QStringLiteral("- Completamente: ") + savingsText(p.dblPorcAtendTotal) +
+                     QStringLiteral("%"));
+    Label14->setText(QStringLiteral("- Parcialmente: ") + savingsText(p.dblPorcAtendParc) +
+                     QStringLiteral("%"));
     Label15->setText(QStringLiteral("- Não atende: ") + savingsText(p.dblPorcNaoAtend) + QStringLiteral("%"));
 }
 
-void TformMain::BTValsMensaisClick() { showMonthlyResults(); }
+void TformMain::BTValsMensaisClick() {
+    showMonthlyResults();
+}
 
 // The ideal volume of the last sweep, when it asked for one and found one.
 std::optional<double> TformMain::idealVolume() const {
@@ -158,18 +166,19 @@ void TformMain::BTAnaliseClick() {
         } else if (const auto v = idealVolume()) {
             const QString volume = fromUtf8(formatGeneral(*v, appLocale()));
             if (askYesNo(this, caption,
-                         QStringLiteral("Deseja utilizar o volume ideal para o reservatório inferior (") + volume +
-                             QStringLiteral(" litros) na análise econômica?"))) {
+                         QStringLiteral("Deseja utilizar o volume ideal para o reservatório inferior (") +
+                             volume + QStringLiteral(" litros) na análise econômica?"))) {
                 setAnaliseVolume(volume);
                 if (analiseStarted()) resimulateAnalise();
             } else {
                 execVolumeInfAnalise();
             }
         } else {
-            ui().message(this, caption,
-                         QStringLiteral("Como não foi possível calcular o volume ideal para o reservatório inferior, "
-                                        "digite o valor desejado na próxima janela"),
-                         MsgIcon::Information, MsgButtons::Ok);
+            ui().message(
+                this, caption,
+                QStringLiteral("Como não foi possível calcular o volume ideal para o reservatório inferior, "
+                               "digite o valor desejado na próxima janela"),
+                MsgIcon::Information, MsgButtons::Ok);
             execVolumeInfAnalise();
         }
     }

@@ -1,4 +1,4 @@
-#include "unitResSup.h"
+#include "windows/main/unitResSup.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -8,11 +8,11 @@
 #include <QRadioButton>
 #include <QScopedValueRollback>
 
-#include "app_locale.h"
-#include "numtext.h"
-#include "radio_group.h"
-#include "ui_seam.h"
-#include "unit_main.h"
+#include "common/numtext.h"
+#include "components/app_locale.h"
+#include "components/radio_group.h"
+#include "components/ui_seam.h"
+#include "windows/main/unit_main.h"
 
 TformResSup* formResSup = nullptr;
 

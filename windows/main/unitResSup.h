@@ -15,7 +15,7 @@ class RadioGroup;
 
 class TformResSup : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TformResSup(QWidget* parent = nullptr);
 
     // Items of RGResSup.
@@ -51,10 +51,10 @@ public:
     void RBPercResSupRecClick();
     void BTConcluirClick();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void buildControls();
     void connectReactions();
     // Runs a box-to-box update; gives up on a chain of rewrites that does not settle.

@@ -1,4 +1,4 @@
-#include "unit_citacao.h"
+#include "windows/main/unit_citacao.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ui_seam.h"
+#include "components/ui_seam.h"
 
 TformCitacao* formCitacao = nullptr;
 

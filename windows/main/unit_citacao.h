@@ -10,7 +10,7 @@ class QPushButton;
 
 class TformCitacao : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TformCitacao(QWidget* parent = nullptr);
 
     QLabel* Label1 = nullptr;

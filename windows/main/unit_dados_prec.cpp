@@ -1,4 +1,4 @@
-#include "unit_dados_prec.h"
+#include "windows/main/unit_dados_prec.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -6,9 +6,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app_locale.h"
-#include "numtext.h"
-#include "ui_seam.h"
+#include "common/numtext.h"
+#include "components/app_locale.h"
+#include "components/ui_seam.h"
 
 TformDadosPrec* formDadosPrec = nullptr;
 
@@ -64,11 +64,17 @@ void TformDadosPrec::FormCreate() {
     edDataInicial->setAccessibleName(Label2->text());
 }
 
-std::string TformDadosPrec::strDadosPrec() const { return toUtf8(edCaminho->text()); }
+std::string TformDadosPrec::strDadosPrec() const {
+    return toUtf8(edCaminho->text());
+}
 
-TDate TformDadosPrec::dateDadosPrec() const { return readDate(toUtf8(edDataInicial->text()), appLocale()); }
+TDate TformDadosPrec::dateDadosPrec() const {
+    return readDate(toUtf8(edDataInicial->text()), appLocale());
+}
 
-double TformDadosPrec::dblDescartPrec() const { return readStrict(toUtf8(edDescartPrec->text()), appLocale()); }
+double TformDadosPrec::dblDescartPrec() const {
+    return readStrict(toUtf8(edDescartPrec->text()), appLocale());
+}
 
 void TformDadosPrec::Button1Click() {
     const QString path = ui().openFileName(this, QStringLiteral("Dados de precipitação"), QString(),
@@ -77,4 +83,6 @@ void TformDadosPrec::Button1Click() {
 }
 
 // "Concluir" checks nothing: the accessors convert when the caller reads them.
-void TformDadosPrec::Button2Click() { accept(); }
+void TformDadosPrec::Button2Click() {
+    accept();
+}

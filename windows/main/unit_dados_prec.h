@@ -6,7 +6,7 @@
 #include <QDialog>
 #include <string>
 
-#include "tdate.h"
+#include "common/tdate.h"
 
 class QLabel;
 class QLineEdit;
@@ -14,7 +14,7 @@ class QPushButton;
 
 class TformDadosPrec : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TformDadosPrec(QWidget* parent = nullptr);
 
     QLabel* Label1 = nullptr;
@@ -36,7 +36,7 @@ public:
     void Button1Click();
     void Button2Click();
 
-private:
+  private:
     void FormCreate();
 };
 

@@ -1,4 +1,4 @@
-#include "unit_demanda.h"
+#include "windows/main/unit_demanda.h"
 
 TformDemanda* formDemanda = nullptr;
 

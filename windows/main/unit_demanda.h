@@ -6,7 +6,7 @@
 
 class TformDemanda : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TformDemanda(QWidget* parent = nullptr);
 };
 

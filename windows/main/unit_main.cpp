@@ -1,4 +1,4 @@
-#include "unit_main.h"
+#include "windows/main/unit_main.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -13,12 +13,12 @@
 #include <QStackedWidget>
 #include <QTableWidget>
 
-#include "app_locale.h"
-#include "key_filters.h"
-#include "main_links.h"
-#include "numtext.h"
-#include "radio_group.h"
-#include "ui_seam.h"
+#include "common/numtext.h"
+#include "components/app_locale.h"
+#include "components/key_filters.h"
+#include "components/radio_group.h"
+#include "components/ui_seam.h"
+#include "windows/main/main_links.h"
 
 TformMain* formMain = nullptr;
 
@@ -30,12 +30,12 @@ const QString kVariavel = QStringLiteral("Variável");
 // (not that another window, a menu or a message box took the focus for a while).
 bool leavesForAnotherControl(const QFocusEvent* event) {
     switch (event->reason()) {
-    case Qt::ActiveWindowFocusReason:
-    case Qt::PopupFocusReason:
-    case Qt::MenuBarFocusReason:
-        return false;
-    default:
-        return true;
+        case Qt::ActiveWindowFocusReason:
+        case Qt::PopupFocusReason:
+        case Qt::MenuBarFocusReason:
+            return false;
+        default:
+            return true;
     }
 }
 
@@ -62,15 +62,16 @@ void TformMain::newSimMain() {
 }
 
 void TformMain::installKeyFilters() {
-    for (QLineEdit* edit : {ed_captacao, ed_demanda, ed_porcentagem_subst, ed_coef_aprov, ed_reservatorio_inf, EdVolMaximo})
+    for (QLineEdit* edit :
+         {ed_captacao, ed_demanda, ed_porcentagem_subst, ed_coef_aprov, ed_reservatorio_inf, EdVolMaximo})
         installDecimalKeyFilter(edit);
     installIntegerKeyFilter(ed_moradores);
     // The two custom-value boxes check their range when the focus leaves them; the memo
     // drops its placeholder when the focus enters it; the demand and occupants boxes offer
     // to go back to a fixed value when clicked while they hold a series.
-    for (QObject* watched : {static_cast<QObject*>(ed_porcentagem_subst), static_cast<QObject*>(ed_coef_aprov),
-                             static_cast<QObject*>(MemObservacoes), static_cast<QObject*>(ed_demanda),
-                             static_cast<QObject*>(ed_moradores)})
+    for (QObject* watched : {static_cast<QObject*>(ed_porcentagem_subst),
+                             static_cast<QObject*>(ed_coef_aprov), static_cast<QObject*>(MemObservacoes),
+                             static_cast<QObject*>(ed_demanda), static_cast<QObject*>(ed_moradores)})
         watched->installEventFilter(this);
     strGridPrec->installEventFilter(this);
 }
@@ -88,7 +89,8 @@ void TformMain::connectReactions() {
 
     connect(RGResInf, &RadioGroup::clicked, this, [this](int index) { RGResInfClick(index); });
     connect(CBVolIdeal, &QCheckBox::clicked, this, [this] { CBVolIdealClick(); });
-    connect(cb_porcentagem_subst, &QComboBox::activated, this, [this](int index) { cb_porcentagem_substChange(index); });
+    connect(cb_porcentagem_subst, &QComboBox::activated, this,
+            [this](int index) { cb_porcentagem_substChange(index); });
     connect(cb_coef_aprov, &QComboBox::activated, this, [this](int index) { cb_coef_aprovChange(index); });
 
     connect(ed_porcentagem_subst, &QLineEdit::textChanged, this, [this] { ed_porcentagem_substChange(); });
@@ -123,17 +125,22 @@ void TformMain::connectReactions() {
 
 bool TformMain::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusOut && leavesForAnotherControl(static_cast<QFocusEvent*>(event))) {
-        if (watched == ed_porcentagem_subst) ed_porcentagem_substExit();
-        else if (watched == ed_coef_aprov) ed_coef_aprovExit();
+        if (watched == ed_porcentagem_subst)
+            ed_porcentagem_substExit();
+        else if (watched == ed_coef_aprov)
+            ed_coef_aprovExit();
     } else if (event->type() == QEvent::FocusIn && watched == MemObservacoes) {
         MemObservacoesEnter();
     } else if (event->type() == QEvent::MouseButtonRelease) {
-        if (watched == ed_demanda) ed_demandaClick();
-        else if (watched == ed_moradores) ed_moradoresClick();
+        if (watched == ed_demanda)
+            ed_demandaClick();
+        else if (watched == ed_moradores)
+            ed_moradoresClick();
     } else if (event->type() == QEvent::KeyPress && watched == strGridPrec) {
         // The file cell answers Enter and Space as it answers a click.
         const auto* key = static_cast<QKeyEvent*>(event);
-        const bool activates = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space;
+        const bool activates =
+            key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space;
         if (activates && strGridPrec->currentRow() == PrecRowArquivo && strGridPrec->currentColumn() == 1) {
             strGridPrecClick();
             return true;
@@ -163,8 +170,9 @@ void TformMain::setRunDefault(bool on) {
 bool TformMain::requiredFilled() const {
     const int mode = RGResInf->itemIndex();
     if (mode != 0 && mode != 1) return false;
-    QStringList texts{precCell(PrecRowArquivo), precCell(PrecRowData), precCell(PrecRowDescarte), ed_captacao->text(),
-                      ed_demanda->text(), ed_moradores->text(), ed_porcentagem_subst->text(), ed_coef_aprov->text()};
+    QStringList texts{precCell(PrecRowArquivo),     precCell(PrecRowData), precCell(PrecRowDescarte),
+                      ed_captacao->text(),          ed_demanda->text(),    ed_moradores->text(),
+                      ed_porcentagem_subst->text(), ed_coef_aprov->text()};
     texts << resSupVolumeText() << resSupThresholdText();
     if (mode == 0) {
         texts << ed_reservatorio_inf->text();
@@ -239,8 +247,9 @@ bool TformMain::ed_porcentagem_substExit() {
     const auto value = tryReadNumber(toUtf8(ed_porcentagem_subst->text()), appLocale());
     if (value && *value > 0 && *value <= 100) return true;
     exitCheckActive_ = true;
-    showError(this, QStringLiteral("O Percentual da demanda total a ser substituída por água pluvial deve ser maior "
-                                   "que 0% e menor ou igual a 100%."));
+    showError(this, QStringLiteral(
+                        "O Percentual da demanda total a ser substituída por água pluvial deve ser maior "
+                        "que 0% e menor ou igual a 100%."));
     ed_porcentagem_subst->setFocus(Qt::OtherFocusReason);
     exitCheckActive_ = false;
     return false;
@@ -269,7 +278,9 @@ bool TformMain::ed_coef_aprovExit() {
     const auto value = tryReadNumber(toUtf8(ed_coef_aprov->text()), appLocale());
     if (value && *value > 0 && *value <= 1) return true;
     exitCheckActive_ = true;
-    showError(this, QStringLiteral("O Coeficiente de escoamento superficial deve ser maior que 0 e menor ou igual a 1."));
+    showError(
+        this,
+        QStringLiteral("O Coeficiente de escoamento superficial deve ser maior que 0 e menor ou igual a 1."));
     ed_coef_aprov->setFocus(Qt::OtherFocusReason);
     exitCheckActive_ = false;
     return false;
@@ -278,7 +289,9 @@ bool TformMain::ed_coef_aprovExit() {
 // ---------------------------------------------------------------------------------------
 // Change reactions of the other boxes
 
-void TformMain::ed_captacaoChange() { CheckValidData(); }
+void TformMain::ed_captacaoChange() {
+    CheckValidData();
+}
 
 void TformMain::ed_demandaChange() {
     updateResSup();
@@ -321,15 +334,27 @@ void TformMain::ed_moradoresClick() {
 // ---------------------------------------------------------------------------------------
 // Dialogs opened from the window
 
-void TformMain::BTResSupClick() { execResSup(); }
+void TformMain::BTResSupClick() {
+    execResSup();
+}
 
 // The series editor fills simMain's first simulation; until it can, its two buttons are
 // disabled (buildControls), so these are never reached from the window.
 void TformMain::BTDemPluvVariavelClick() {}
 void TformMain::BTNroMorVariavelClick() {}
 
-void TformMain::MenuAjudaClick() { showHelp(this); }
-void TformMain::MenuCitacaoClick() { showCitacao(); }
-void TformMain::MenuValidacaoClick() { execValidacao(); }
-void TformMain::MenuSobreClick() { execSobre(); }
-void TformMain::MenuSimCenariosClick() { showSimCenarios(); }
+void TformMain::MenuAjudaClick() {
+    showHelp(this);
+}
+void TformMain::MenuCitacaoClick() {
+    showCitacao();
+}
+void TformMain::MenuValidacaoClick() {
+    execValidacao();
+}
+void TformMain::MenuSobreClick() {
+    execSobre();
+}
+void TformMain::MenuSimCenariosClick() {
+    showSimCenarios();
+}

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "unit_classe.h"
+#include "engine/unit_classe.h"
 
 class QAction;
 class QCheckBox;
@@ -32,7 +32,7 @@ enum PrecGridRow { PrecRowArquivo = 0, PrecRowRegistros = 1, PrecRowData = 2, Pr
 class TformMain : public QMainWindow {
     Q_OBJECT
 
-public:
+  public:
     explicit TformMain(QWidget* parent = nullptr);
     ~TformMain() override;
 
@@ -176,11 +176,11 @@ public:
     // The values that items 0..9 of cb_coef_aprov write into ed_coef_aprov, with the locale.
     static QStringList coefficientValues();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     void buildControls();
     void buildMenu();
     void buildPrecGrid();
@@ -188,7 +188,7 @@ private:
     void installKeyFilters();
     void setRunDefault(bool on);
     bool requiredFilled() const;
-    bool runSweep(TCaptAgua& p);      // false when the sweep was refused
+    bool runSweep(TCaptAgua& p);  // false when the sweep was refused
     bool runOneVolume(TCaptAgua& p);
     void readUpperReservoir(TCaptAgua& p);
     void showResults(const TCaptAgua& p);
@@ -198,11 +198,11 @@ private:
     bool saveSimulation(const QString& path);
     void moveAnaliseLabel11();
 
-    bool simRun_ = false;       // the current set has run since it was made
-    bool runDefault_ = false;   // BTCalcular answers Enter
+    bool simRun_ = false;           // the current set has run since it was made
+    bool runDefault_ = false;       // BTCalcular answers Enter
     bool exitCheckActive_ = false;  // a range message of a custom box is being handled
-    QString lastOpenDir_;       // where the file-open dialog starts
-    QString lastSaveName_;      // the save dialog's last file name, forgotten by a clear
+    QString lastOpenDir_;           // where the file-open dialog starts
+    QString lastSaveName_;          // the save dialog's last file name, forgotten by a clear
 };
 
 extern TformMain* formMain;

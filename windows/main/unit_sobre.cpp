@@ -1,10 +1,10 @@
-#include "unit_sobre.h"
+#include "windows/main/unit_sobre.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ui_seam.h"
+#include "components/ui_seam.h"
 
 TformSobre* formSobre = nullptr;
 

@@ -9,7 +9,7 @@ class QWidget;
 
 class TformSobre : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TformSobre(QWidget* parent = nullptr);
 
     QLabel* Label1 = nullptr;        // "O programa Vespra 4 foi desenvolvido por:"

@@ -1,4 +1,4 @@
-#include "unit_validacao.h"
+#include "windows/main/unit_validacao.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>

@@ -8,7 +8,7 @@ class QPushButton;
 
 class TformValidacao : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TformValidacao(QWidget* parent = nullptr);
 
     QPlainTextEdit* Memo1 = nullptr;  // five lines, read-only

@@ -1,12 +1,12 @@
-#include "chart_export.h"
+#include "windows/results/chart_export.h"
 
 #include <QFileInfo>
 #include <QString>
 #include <exception>
 
-#include "chart_view.h"
-#include "jpeg_export.h"
-#include "ui_seam.h"
+#include "components/chart_view.h"
+#include "components/jpeg_export.h"
+#include "components/ui_seam.h"
 
 namespace {
 

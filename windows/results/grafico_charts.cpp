@@ -3,25 +3,26 @@
 
 #include <QColor>
 
-#include "chart_view.h"
-#include "ui_seam.h"
-#include "unit_grafico.h"
-#include "unit_grafico_dados.h"
-#include "unit_grafico_props.h"
-#include "unit_grafico_vextravasado.h"
+#include "components/chart_view.h"
+#include "components/ui_seam.h"
+#include "windows/results/unit_grafico.h"
+#include "windows/results/unit_grafico_dados.h"
+#include "windows/results/unit_grafico_props.h"
+#include "windows/results/unit_grafico_vextravasado.h"
 
 void TformGrafico::BTConsPluvClick() {
     showFurtherChart({{QStringLiteral("Consumo de água pluvial"), &TCaptAgua::dblConsPluvMed}},
-                     QStringLiteral("Consumo de água pluvial"), QStringLiteral("Consumo de água pluvial (litros/dia)"),
-                     QStringLiteral("litros/dia"), false);
+                     QStringLiteral("Consumo de água pluvial"),
+                     QStringLiteral("Consumo de água pluvial (litros/dia)"), QStringLiteral("litros/dia"),
+                     false);
 }
 
 void TformGrafico::BTAtendimentoClick() {
     showFurtherChart({{QStringLiteral("Atende completamente"), &TCaptAgua::dblPorcAtendTotal},
                       {QStringLiteral("Atende parcialmente"), &TCaptAgua::dblPorcAtendParc},
                       {QStringLiteral("Não atende"), &TCaptAgua::dblPorcNaoAtend}},
-                     QStringLiteral("Atendimento de água pluvial"), QStringLiteral("Percentual"), QStringLiteral("%"),
-                     true);
+                     QStringLiteral("Atendimento de água pluvial"), QStringLiteral("Percentual"),
+                     QStringLiteral("%"), true);
 }
 
 void TformGrafico::BTVExtravasadoClick() {

@@ -1,12 +1,12 @@
-#include "unitResultSimMensal.h"
+#include "windows/results/unitResultSimMensal.h"
 
 #include <QColor>
 #include <QHeaderView>
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app_locale.h"
-#include "data_grid.h"
+#include "components/app_locale.h"
+#include "components/data_grid.h"
 
 TformResultSimMensal* formResultSimMensal = nullptr;
 

@@ -7,13 +7,13 @@
 
 #include <QDialog>
 
-#include "unit_classe.h"
+#include "engine/unit_classe.h"
 
 class DataGrid;
 
 class TformResultSimMensal : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TformResultSimMensal(QWidget* parent = nullptr);
 
     DataGrid* NextGrid1 = nullptr;
@@ -29,7 +29,7 @@ public:
     // Background of the means and totals rows.
     static QColor summaryColour();
 
-private:
+  private:
     void buildGrid();
 };
 

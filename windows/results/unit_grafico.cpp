@@ -2,7 +2,7 @@
 // context menu and closing. The further charts, the data sheet and the properties are in
 // grafico_charts.cpp.
 
-#include "unit_grafico.h"
+#include "windows/results/unit_grafico.h"
 
 #include <QAction>
 #include <QFont>
@@ -14,19 +14,23 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app_locale.h"
-#include "chart_export.h"
-#include "chart_view.h"
-#include "numtext.h"
-#include "unitSimCenariosGrid.h"
-#include "unit_grafico_props.h"
+#include "common/numtext.h"
+#include "components/app_locale.h"
+#include "components/chart_view.h"
+#include "scenarios/unitSimCenariosGrid.h"
+#include "windows/results/chart_export.h"
+#include "windows/results/unit_grafico_props.h"
 
 TformGrafico* formGrafico = nullptr;
 
 namespace {
 
-QString general(double v) { return fromUtf8(formatGeneral(v, appLocale())); }
-QString savings(double v) { return fromUtf8(formatNumber(v, 4, 2, appLocale())); }
+QString general(double v) {
+    return fromUtf8(formatGeneral(v, appLocale()));
+}
+QString savings(double v) {
+    return fromUtf8(formatNumber(v, 4, 2, appLocale()));
+}
 
 QLabel* boldLabel(QWidget* parent, const char* name) {
     auto* label = new QLabel(parent);
@@ -74,7 +78,8 @@ void TformGrafico::buildControls() {
         connect(target, &QPushButton::clicked, this, click);
         bar->addWidget(target, 1);  // four equal buttons
     };
-    button(BTConsPluv, "BTConsPluv", QStringLiteral("Consumo de água pluvial"), &TformGrafico::BTConsPluvClick);
+    button(BTConsPluv, "BTConsPluv", QStringLiteral("Consumo de água pluvial"),
+           &TformGrafico::BTConsPluvClick);
     button(BTAtendimento, "BTAtendimento", QStringLiteral("Atendimento de água pluvial"),
            &TformGrafico::BTAtendimentoClick);
     button(BTVExtravasado, "BTVExtravasado", QStringLiteral("Volume extravasado"),
@@ -207,7 +212,9 @@ void TformGrafico::Limpar1Click() {
     Label1->clear();
 }
 
-void TformGrafico::ExportarparaJPG1Click() { exportChartJpeg(this, Chart1); }
+void TformGrafico::ExportarparaJPG1Click() {
+    exportChartJpeg(this, Chart1);
+}
 
 // The scenario rows looked at since the chart was last opened lose their mark.
 void TformGrafico::FormClose() {

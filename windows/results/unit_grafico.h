@@ -9,8 +9,8 @@
 #include <QPointer>
 #include <vector>
 
-#include "chart_series.h"
-#include "unit_classe.h"
+#include "components/chart_series.h"
+#include "engine/unit_classe.h"
 
 class ChartView;
 class QAction;
@@ -20,7 +20,7 @@ class QPushButton;
 
 class TformGrafico : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TformGrafico(QWidget* parent = nullptr);
 
     QPushButton* BTConsPluv = nullptr;      // "Consumo de água pluvial"
@@ -28,8 +28,8 @@ public:
     QPushButton* BTVExtravasado = nullptr;  // "Volume extravasado"
     QPushButton* BTPlanilha = nullptr;      // "Planilha de dados"
     ChartView* Chart1 = nullptr;
-    QLabel* Label1 = nullptr;  // mouse readout
-    QLabel* Label2 = nullptr;  // ideal volume
+    QLabel* Label1 = nullptr;     // mouse readout
+    QLabel* Label2 = nullptr;     // ideal volume
     QMenu* PopupMenu1 = nullptr;  // the chart's context menu
     QAction* Propriedades1 = nullptr;
     QAction* Limpar1 = nullptr;
@@ -65,7 +65,7 @@ public:
     // Closing the window, by the user or by the program, runs FormClose.
     void done(int result) override;
 
-private:
+  private:
     void buildControls();
     void buildMenu();
     void updateCommands();

@@ -1,4 +1,4 @@
-#include "unit_grafico_dados.h"
+#include "windows/results/unit_grafico_dados.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -11,12 +11,12 @@
 #include <QWindow>
 #include <algorithm>
 
-#include "app_locale.h"
-#include "data_grid.h"
-#include "numtext.h"
-#include "textfile.h"
-#include "ui_seam.h"
-#include "unitResultSimMensal.h"
+#include "common/numtext.h"
+#include "common/textfile.h"
+#include "components/app_locale.h"
+#include "components/data_grid.h"
+#include "components/ui_seam.h"
+#include "windows/results/unitResultSimMensal.h"
 
 TformGraficoDados* formGraficoDados = nullptr;
 

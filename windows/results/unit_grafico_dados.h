@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "unit_classe.h"
+#include "engine/unit_classe.h"
 
 class DataGrid;
 class QPushButton;

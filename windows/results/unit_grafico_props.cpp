@@ -1,4 +1,4 @@
-#include "unit_grafico_props.h"
+#include "windows/results/unit_grafico_props.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -8,10 +8,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app_locale.h"
-#include "key_filters.h"
-#include "numtext.h"
-#include "ui_seam.h"
+#include "common/numtext.h"
+#include "components/app_locale.h"
+#include "components/key_filters.h"
+#include "components/ui_seam.h"
 
 TformGraficoProps* formGraficoProps = nullptr;
 

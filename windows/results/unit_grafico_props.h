@@ -6,9 +6,9 @@
 #include <QDialog>
 #include <QPointer>
 
-#include "chart_series.h"
-#include "chart_view.h"
-#include "unit_classe.h"
+#include "components/chart_series.h"
+#include "components/chart_view.h"
+#include "engine/unit_classe.h"
 
 class QComboBox;
 class QGroupBox;

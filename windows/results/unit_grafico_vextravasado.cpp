@@ -1,4 +1,4 @@
-#include "unit_grafico_vextravasado.h"
+#include "windows/results/unit_grafico_vextravasado.h"
 
 #include <QAction>
 #include <QFont>
@@ -6,10 +6,10 @@
 #include <QMenu>
 #include <QVBoxLayout>
 
-#include "app_locale.h"
-#include "chart_export.h"
-#include "chart_view.h"
-#include "numtext.h"
+#include "common/numtext.h"
+#include "components/app_locale.h"
+#include "components/chart_view.h"
+#include "windows/results/chart_export.h"
 
 TformGraficoVextravasado* formGraficoVextravasado = nullptr;
 
@@ -25,9 +25,11 @@ TformGraficoVextravasado::TformGraficoVextravasado(QWidget* parent) : QDialog(pa
     ChartVextravasado->setTitleVisible(false);
     // The chart is named after what the window shows, which each caller sets as the caption.
     ChartVextravasado->setAccessibleName(QStringLiteral("Gráfico: ") + windowTitle());
-    connect(this, &QWidget::windowTitleChanged, ChartVextravasado,
-            [this](const QString& title) { ChartVextravasado->setAccessibleName(QStringLiteral("Gráfico: ") + title); });
-    connect(ChartVextravasado, &ChartView::mouseMoved, this, &TformGraficoVextravasado::ChartVextravasadoMouseMove);
+    connect(this, &QWidget::windowTitleChanged, ChartVextravasado, [this](const QString& title) {
+        ChartVextravasado->setAccessibleName(QStringLiteral("Gráfico: ") + title);
+    });
+    connect(ChartVextravasado, &ChartView::mouseMoved, this,
+            &TformGraficoVextravasado::ChartVextravasadoMouseMove);
 
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -66,9 +68,13 @@ void TformGraficoVextravasado::RemoveLineSeries() {
     Label1->clear();
 }
 
-void TformGraficoVextravasado::LeftAxisTitle(const QString& text) { ChartVextravasado->leftAxis().setTitle(text); }
+void TformGraficoVextravasado::LeftAxisTitle(const QString& text) {
+    ChartVextravasado->leftAxis().setTitle(text);
+}
 
-void TformGraficoVextravasado::TextoAdicionalUnid(const QString& text) { sTextoAdicionalUnid = text; }
+void TformGraficoVextravasado::TextoAdicionalUnid(const QString& text) {
+    sTextoAdicionalUnid = text;
+}
 
 void TformGraficoVextravasado::ChartVextravasadoMouseMove(QPoint pos) {
     for (const QPointer<ChartSeries>& series : listSeries) {
@@ -77,18 +83,23 @@ void TformGraficoVextravasado::ChartVextravasadoMouseMove(QPoint pos) {
         if (index < 0) continue;
         const ChartPoint& p = series->point(index);
         const LocaleSettings& loc = appLocale();
-        Label1->setText(QStringLiteral("Volume do reservatório inferior: ") + fromUtf8(formatGeneral(p.x, loc)) +
-                        QStringLiteral(" litros. ") + series->title() + QStringLiteral(": ") +
-                        fromUtf8(formatNumber(p.y, 4, 2, loc)) + QStringLiteral(" ") + sTextoAdicionalUnid);
+        Label1->setText(QStringLiteral("Volume do reservatório inferior: ") +
+                        fromUtf8(formatGeneral(p.x, loc)) + QStringLiteral(" litros. ") + series->title() +
+                        QStringLiteral(": ") + fromUtf8(formatNumber(p.y, 4, 2, loc)) + QStringLiteral(" ") +
+                        sTextoAdicionalUnid);
         return;
     }
     Label1->clear();
 }
 
-void TformGraficoVextravasado::ExportarparaJPG1Click() { exportChartJpeg(this, ChartVextravasado); }
+void TformGraficoVextravasado::ExportarparaJPG1Click() {
+    exportChartJpeg(this, ChartVextravasado);
+}
 
 // The next use starts empty, with automatic axes.
-void TformGraficoVextravasado::FormClose() { RemoveLineSeries(); }
+void TformGraficoVextravasado::FormClose() {
+    RemoveLineSeries();
+}
 
 void TformGraficoVextravasado::done(int result) {
     FormClose();

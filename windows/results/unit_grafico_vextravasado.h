@@ -10,7 +10,7 @@
 #include <QPointer>
 #include <QString>
 
-#include "chart_series.h"
+#include "components/chart_series.h"
 
 class ChartView;
 class QAction;
@@ -19,7 +19,7 @@ class QMenu;
 
 class TformGraficoVextravasado : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TformGraficoVextravasado(QWidget* parent = nullptr);
 
     ChartView* ChartVextravasado = nullptr;
