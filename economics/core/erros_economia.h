@@ -1,0 +1,48 @@
+#pragma once
+// Errors of the economic analysis that the user sees; messages are in Portuguese.
+
+#include <cstddef>
+#include <stdexcept>
+#include <string>
+
+// The field of the analysis a refusal is about, so that the window can act on it
+// (empty and focus the period, open the pump window).
+enum class CampoAnalise {
+    Nenhum,
+    Volume,
+    PeriodoAnalise,
+    Inflacao,
+    PeriodoAumento,
+    TMA,
+    TarifaEsgoto,
+    CustosIniciais,
+    MotobombaIncompleta,  // a pump field is empty: the pump window opens
+    Motobomba,
+    Manutencao,
+};
+
+// A "Calcular" refused before any result changes.
+class AnaliseError : public std::runtime_error {
+  public:
+    AnaliseError(CampoAnalise campo, const std::string& message)
+        : std::runtime_error(message), campo(campo) {}
+    CampoAnalise campo;
+};
+
+// A tariff band refused by "Adicionar" (an "Entre" band whose start is not below its end).
+class FaixaRecusada : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+// The rate-of-return iteration found no rate; the analysis reports the rate as undefined.
+class InternalRateOfReturnError : public std::runtime_error {
+  public:
+    InternalRateOfReturnError() : std::runtime_error("InternalRateOfReturn") {}
+};
+
+// A malformed economic section of a simulation file; the message names the file line.
+class SecaoAnaliseError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
