@@ -94,7 +94,7 @@ namespace {
 int lePeriodo(const TCamposAnalise& a, const LocaleSettings& loc) {
     const auto campo = CampoAnalise::PeriodoAnalise;
     const double anos = leNumeroCampo(a.strPeriodoAnalise, campo, "Período de análise (anos)", loc);
-    if (anos > 50) throw AnaliseError(campo, "O período máximo de análise é de 50 anos.");
+    if (anos > 50) throw AnaliseError(campo, "O período máximo de análise é de 50 anos.", true);
     // A period that comes out as no month at all has no month 0 to charge.
     if (!(std::nearbyint(anos * 12) >= 1)) {
         throw AnaliseError(campo,

@@ -21,12 +21,14 @@ enum class CampoAnalise {
     Manutencao,
 };
 
-// A "Calcular" refused before any result changes.
+// A "Calcular" refused before any result changes. `esvaziaCampo` asks the window to empty the
+// field as well as focus it (an analysis period above the maximum).
 class AnaliseError : public std::runtime_error {
   public:
-    AnaliseError(CampoAnalise campo, const std::string& message)
-        : std::runtime_error(message), campo(campo) {}
+    AnaliseError(CampoAnalise campo, const std::string& message, bool esvaziaCampo = false)
+        : std::runtime_error(message), campo(campo), esvaziaCampo(esvaziaCampo) {}
     CampoAnalise campo;
+    bool esvaziaCampo;
 };
 
 // A tariff band refused by "Adicionar" (an "Entre" band whose start is not below its end).

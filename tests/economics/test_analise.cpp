@@ -360,6 +360,8 @@ TEST_P(RecusaTable, RefusedWithTheFieldNamed) {
     } catch (const AnaliseError& e) {
         EXPECT_EQ(e.campo, c.campo);
         EXPECT_EQ(std::string(e.what()), c.mensagem);
+        // Only a period above the maximum is emptied as well as focused.
+        EXPECT_EQ(e.esvaziaCampo, std::string(c.name) == "PeriodAboveFifty");
     }
 }
 
