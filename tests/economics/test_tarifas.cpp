@@ -94,6 +94,31 @@ TEST_P(ValorContaTable, AddsSewerAndTaxes) {
 INSTANTIATE_TEST_SUITE_P(Sewer, ValorContaTable, ::testing::ValuesIn(kEsgotoCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// 25 m³ over the three bands costs 20 + 10 × 3 + 5 × 5 = 75 of water.
+struct FaixasEsgotoCase {
+    const char* name;
+    TEsgotoImpostos esgoto;
+    double esperado;
+};
+
+const std::vector<FaixasEsgotoCase> kFaixasEsgotoCases = {
+    {"NoSewerNoTaxes", {TipoEsgoto::Fixa, 0, 0, 0}, 75},
+    {"FlatSewer", {TipoEsgoto::Fixa, 15, 2, 10}, 99.5},               // 75 × 1,1 + 15 + 2
+    {"PercentageSewer", {TipoEsgoto::Variavel, 80, 2, 10}, 144.5},    // 75 × 1,9 + 2
+    {"NoKindChosen", {TipoEsgoto::Nenhum, 80, 2, 10}, 144.5},         // as a percentage
+    {"PercentageSewerOnly", {TipoEsgoto::Variavel, 100, 0, 0}, 150},  // 75 × 2
+};
+
+class FaixasEsgotoTable : public ::testing::TestWithParam<FaixasEsgotoCase> {};
+
+TEST_P(FaixasEsgotoTable, SeveralBandsWithEachSewerKind) {
+    const auto& c = GetParam();
+    EXPECT_NEAR(ValorConta(25, tresFaixas(), c.esgoto), c.esperado, 1e-12);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sewer, FaixasEsgotoTable, ::testing::ValuesIn(kFaixasEsgotoCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 TEST(EsgotoImpostos, PercentageSewerMustBeANumber) {
     for (TipoEsgoto tipo : {TipoEsgoto::Variavel, TipoEsgoto::Nenhum}) {
         TCamposTarifas t;
