@@ -36,7 +36,7 @@ TDadosAnalise analiseDigitada(const LocaleSettings& loc) {
     d.iniciais = {"1800", "600", "500", dec("250,4"), "90"};
     // Energy taxes left empty: the loader's "Concluir" turns them into 0.
     d.motobomba = {false, "1/2", 0, "55", "1200", "8", "420", dec("0,72"), "", ""};
-    d.vecManutencao = {{0, "Limpeza", 60, 0, 6}, {1, "Cloro", 1, 0.8, 1}};
+    d.vecManutencao = {{0, "Limpeza e manutenção", 60, 0, 6}, {1, "Cloro", 1, 0.8, 1}};
     return d;
 }
 
@@ -59,6 +59,8 @@ TEST(AnaliseArquivo, SavedAndOpenedGivesTheSameFigures) {
         EXPECT_TRUE(a.usaResSup);
         EXPECT_EQ(a.dados.motobomba.strImpFixo, "0");
         EXPECT_EQ(a.dados.motobomba.strImpVar, "0");
+        // An accented name comes back through the file's 8-bit code page.
+        EXPECT_EQ(a.dados.vecManutencao[0].Nome, "Limpeza e manutenção");
 
         // The same analysis computed on the simulation that was saved.
         TDadosAnalise esperado = d;
