@@ -245,6 +245,19 @@ void TestResSup::thresholdFollowsVolume_data() {
                                    << "1500" << true << "12.5"
                                    << "187.5"
                                    << "12.5";
+    // Typed key by key: the box being typed is never rewritten by the box that follows it.
+    QTest::newRow("100 L of 300 is a third") << "pt_BR"
+                                             << "300" << false << "100"
+                                             << "100"
+                                             << "33,3333333333333";
+    QTest::newRow("33% of 300 is 99 L") << "pt_BR"
+                                        << "300" << true << "33"
+                                        << "99"
+                                        << "33";
+    QTest::newRow("187,5 L of 1500 is 12,5%") << "pt_BR"
+                                              << "1500" << false << "187,5"
+                                              << "187,5"
+                                              << "12,5";
     QTest::newRow("volume 0: no threshold") << "pt_BR"
                                             << "0" << true << "20"
                                             << "0"

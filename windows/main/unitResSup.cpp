@@ -202,13 +202,14 @@ void TformResSup::RBPercResSupRecClick() {
 }
 
 template <typename F>
-void TformResSup::syncBoxes(F&& update) {
+void TformResSup::syncBoxes(QLineEdit* source, F&& update) {
     // Each rewrite triggers the other box's reaction; the chain stops when a rewritten text
     // equals the one already there. Rounding to 15 digits could in principle make two boxes
     // rewrite each other for ever, so a chain deeper than a few steps is cut.
     constexpr int kMaxDepth = 8;
     if (syncDepth_ >= kMaxDepth) return;
     const QScopedValueRollback<int> depth(syncDepth_, syncDepth_ + 1);
+    const QScopedValueRollback<QLineEdit*> origin(syncOrigin_, syncOrigin_ ? syncOrigin_ : source);
     try {
         update();
     } catch (const ConversionError& e) {
@@ -216,36 +217,43 @@ void TformResSup::syncBoxes(F&& update) {
     }
 }
 
+void TformResSup::setFollower(QLineEdit* box, const QString& text) {
+    // The user's text stays exactly as typed: 100 L of 300 L gives 33,3333333333333 %, whose
+    // litres (0,999… × 100) must not be written back over the 100.
+    if (box == syncOrigin_) return;
+    box->setText(text);
+}
+
 void TformResSup::edPercResSupRecChange() {
-    syncBoxes([this] {
+    syncBoxes(edPercResSupRec, [this] {
         if (emptyOrZero(ed_reservatorio_sup->text()) || edPercResSupRec->text().isEmpty()) {
-            edResSupRec->setText(kZero);
+            setFollower(edResSupRec, kZero);
             return;
         }
-        edResSupRec->setText(general(number(edPercResSupRec) * number(ed_reservatorio_sup) / 100.0));
+        setFollower(edResSupRec, general(number(edPercResSupRec) * number(ed_reservatorio_sup) / 100.0));
     });
 }
 
 void TformResSup::edResSupRecChange() {
-    syncBoxes([this] {
+    syncBoxes(edResSupRec, [this] {
         if (emptyOrZero(ed_reservatorio_sup->text()) || edResSupRec->text().isEmpty()) {
-            edPercResSupRec->setText(kZero);
+            setFollower(edPercResSupRec, kZero);
             return;
         }
         // A volume such as "0,0" has no percentage either (and must not divide by zero).
         const double vol = number(ed_reservatorio_sup);
-        edPercResSupRec->setText(vol == 0.0 ? kZero : general(number(edResSupRec) * 100.0 / vol));
+        setFollower(edPercResSupRec, vol == 0.0 ? kZero : general(number(edResSupRec) * 100.0 / vol));
     });
 }
 
 void TformResSup::ed_reservatorio_supChange() {
-    syncBoxes([this] {
+    syncBoxes(ed_reservatorio_sup, [this] {
         if (edResSupRec->text().isEmpty() || edPercResSupRec->text().isEmpty() ||
             ed_reservatorio_sup->text().isEmpty()) {
-            edResSupRec->setText(kZero);
+            setFollower(edResSupRec, kZero);
             return;
         }
-        edResSupRec->setText(general(number(edPercResSupRec) * number(ed_reservatorio_sup) / 100.0));
+        setFollower(edResSupRec, general(number(edPercResSupRec) * number(ed_reservatorio_sup) / 100.0));
     });
 }
 

@@ -57,11 +57,15 @@ class TformResSup : public QDialog {
   private:
     void buildControls();
     void connectReactions();
-    // Runs a box-to-box update; gives up on a chain of rewrites that does not settle.
+    // Runs a box-to-box update started by a change of `source`; gives up on a chain of
+    // rewrites that does not settle.
     template <typename F>
-    void syncBoxes(F&& update);
+    void syncBoxes(QLineEdit* source, F&& update);
+    // Writes a box that follows another; the box whose change started the chain keeps its text.
+    void setFollower(QLineEdit* box, const QString& text);
 
     int syncDepth_ = 0;
+    QLineEdit* syncOrigin_ = nullptr;
 };
 
 extern TformResSup* formResSup;
