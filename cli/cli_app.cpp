@@ -105,7 +105,9 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         o.haveLocale ? LocaleSettings::fromName(o.locale) : LocaleSettings::fromEnvironment();
     try {
         TCaptAguaInterval sim;
-        sim.loadSim(o.file, loc);
+        // A start date the file does not show the order of: the run goes on, the user is told.
+        const std::string dateNotice = sim.loadSim(o.file, loc);
+        if (!dateNotice.empty()) err << "vespra-cli: aviso: " << dateNotice << "\n";
         runLoaded(sim);
         if (o.json) {
             out << simulationJson(sim) << "\n";

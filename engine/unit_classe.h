@@ -49,6 +49,19 @@ class TAssignable {
     virtual void Assign(const TAssignable& source) = 0;
 };
 
+// The lines of a precipitation data file that are not numbers (a title, "abc", "20,3,5", an
+// empty line): each is read as a day of 0 mm.
+struct PrecUnreadLines {
+    static constexpr std::size_t kListed = 10;
+    std::size_t count = 0;           // how many
+    std::vector<std::size_t> first;  // the first kListed of them, line numbers counted from 1
+};
+
+// The warning under the caption "Dados de precipitação" after a record of `days` daily values
+// is read: fewer than 365 values, lines that are not numbers (how many and which), or both in
+// one text. Empty when there is nothing to say.
+std::string precDataWarning(std::size_t days, const PrecUnreadLines& unread, const LocaleSettings& loc);
+
 class TCaptAgua : public TAssignable {
   public:
     // Inputs.
@@ -102,9 +115,10 @@ class TCaptAgua : public TAssignable {
     void fillNroMor();      // vecNroMor ← the 365-day table of the monthly occupants
 
     // Reads the precipitation data file named by strArqPrec into vecDadosPrecOrig
-    // (semicolons dropped, "," or "." as decimal mark, unreadable lines give 0).
-    // Throws FileError when the file cannot be read; the series then stays as it was.
-    void loadPrec(const LocaleSettings& loc);
+    // (semicolons dropped, "," or "." as decimal mark, unreadable lines give 0) and returns
+    // the lines that were not numbers. Throws FileError when the file cannot be read; the
+    // series then stays as it was.
+    PrecUnreadLines loadPrec(const LocaleSettings& loc);
     void descartPrec();  // vecDadosPrec ← vecDadosPrecOrig with days below the threshold at 0
 
     // The daily water balance over the whole series; fills every result.
@@ -134,6 +148,8 @@ int referenceDayOfYear(TDate date);
 // A precipitation data file as loadPrec reads it, but keeping semicolons (a line holding
 // one gives 0). Throws FileError when the file cannot be read.
 doubleArray readPrecFile(const std::string& path, const LocaleSettings& loc);
+// The same, telling which lines were not numbers.
+doubleArray readPrecFile(const std::string& path, const LocaleSettings& loc, PrecUnreadLines& unread);
 // One number per line, strictly in the locale's format. A missing file leaves `values` as it
 // was; a line that does not convert throws ConversionError, leaving `values` partly filled.
 void loadVecFile(const std::string& path, doubleArray& values, const LocaleSettings& loc);
@@ -181,9 +197,11 @@ class TCaptAguaInterval {
 
     // Reads a simulation file into this object, which must be freshly made. Throws
     // FileError, or EngineError naming the line, when the file is unreadable or malformed.
-    void loadSim(const std::string& path, const LocaleSettings& loc);
-    void loadSimLines(const std::vector<std::string>& lines, const std::string& path,
-                      const LocaleSettings& loc);
+    // Returns a note for the user (Portuguese), empty when there is none: the start date
+    // could be read in more than one order and the note says which date was taken.
+    std::string loadSim(const std::string& path, const LocaleSettings& loc);
+    std::string loadSimLines(const std::vector<std::string>& lines, const std::string& path,
+                             const LocaleSettings& loc);
 };
 
 // The series lines of a simulation file: the header "C;F;L" (C = 10000 values per full line,

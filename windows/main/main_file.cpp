@@ -85,8 +85,9 @@ void TformMain::loadSimulation(const QString& path) {
     // leaves the window and the current simulation as they were.
     auto loaded = std::make_unique<TCaptAguaInterval>();
     std::vector<std::string> lines;
+    std::string dateNotice;
     try {
-        loaded->loadSim(toUtf8(path), appLocale());
+        dateNotice = loaded->loadSim(toUtf8(path), appLocale());
         lines = readTextLines(toUtf8(path));
     } catch (const std::exception& e) {
         showException(this, e);
@@ -97,6 +98,10 @@ void TformMain::loadSimulation(const QString& path) {
     simMain = std::move(loaded);
     simRun_ = false;
     refillFromSim();
+    // A start date whose order of day and month the file does not show: say which was taken.
+    if (!dateNotice.empty())
+        ui().message(this, QStringLiteral("Data inicial"), fromUtf8(dateNotice), MsgIcon::Warning,
+                     MsgButtons::Ok);
     const int economic = IndexOfLine(lines, "ANÁLISE ECONÔMICA");
     if (economic >= 0) loadAnaliseEcon(lines, economic + 1);
     BTCalcularClick();

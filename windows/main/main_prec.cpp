@@ -89,7 +89,7 @@ void TformMain::strGridPrecClick() {
 void TformMain::choosePrecFile() {
     const QString path =
         ui().openFileName(this, QStringLiteral("Carregar dados de precipitação"), lastOpenDir_,
-                          QStringLiteral("Arquivo CSV|*.csv|Todos os arquivos|*"));
+                          QStringLiteral("Arquivo CSV|*.csv|Arquivo de texto|*.txt|Todos os arquivos|*"));
     if (path.isEmpty()) return;
     lastOpenDir_ = QFileInfo(path).absolutePath();
     loadPrecFile(path);
@@ -101,8 +101,9 @@ bool TformMain::loadPrecFile(const QString& path) {
     auto fresh = std::make_unique<TCaptAguaInterval>();
     TCaptAgua& p = fresh->base();
     p.strArqPrec = toUtf8(path);
+    PrecUnreadLines unread;
     try {
-        p.loadPrec(appLocale());
+        unread = p.loadPrec(appLocale());
     } catch (const FileError& e) {
         showException(this, e);
         return false;
@@ -125,11 +126,11 @@ bool TformMain::loadPrecFile(const QString& path) {
     simMain = std::move(fresh);
     simRun_ = false;
     const std::size_t count = simMain->base().vecDadosPrecOrig.size();
-    if (count < 365)
-        ui().message(
-            this, QStringLiteral("Dados de precipitação"),
-            QStringLiteral("Os dados de precipitação devem conter no mínimo 365 precipitações diárias."),
-            MsgIcon::Warning, MsgButtons::Ok);
+    // A short record and lines that are not numbers are told in one box; the record stays.
+    const std::string warning = precDataWarning(count, unread, appLocale());
+    if (!warning.empty())
+        ui().message(this, QStringLiteral("Dados de precipitação"), fromUtf8(warning), MsgIcon::Warning,
+                     MsgButtons::Ok);
     setPrecCell(PrecRowRegistros, fromUtf8(formatGeneral(static_cast<double>(count), appLocale())));
     return true;
 }
