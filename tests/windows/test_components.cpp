@@ -25,6 +25,8 @@ class TestComponents : public QObject {
     void keyFilterRules();
     void keyFilterTyping_data();
     void keyFilterTyping();
+    void keyFilterKeypadDecimal_data();
+    void keyFilterKeypadDecimal();
     void keyFilterLeavesPasteAndEnter();
     void gridHeadersAndNumbers();
     void gridRowsColoursAndClicks();
@@ -140,6 +142,13 @@ void TestComponents::keyFilterTyping_data() {
                                 << "12.53";
     QTest::newRow("pt integer") << "pt_BR" << false << "4,5.x6"
                                 << "456";
+    // The other decimal mark types the locale's separator, still only once.
+    QTest::newRow("pt point types comma") << "pt_BR" << true << "1.5"
+                                          << "1,5";
+    QTest::newRow("pt either mark once") << "pt_BR" << true << "1.5.2,"
+                                         << "1,52";
+    QTest::newRow("en comma types point") << "en_US" << true << "1,5,2."
+                                          << "1.52";
 }
 
 void TestComponents::keyFilterTyping() {
@@ -157,6 +166,32 @@ void TestComponents::keyFilterTyping() {
     QCOMPARE(edit.text(), result);
     QTest::keyClick(&edit, Qt::Key_Backspace);
     QCOMPARE(edit.text(), result.chopped(1));
+}
+
+void TestComponents::keyFilterKeypadDecimal_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("result");
+
+    QTest::newRow("pt keypad point") << "pt_BR" << int(Qt::Key_Period) << "1,";
+    QTest::newRow("pt keypad comma") << "pt_BR" << int(Qt::Key_Comma) << "1,";
+    QTest::newRow("en keypad comma") << "en_US" << int(Qt::Key_Comma) << "1.";
+    QTest::newRow("en keypad point") << "en_US" << int(Qt::Key_Period) << "1.";
+}
+
+// The keypad's decimal key types the locale's separator whichever mark the keyboard gives it.
+void TestComponents::keyFilterKeypadDecimal() {
+    QFETCH(QString, locale);
+    QFETCH(int, key);
+    QFETCH(QString, result);
+    setAppLocale(LocaleSettings::fromName(locale.toStdString()));
+    QLineEdit edit;
+    installDecimalKeyFilter(&edit);
+    QTest::keyClick(&edit, Qt::Key_1, Qt::KeypadModifier);
+    QTest::keyClick(&edit, Qt::Key(key), Qt::KeypadModifier);
+    QCOMPARE(edit.text(), result);
+    QTest::keyClick(&edit, Qt::Key(key), Qt::KeypadModifier);  // a second separator is dropped
+    QCOMPARE(edit.text(), result);
 }
 
 void TestComponents::keyFilterLeavesPasteAndEnter() {
