@@ -1,10 +1,12 @@
 // The building blocks of the windows: the radio group's click reaction, the numeric key
-// filters and the data grid.
+// filters, Qt's translations and the data grid.
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -14,6 +16,7 @@
 #include "components/data_grid.h"
 #include "components/key_filters.h"
 #include "components/radio_group.h"
+#include "components/translations.h"
 
 class TestComponents : public QObject {
     Q_OBJECT
@@ -28,6 +31,7 @@ class TestComponents : public QObject {
     void keyFilterKeypadDecimal_data();
     void keyFilterKeypadDecimal();
     void keyFilterLeavesPasteAndEnter();
+    void qtTranslations();
     void gridHeadersAndNumbers();
     void gridRowsColoursAndClicks();
     void gridEditableCells();
@@ -207,6 +211,25 @@ void TestComponents::keyFilterLeavesPasteAndEnter() {
     QSignalSpy enter(&edit, &QLineEdit::returnPressed);
     QTest::keyClick(&edit, Qt::Key_Return);
     QCOMPARE(enter.count(), 1);
+}
+
+// Qt's standard dialogs and buttons speak the user's language.
+void TestComponents::qtTranslations() {
+    QVERIFY(installQtTranslations(QStringLiteral("pt_BR.UTF-8")));
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancelar"));
+    QDialogButtonBox buttons(QDialogButtonBox::Open | QDialogButtonBox::Cancel);
+    QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Cancelar"));
+    QCOMPARE(buttons.button(QDialogButtonBox::Open)->text(), QStringLiteral("Abrir"));
+    QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Procurar em:"));
+    QCOMPARE(QCoreApplication::translate("QFileDialog", "%1 already exists.\nDo you want to replace it?"),
+             QStringLiteral("%1 já existe.\nDeseja substituí-la?"));
+    QCOMPARE(QCoreApplication::translate("QColorDialog", "Select Color"), QStringLiteral("Selecionar cor"));
+
+    // English, or no language, leaves Qt's own texts; a second call replaces the first.
+    QVERIFY(!installQtTranslations(QStringLiteral("en_US")));
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
+    QVERIFY(!installQtTranslations(QStringLiteral("C")));
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
 }
 
 void TestComponents::gridHeadersAndNumbers() {
