@@ -139,11 +139,15 @@ typedef double Lanes __attribute__((vector_size(32)));
 [[gnu::always_inline]] inline void splat(Lanes& v, double x) {
     v = Lanes{x, x, x, x};
 }
+// Through a local, so that the compiler keeps the group's lanes in registers.
 [[gnu::always_inline]] inline void load(Lanes& v, const double* p) {
-    __builtin_memcpy(&v, p, sizeof v);
+    Lanes local;
+    __builtin_memcpy(&local, p, sizeof local);
+    v = local;
 }
 [[gnu::always_inline]] inline void store(double* p, const Lanes& v) {
-    __builtin_memcpy(p, &v, sizeof v);
+    const Lanes local = v;
+    __builtin_memcpy(p, &local, sizeof local);
 }
 
 // Running sums of a group of members over one month run. A group's state stays in registers
