@@ -480,7 +480,7 @@ void TestMainWindow::keyFilters_data() {
     QTest::newRow("point under comma") << "pt_BR"
                                        << "ed_demanda"
                                        << "1.5"
-                                       << "15";
+                                       << "1,5";
     QTest::newRow("second point") << "en_US"
                                   << "ed_captacao"
                                   << "1.5.3"
@@ -488,7 +488,7 @@ void TestMainWindow::keyFilters_data() {
     QTest::newRow("comma under point") << "en_US"
                                        << "ed_coef_aprov"
                                        << "0,5"
-                                       << "05";
+                                       << "0.5";
     QTest::newRow("letters and signs") << "pt_BR"
                                        << "ed_reservatorio_inf"
                                        << "5a0-0 "
