@@ -2,11 +2,13 @@
 // the key filters, the precipitation grid, the run and its results, the entry into the
 // economic analysis, and saving, loading and clearing a simulation.
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -136,6 +138,8 @@ class TestMainWindow : public QObject {
     void clearRemovesEveryCurve_data();
     void clearRemovesEveryCurve();
     void enterRunsTheSweep();
+    void checkBoxTickedByAssistiveTechnology();
+    void altLetterNeverTypes();
     void saveClearLoadRoundTrip_data();
     void saveClearLoadRoundTrip();
     void loadSweepExample_data();
@@ -303,17 +307,26 @@ void TestMainWindow::openingState() {
 
 void TestMainWindow::menuEntries() {
     start("pt_BR");
-    QStringList top;
-    for (QAction* a : win().menuBar()->actions()) top << a->text();
+    // The captions as quoted; the "&" before a letter only underlines it as the Alt mnemonic.
+    const auto caption = [](const QAction* a) { return QString(a->text()).remove(QLatin1Char('&')); };
+    QStringList top, topKeys;
+    for (QAction* a : win().menuBar()->actions()) {
+        top << caption(a);
+        topKeys << QKeySequence::mnemonic(a->text()).toString();
+    }
     QCOMPARE(top, (QStringList{"Simulação", "Ajuda", "Citação", "Validação", "Sobre"}));
+    QCOMPARE(topKeys, (QStringList{"Alt+S", "Alt+A", "Alt+C", "Alt+V", "Alt+O"}));
 
-    QStringList entries;
-    for (QAction* a : win().MenuSimulacao->actions())
-        entries << (a->isSeparator() ? QStringLiteral("|") : a->text());
+    QStringList entries, entryKeys;
+    for (QAction* a : win().MenuSimulacao->actions()) {
+        entries << (a->isSeparator() ? QStringLiteral("|") : caption(a));
+        if (!a->isSeparator()) entryKeys << QKeySequence::mnemonic(a->text()).toString();
+    }
     QCOMPARE(entries, (QStringList{"Carregar", "Salvar simulação", "|", "Simulação de cenários", "|",
                                    "Limpar campos", "Sair"}));
+    QCOMPARE(entryKeys, (QStringList{"Alt+C", "Alt+S", "Alt+E", "Alt+L", "Alt+R"}));
     QStringList load;
-    for (QAction* a : win().MenuCarregar->actions()) load << a->text();
+    for (QAction* a : win().MenuCarregar->actions()) load << caption(a);
     QCOMPARE(load, (QStringList{"Simulação previamente salva", "Dados de precipitação"}));
 
     // The information entries reach their windows: help as a message, the others shown.
@@ -1479,6 +1492,42 @@ void TestMainWindow::dadosPrecDialog() {
     dialog.edDescartPrec->setText(QStringLiteral("1.5"));
     QCOMPARE(dialog.dateDadosPrec(), *TDate::fromYMD(2012, 2, 29));
     QCOMPARE(dialog.dblDescartPrec(), 1.5);
+}
+
+// A screen reader toggles the box without a click: the box's reaction follows its state.
+void TestMainWindow::checkBoxTickedByAssistiveTechnology() {
+    start("pt_BR");
+    TformMain& w = win();
+    fillSweep(writeRecord("rec.txt", 400), QStringLiteral("3000"), QStringLiteral("1000"), QString());
+    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(w.CBVolIdeal);
+    QVERIFY(box && box->actionInterface());
+    box->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    QVERIFY(w.CBVolIdeal->isChecked());
+    QVERIFY(w.Label13->isVisible());
+    QVERIFY(w.EdDiferenca->isVisible());
+    QVERIFY(!w.BTCalcular->isEnabled());  // the difference is now required
+    box->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    QVERIFY(!w.EdDiferenca->isVisible());
+    QVERIFY(w.BTCalcular->isEnabled());
+}
+
+// A letter typed with Alt held is for the menus: it lands in no box, filtered or not.
+void TestMainWindow::altLetterNeverTypes() {
+    start("pt_BR");
+    TformMain& w = win();
+    w.RGResInf->setItemIndex(1);
+    w.CBVolIdeal->setChecked(true);
+    for (QLineEdit* edit : {w.ed_captacao, w.EdIntervaloVols, w.EdDiferenca}) {
+        edit->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(edit, Qt::Key_X, Qt::AltModifier);
+        QTest::keyClick(edit, Qt::Key_1, Qt::AltModifier);
+        QCOMPARE(edit->text(), QString());
+        QTest::keyClicks(edit, QStringLiteral("12"));  // plain typing still types
+        QCOMPARE(edit->text(), QStringLiteral("12"));
+    }
+    w.MemObservacoes->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(w.MemObservacoes, Qt::Key_X, Qt::AltModifier);
+    QCOMPARE(w.MemObservacoes->toPlainText(), QString());
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -167,7 +167,6 @@ void TformMain::refillFromSim() {
             EdDiferenca->setText(generalText(simMain->delta));
         else
             EdDiferenca->clear();
-        CBVolIdealClick();
     } else {
         RGResInf->setItemIndex(0);
         ed_reservatorio_inf->setText(generalText(p.dblResInf));
@@ -193,8 +192,7 @@ void TformMain::LimparCampos() {
         EdVolMaximo->clear();
         EdIntervaloVols->clear();
         EdDiferenca->clear();
-        CBVolIdeal->setChecked(false);
-        CBVolIdealClick();
+        CBVolIdeal->setChecked(false);  // its reaction hides the difference box
         clearSweepChart();
     } else {
         ed_reservatorio_inf->clear();

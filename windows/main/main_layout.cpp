@@ -242,34 +242,37 @@ void TformMain::buildControls() {
     BTSalvar->setEnabled(false);
 }
 
+// Each caption carries an Alt mnemonic (the underlined letter, marked "&"); the captions'
+// letters are those of the menu as quoted.
 void TformMain::buildMenu() {
     auto addAction = [this](QMenu* menu, const char* name, const QString& caption) {
         QAction* action = menu->addAction(caption);
         action->setObjectName(QLatin1String(name));
         return action;
     };
-    MenuSimulacao = menuBar()->addMenu(QStringLiteral("Simulação"));
+    MenuSimulacao = menuBar()->addMenu(QStringLiteral("&Simulação"));
     MenuSimulacao->setObjectName(QStringLiteral("MenuSimulacao"));
-    MenuCarregar = MenuSimulacao->addMenu(QStringLiteral("Carregar"));
+    MenuCarregar = MenuSimulacao->addMenu(QStringLiteral("&Carregar"));
     MenuCarregar->setObjectName(QStringLiteral("MenuCarregar"));
     MenuCarregarSimulacao =
-        addAction(MenuCarregar, "MenuCarregarSimulacao", QStringLiteral("Simulação previamente salva"));
+        addAction(MenuCarregar, "MenuCarregarSimulacao", QStringLiteral("&Simulação previamente salva"));
     MenuCarregarDadosPrec =
-        addAction(MenuCarregar, "MenuCarregarDadosPrec", QStringLiteral("Dados de precipitação"));
-    MenuSalvarSimulacao = addAction(MenuSimulacao, "MenuSalvarSimulacao", QStringLiteral("Salvar simulação"));
+        addAction(MenuCarregar, "MenuCarregarDadosPrec", QStringLiteral("&Dados de precipitação"));
+    MenuSalvarSimulacao =
+        addAction(MenuSimulacao, "MenuSalvarSimulacao", QStringLiteral("&Salvar simulação"));
     MenuSimulacao->addSeparator();
-    MenuSimCenarios = addAction(MenuSimulacao, "MenuSimCenarios", QStringLiteral("Simulação de cenários"));
+    MenuSimCenarios = addAction(MenuSimulacao, "MenuSimCenarios", QStringLiteral("Simulação de c&enários"));
     MenuSimulacao->addSeparator();
-    MenuLimparCampos = addAction(MenuSimulacao, "MenuLimparCampos", QStringLiteral("Limpar campos"));
-    MenuSair = addAction(MenuSimulacao, "MenuSair", QStringLiteral("Sair"));
+    MenuLimparCampos = addAction(MenuSimulacao, "MenuLimparCampos", QStringLiteral("&Limpar campos"));
+    MenuSair = addAction(MenuSimulacao, "MenuSair", QStringLiteral("Sai&r"));
 
     auto addCommand = [this](const char* name, const QString& caption) {
         QAction* action = menuBar()->addAction(caption);
         action->setObjectName(QLatin1String(name));
         return action;
     };
-    MenuAjuda = addCommand("MenuAjuda", QStringLiteral("Ajuda"));
-    MenuCitacao = addCommand("MenuCitacao", QStringLiteral("Citação"));
-    MenuValidacao = addCommand("MenuValidacao", QStringLiteral("Validação"));
-    MenuSobre = addCommand("MenuSobre", QStringLiteral("Sobre"));
+    MenuAjuda = addCommand("MenuAjuda", QStringLiteral("&Ajuda"));
+    MenuCitacao = addCommand("MenuCitacao", QStringLiteral("&Citação"));
+    MenuValidacao = addCommand("MenuValidacao", QStringLiteral("&Validação"));
+    MenuSobre = addCommand("MenuSobre", QStringLiteral("S&obre"));
 }

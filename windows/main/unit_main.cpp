@@ -37,6 +37,14 @@ bool leavesForAnotherControl(const QFocusEvent* event) {
     }
 }
 
+// A key typed with Alt (and not as AltGr, which some systems report as Ctrl+Alt) that would
+// type a character.
+bool typesWithAlt(const QKeyEvent* key) {
+    const Qt::KeyboardModifiers mods = key->modifiers();
+    return (mods & Qt::AltModifier) && !(mods & Qt::ControlModifier) && !key->text().isEmpty() &&
+           key->text().at(0).isPrint();
+}
+
 }  // namespace
 
 TformMain::TformMain(QWidget* parent) : QMainWindow(parent), simMain(std::make_unique<TCaptAguaInterval>()) {
@@ -75,6 +83,8 @@ void TformMain::installKeyFilters() {
                              static_cast<QObject*>(ed_demanda), static_cast<QObject*>(ed_moradores)})
         watched->installEventFilter(this);
     strGridPrec->installEventFilter(this);
+    // Alt with a letter is for the menus' mnemonics: it never types into a box.
+    for (QLineEdit* edit : findChildren<QLineEdit*>()) edit->installEventFilter(this);
 }
 
 void TformMain::connectReactions() {
@@ -89,7 +99,9 @@ void TformMain::connectReactions() {
     connect(BTAnalise, &QPushButton::clicked, this, [this] { BTAnaliseClick(); });
 
     connect(RGResInf, &RadioGroup::clicked, this, [this](int index) { RGResInfClick(index); });
-    connect(CBVolIdeal, &QCheckBox::clicked, this, [this] { CBVolIdealClick(); });
+    // The box's state, not the click: a tick through the keyboard, assistive technology or
+    // the program reacts the same.
+    connect(CBVolIdeal, &QCheckBox::toggled, this, [this] { CBVolIdealClick(); });
     connect(cb_porcentagem_subst, &QComboBox::activated, this,
             [this](int index) { cb_porcentagem_substChange(index); });
     connect(cb_coef_aprov, &QComboBox::activated, this, [this](int index) { cb_coef_aprovChange(index); });
@@ -125,6 +137,9 @@ void TformMain::connectReactions() {
 // Events
 
 bool TformMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && typesWithAlt(static_cast<QKeyEvent*>(event)) &&
+        (qobject_cast<QLineEdit*>(watched) || watched == MemObservacoes))
+        return true;
     if (event->type() == QEvent::FocusOut && leavesForAnotherControl(static_cast<QFocusEvent*>(event))) {
         if (watched == ed_porcentagem_subst)
             ed_porcentagem_substExit();
