@@ -159,8 +159,6 @@ class TformMain : public QMainWindow {
     // Runs the window's current inputs as "Simular" does; false when the run stopped (after
     // its message) or there is no mode to run.
     bool runInputs();
-    // Inputs changed or a run not saved since the last save, load or clear.
-    bool hasUnsavedWork() const { return unsaved_; }
     // An input changed (here or in a dialog that holds inputs of the simulation); the
     // program's own refill after a load and its clear do not count.
     void inputsChanged() {
