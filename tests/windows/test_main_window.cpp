@@ -1528,6 +1528,12 @@ void TestMainWindow::altLetterNeverTypes() {
     w.MemObservacoes->setFocus(Qt::OtherFocusReason);
     QTest::keyClick(w.MemObservacoes, Qt::Key_X, Qt::AltModifier);
     QCOMPARE(w.MemObservacoes->toPlainText(), QString());
+    // The boxes of the other windows too.
+    formGraficoProps->show();
+    formGraficoProps->EdTitulo->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(formGraficoProps->EdTitulo, Qt::Key_T, Qt::AltModifier);
+    QCOMPARE(formGraficoProps->EdTitulo->text(), QString());
+    formGraficoProps->hide();
 }
 
 QTEST_MAIN(TestMainWindow)

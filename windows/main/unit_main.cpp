@@ -14,6 +14,7 @@
 #include <QStackedWidget>
 #include <QTableWidget>
 
+#include "components/alt_typing_guard.h"
 #include "components/key_filters.h"
 #include "components/number_texts.h"
 #include "components/radio_group.h"
@@ -35,14 +36,6 @@ bool leavesForAnotherControl(const QFocusEvent* event) {
         default:
             return true;
     }
-}
-
-// A key typed with Alt (and not as AltGr, which some systems report as Ctrl+Alt) that would
-// type a character.
-bool typesWithAlt(const QKeyEvent* key) {
-    const Qt::KeyboardModifiers mods = key->modifiers();
-    return (mods & Qt::AltModifier) && !(mods & Qt::ControlModifier) && !key->text().isEmpty() &&
-           key->text().at(0).isPrint();
 }
 
 }  // namespace
@@ -84,7 +77,7 @@ void TformMain::installKeyFilters() {
         watched->installEventFilter(this);
     strGridPrec->installEventFilter(this);
     // Alt with a letter is for the menus' mnemonics: it never types into a box.
-    for (QLineEdit* edit : findChildren<QLineEdit*>()) edit->installEventFilter(this);
+    installAltTypingGuard(this);
 }
 
 void TformMain::connectReactions() {
@@ -137,9 +130,6 @@ void TformMain::connectReactions() {
 // Events
 
 bool TformMain::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && typesWithAlt(static_cast<QKeyEvent*>(event)) &&
-        (qobject_cast<QLineEdit*>(watched) || watched == MemObservacoes))
-        return true;
     if (event->type() == QEvent::FocusOut && leavesForAnotherControl(static_cast<QFocusEvent*>(event))) {
         if (watched == ed_porcentagem_subst)
             ed_porcentagem_substExit();
