@@ -51,6 +51,18 @@ double readFieldText(const QString& text, const QString& label, QWidget* field) 
     }
 }
 
+TDate readDateFieldText(const QString& text, const QString& label, QWidget* field) {
+    try {
+        return readDate(toUtf8(text), appLocale());
+    } catch (const ConversionError& e) {
+        throw FieldConversionError(label, e, field);
+    }
+}
+
+TDate readDateField(const QLineEdit* box, const QString& label) {
+    return readDateFieldText(box->text(), labelOf(box, label), const_cast<QLineEdit*>(box));
+}
+
 double readField(const QLineEdit* box, const QString& label) {
     return readFieldText(box->text(), labelOf(box, label), const_cast<QLineEdit*>(box));
 }

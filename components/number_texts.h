@@ -46,6 +46,9 @@ double readField(const QLineEdit* box, const QString& label = QString());
 std::int64_t readIntegerField(const QLineEdit* box, const QString& label = QString());
 // The strict read of a text shown under `label` in `field` (a grid cell, for instance).
 double readFieldText(const QString& text, const QString& label, QWidget* field);
+// Dates in the locale's short date pattern, read the same way.
+TDate readDateField(const QLineEdit* box, const QString& label = QString());
+TDate readDateFieldText(const QString& text, const QString& label, QWidget* field);
 
 // A command stopped by an error: the platform's message in an error box; when the error
 // names a control, the focus goes back to it.

@@ -31,9 +31,9 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, QWi
 }
 
 LabelledEdit makeLabelledEdit(QWidget* parent, const char* labelName, const char* editName,
-                              const QString& caption, const QString& accessibleName) {
+                              const QString& caption, const QString& accessibleName, LabelKind kind) {
     QLineEdit* edit = makeEdit(parent, editName, accessibleName.isEmpty() ? caption : accessibleName);
-    return {makeLabel(parent, labelName, caption, edit), edit};
+    return {makeLabel(parent, labelName, caption, edit, kind), edit};
 }
 
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, bool autoDefault) {

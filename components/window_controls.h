@@ -24,7 +24,8 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, QWi
 // caption unless another accessible name is given.
 using LabelledEdit = std::pair<QLabel*, QLineEdit*>;
 LabelledEdit makeLabelledEdit(QWidget* parent, const char* labelName, const char* editName,
-                              const QString& caption, const QString& accessibleName = QString());
+                              const QString& caption, const QString& accessibleName = QString(),
+                              LabelKind kind = LabelKind::Wrapped);
 // A button named by its caption. `autoDefault` false keeps Enter from pressing it when it has
 // the focus inside a dialog.
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, bool autoDefault = true);

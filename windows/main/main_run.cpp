@@ -35,19 +35,20 @@ void TformMain::BTCalcularClick() {
 // and becomes the current cell.
 double TformMain::readPrecCell(int row) const {
     try {
-        return readStrictText(precCell(row));
-    } catch (const ConversionError& e) {
+        return readFieldText(precCell(row), strGridPrec->item(row, 0)->text(), strGridPrec);
+    } catch (const ConversionError&) {
         strGridPrec->setCurrentCell(row, 1);
-        throw FieldConversionError(strGridPrec->item(row, 0)->text(), e, strGridPrec);
+        throw;
     }
 }
 
 TDate TformMain::readPrecDate() const {
     try {
-        return readDate(toUtf8(precCell(PrecRowData)), appLocale());
-    } catch (const ConversionError& e) {
+        return readDateFieldText(precCell(PrecRowData), strGridPrec->item(PrecRowData, 0)->text(),
+                                 strGridPrec);
+    } catch (const ConversionError&) {
         strGridPrec->setCurrentCell(PrecRowData, 1);
-        throw FieldConversionError(strGridPrec->item(PrecRowData, 0)->text(), e, strGridPrec);
+        throw;
     }
 }
 

@@ -62,8 +62,8 @@ void TformResSup::buildControls() {
     RGResSup->setObjectName(QStringLiteral("RGResSup"));
 
     std::tie(Label8, ed_reservatorio_sup) = makeLabelledEdit(
-        this, "Label8", "ed_reservatorio_sup", QStringLiteral("Volume do reservatório superior (litros)"));
-    Label8->setWordWrap(false);
+        this, "Label8", "ed_reservatorio_sup", QStringLiteral("Volume do reservatório superior (litros)"),
+        QString(), LabelKind::OneLine);
     ed_reservatorio_sup->setText(kZero);
     ed_reservatorio_sup->setEnabled(false);
 
@@ -252,10 +252,10 @@ void TformResSup::ed_reservatorio_supChange() {
 void TformResSup::BTConcluirClick() {
     double rec = 0, vol = 0;
     try {
-        rec = number(edResSupRec);
-        vol = number(ed_reservatorio_sup);
+        rec = readField(edResSupRec);
+        vol = readField(ed_reservatorio_sup);
     } catch (const ConversionError& e) {
-        showException(this, e);
+        showConversionError(this, e);
         return;
     }
     if (vol < rec) {
