@@ -138,6 +138,9 @@ inline constexpr int kReferenceMonthDays[13] = {0, 31, 28, 31, 30, 31, 30, 31, 3
 // rainwater demand met per cubic metre of the `addedLitres` of volume between them, %/m³.
 // 0 when there is nothing to divide by (no demand, no added volume).
 double volumeGain(const TCaptAgua& cur, const TCaptAgua& prev, double addedLitres);
+// The same gain over the volume actually added between the two members' lower reservoirs:
+// the data sheet's and the results block's last column.
+double memberGain(const TCaptAgua& cur, const TCaptAgua& prev);
 
 // Shifts a 365-day table so that entry 0 is the calendar day of `start` (29 February takes
 // the offset of 1 March).
@@ -184,6 +187,9 @@ class TCaptAguaInterval {
     // The ideal-volume gain of member i ≥ 1 over member i − 1, in %/m³ (0 when the demand
     // term is 0).
     double gain(std::size_t i) const;
+    // The member at the ideal volume, or nullptr when the last sweep sought none or found none
+    // (a sweep names its ideal volume from member 1 on; indVolOtimo outside the members is none).
+    const TCaptAgua* idealMember() const;
 
     // Writes the simulation file (inputs of member 0, sweep settings, economic lines,
     // results block). Throws FileError; a failed save leaves any existing file as it was.
@@ -211,6 +217,39 @@ std::vector<std::string> chunkVector(const doubleArray& values, const LocaleSett
 // and sets `next` to the line after the last series line. Throws EngineError naming the line.
 doubleArray unchunkVector(const std::vector<std::string>& lines, std::size_t first, std::size_t& next,
                           const LocaleSettings& loc);
+
+// Loading a simulation file and running it as the program does after a load. The file is
+// read once: its lines stay with the set for the sections other parts of the program read.
+struct LoadedSimulation {
+    std::unique_ptr<TCaptAguaInterval> sim;
+    std::vector<std::string> lines;
+    std::string dateNotice;  // which start date was taken when the file does not show the order
+};
+// Reads the file into a new set; throws FileError or EngineError as loadSim does.
+LoadedSimulation readSimulationFile(const std::string& path, const LocaleSettings& loc);
+// Runs a loaded set: the demand-sized upper reservoir sized again from the loaded demand, then
+// the sweep when the file gives a maximum volume, else the single volume. Throws EngineError.
+void runLoadedSimulation(TCaptAguaInterval& sim);
+// Both of the above.
+LoadedSimulation loadAndRunSimulation(const std::string& path, const LocaleSettings& loc);
+
+// The data sheet of a sweep: one row per member, the ideal-volume gain over the previous
+// member in the last column (0 in row 0). The captions are the sheet's two-line headers.
+struct SweepColumn {
+    const char* line1;
+    const char* line2;
+    int decimals;  // shown on screen; the export writes every digit
+};
+inline constexpr int kSweepColumns = 9;
+extern const SweepColumn kSweepTableColumns[kSweepColumns];
+struct SweepTable {
+    std::vector<std::array<double, kSweepColumns>> rows;
+    int idealRow = -1;  // the row of the ideal volume, -1 when none
+};
+SweepTable buildSweepTable(const TCaptAguaInterval& sim);
+// The sheet's export: the captions (each followed by ';', their two lines run together), then
+// one line per row with every value in the general format, each followed by ';'.
+std::vector<std::string> sweepTableCsv(const SweepTable& table, const LocaleSettings& loc);
 
 // The month-by-month table of a simulation after simula: 14 rows (January … December,
 // "Média", "Total ano") of 9 texts.

@@ -15,8 +15,6 @@
 
 namespace {
 
-const QString kVariavel = QStringLiteral("Variável");
-
 // Column 0 holds the labels: shown like a header, never selected or edited.
 QTableWidgetItem* labelItem(const QString& text) {
     auto* item = new QTableWidgetItem(text);
@@ -111,12 +109,12 @@ bool TformMain::loadPrecFile(const QString& path) {
     // Series typed through "Variável..." belong to the household, not to the record: they
     // go over to the new set while their boxes still say so.
     const TCaptAgua& old = simMain->base();
-    if (ed_demanda->text() == kVariavel) {
+    if (ed_demanda->text() == kTextoVariavel) {
         p.vecDemAguaPot = old.vecDemAguaPot;
         p.vecDemAguaPotMensal = old.vecDemAguaPotMensal;
         p.boolDemAguaPotMensal = old.boolDemAguaPotMensal;
     }
-    if (ed_moradores->text() == kVariavel) {
+    if (ed_moradores->text() == kTextoVariavel) {
         p.vecNroMor = old.vecNroMor;
         p.vecNroMorMensal = old.vecNroMorMensal;
         p.boolNroMorMensal = old.boolNroMorMensal;
