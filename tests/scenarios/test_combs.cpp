@@ -11,6 +11,7 @@
 #include "scenarios/core/erros_cenarios.h"
 #include "tests/scenarios/cenarios_casos.h"
 #include "tests/support/compare.h"
+#include "tests/support/rows.h"
 
 namespace {
 
