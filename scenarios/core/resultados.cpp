@@ -5,6 +5,7 @@
 #include "common/numtext.h"
 #include "common/textfile.h"
 #include "scenarios/core/erros_cenarios.h"
+#include "scenarios/core/tarefas.h"
 
 const std::array<const char*, kColunasResultado> kCabecalhosResultado = {
     "Simulação",
@@ -116,13 +117,19 @@ void SalvarPlanilha(const std::string& path, const std::vector<LinhaResultado>& 
 }
 
 void SimulaCenarios(const TCombs& combs, const LocaleSettings& loc, std::vector<LinhaResultado>& linhas,
-                    const ProgressoCenarios& progresso) {
+                    const ProgressoCenarios& progresso, int tarefas) {
     const std::int32_t n = combs.numCombinacoes();
-    linhas.reserve(linhas.size() + static_cast<std::size_t>(n));
-    for (std::int32_t k = 0; k < n; ++k) {
-        linhas.push_back(LinhaDaSimulacao(*combs.simulaComb(k), k, loc));
-        if (progresso && !progresso(k + 1, n)) return;
-    }
+    std::vector<LinhaResultado> feitas(static_cast<std::size_t>(n));
+    ParaCadaCombinacao(
+        n, tarefas,
+        [&](std::int32_t k) {
+            feitas[static_cast<std::size_t>(k)] = LinhaDaSimulacao(*combs.simulaComb(k), k, loc);
+        },
+        progresso,
+        [&](std::int32_t prontas) {
+            linhas.insert(linhas.end(), std::make_move_iterator(feitas.begin()),
+                          std::make_move_iterator(feitas.begin() + prontas));
+        });
 }
 
 std::string NomeArquivoSimulacao(std::int32_t indVec) {
@@ -138,13 +145,15 @@ LinhaResultado SalvaSimulacaoCenario(const TCombs& combs, std::int32_t indVec, c
 }
 
 void ExportaPlanilhaESimulacoes(const TCombs& combs, const std::string& pasta, const LocaleSettings& loc,
-                                const ProgressoCenarios& progresso) {
+                                const ProgressoCenarios& progresso, int tarefas) {
     const std::int32_t n = combs.numCombinacoes();
-    std::vector<LinhaResultado> linhas;
-    linhas.reserve(static_cast<std::size_t>(n));
-    for (std::int32_t k = 0; k < n; ++k) {
-        linhas.push_back(SalvaSimulacaoCenario(combs, k, pasta, loc));
-        if (progresso && !progresso(k + 1, n)) return;
-    }
+    std::vector<LinhaResultado> linhas(static_cast<std::size_t>(n));
+    const std::int32_t prontas = ParaCadaCombinacao(n, tarefas,
+                                                    [&](std::int32_t k) {
+                                                        linhas[static_cast<std::size_t>(k)] =
+                                                            SalvaSimulacaoCenario(combs, k, pasta, loc);
+                                                    },
+                                                    progresso, {});
+    if (prontas < n) return;
     SalvarPlanilha((std::filesystem::path(pasta) / "Planilha.csv").string(), linhas);
 }

@@ -50,14 +50,18 @@ std::vector<std::string> LinhasPlanilha(const std::vector<LinhaResultado>& linha
 void SalvarPlanilha(const std::string& path, const std::vector<LinhaResultado>& linhas);
 
 // Told after each combination: how many are done out of how many. Returning false stops the
-// run or the export there.
+// run or the export there. With several tasks it is called from the working threads, one call
+// at a time.
 using ProgressoCenarios = std::function<bool(std::int32_t feitas, std::int32_t total)>;
 
-// Simulates every combination of a set whose table is built, in order, and returns their
-// rows. Each combination's simulation is released once its row is made. A failing
-// combination throws (EngineError, ScenarioError) with the rows made so far in `linhas`.
+// Simulates every combination of a set whose table is built and appends their rows, in
+// combination order. Each combination's simulation is released once its row is made.
+// `tarefas` > 1 simulates that many combinations at once on threads; the rows are the same.
+// A failing combination throws its error (EngineError, ScenarioError; with several failing,
+// the error of the first) with the rows before it in `linhas`; a stop keeps the rows done
+// without a gap.
 void SimulaCenarios(const TCombs& combs, const LocaleSettings& loc, std::vector<LinhaResultado>& linhas,
-                    const ProgressoCenarios& progresso = {});
+                    const ProgressoCenarios& progresso = {}, int tarefas = 1);
 
 // The name of combination k's simulation file: k + 1 and ".csv".
 std::string NomeArquivoSimulacao(std::int32_t indVec);
@@ -66,6 +70,8 @@ std::string NomeArquivoSimulacao(std::int32_t indVec);
 LinhaResultado SalvaSimulacaoCenario(const TCombs& combs, std::int32_t indVec, const std::string& pasta,
                                      const LocaleSettings& loc);
 // "Exportar planilha e simulações": 1.csv … N.csv in `pasta`, one per combination, then
-// Planilha.csv. A file that cannot be written throws FileError; the files already written stay.
+// Planilha.csv. A file that cannot be written throws FileError; the files already written stay
+// and the sheet is not written. A stopped export writes no sheet either. `tarefas` > 1 writes
+// that many combinations at once; the files are the same bytes.
 void ExportaPlanilhaESimulacoes(const TCombs& combs, const std::string& pasta, const LocaleSettings& loc,
-                                const ProgressoCenarios& progresso = {});
+                                const ProgressoCenarios& progresso = {}, int tarefas = 1);

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -255,6 +257,66 @@ TEST_F(ExportacaoTest, AFailingCombinationKeepsTheRowsBeforeIt) {
     std::vector<LinhaResultado> linhas;
     EXPECT_THROW(SimulaCenarios(c, kBR, linhas), EngineError);
     EXPECT_EQ(linhas.size(), 1u);
+}
+
+// The bytes of every file an export writes, by name.
+std::map<std::string, std::string> arquivosDe(const std::string& pasta) {
+    std::map<std::string, std::string> r;
+    for (const auto& f : std::filesystem::directory_iterator(pasta)) {
+        r[f.path().filename().string()] = TempDir::read(f.path().string());
+    }
+    return r;
+}
+
+TEST_F(ExportacaoTest, SeveralTasksWriteTheSameBytes) {
+    const TCombs c = oito();
+    std::map<std::string, std::string> primeiro;
+    for (int tarefas : {1, 2, 3, 8}) {
+        SCOPED_TRACE(tarefas);
+        const std::string pasta = dir.file("t" + std::to_string(tarefas));
+        std::filesystem::create_directory(pasta);
+        std::int32_t ultima = 0;
+        ExportaPlanilhaESimulacoes(
+            c, pasta, kBR,
+            [&](std::int32_t feitas, std::int32_t) {
+                ultima = std::max(ultima, feitas);
+                return true;
+            },
+            tarefas);
+        EXPECT_EQ(ultima, 8);
+        const auto arquivos = arquivosDe(pasta);
+        EXPECT_EQ(arquivos.size(), 9u);
+        if (primeiro.empty()) {
+            primeiro = arquivos;
+        } else {
+            EXPECT_TRUE(arquivos == primeiro);
+        }
+        std::vector<LinhaResultado> linhas;
+        SimulaCenarios(c, kBR, linhas, {}, tarefas);
+        EXPECT_EQ(LinhasPlanilha(linhas), readTextLines(pasta + "/Planilha.csv"));
+    }
+}
+
+TEST_F(ExportacaoTest, SeveralTasksReportTheFirstFailure) {
+    TCombs c = oito();
+    c.vecResInf[1].interv = -500;  // combinations 2, 4, 6 and 8 fail
+    c.vecAreaCapt[1] = 150;
+    std::vector<LinhaResultado> linhas;
+    EXPECT_THROW(SimulaCenarios(c, kBR, linhas, {}, 3), EngineError);
+    EXPECT_EQ(linhas.size(), 1u);
+    const std::string pasta = dir.file("falha");
+    std::filesystem::create_directory(pasta);
+    EXPECT_THROW(ExportaPlanilhaESimulacoes(c, pasta, kBR, {}, 3), EngineError);
+    EXPECT_TRUE(std::filesystem::exists(pasta + "/1.csv"));
+    EXPECT_FALSE(std::filesystem::exists(pasta + "/Planilha.csv"));
+}
+
+TEST_F(ExportacaoTest, AStoppedExportWritesNoSheet) {
+    const TCombs c = oito();
+    const std::string pasta = dir.file("parada");
+    std::filesystem::create_directory(pasta);
+    ExportaPlanilhaESimulacoes(c, pasta, kBR, [](std::int32_t feitas, std::int32_t) { return feitas < 2; });
+    EXPECT_EQ(arquivosDe(pasta).size(), 2u);
 }
 
 }  // namespace
