@@ -173,6 +173,20 @@ void leLinha(TCombs& alvo, int linha, std::string_view texto, const LocaleSettin
 
 }  // namespace
 
+bool PodeSimular(const TextosCenarios& textos) {
+    for (const auto& t : textos) {
+        if (t.empty()) return false;
+    }
+    return true;
+}
+
+bool TemFaixaDeVolumes(const TCombs& combs) {
+    for (const auto& r : combs.vecResInf) {
+        if (r.interv > 0) return true;
+    }
+    return false;
+}
+
 void PreencheLista(TCombs& combs, int linha, std::string_view texto, const LocaleSettings& loc) {
     leLinha(combs, linha, texto, loc);
 }

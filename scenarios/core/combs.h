@@ -62,6 +62,11 @@ class TCombs {
 // The eight value-list texts of the scenario window's rows 1 to 8, in row order.
 using TextosCenarios = std::array<std::string, kNumParametros>;
 
+// "Simular cenários" is enabled exactly when all eight rows hold a value-list text.
+bool PodeSimular(const TextosCenarios& textos);
+// "Gráfico" is enabled after a run exactly when a lower reservoir of its set is a range.
+bool TemFaixaDeVolumes(const TCombs& combs);
+
 // Reads the eight texts into the set's lists with each row's parser and delimiter. An empty
 // text or one that does not read throws ScenarioError naming the row's label and the item;
 // the set's lists are then left as they were.

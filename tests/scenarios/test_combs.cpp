@@ -196,6 +196,20 @@ TEST_F(CombsTest, UpperReservoirSizedToTheDemand) {
     EXPECT_EQ(c.captAguaInterv->base().dblResSupMinRec, 0);
 }
 
+TEST_F(CombsTest, SizingMultipliesDemandBySubstitutionThenOccupants) {
+    auto t = textosBase(chuvaA);
+    t[3] = "(3)";
+    t[4] = "(55)";
+    t[6] = "(Demanda diária de água pluvial | 100%)";
+    TCombs c = combsDe(t);
+    c.simulaCombIndiv(0);
+    const TCaptAgua& q = c.captAguaInterv->base();
+    // (150 × 0.55) × 3 is 247.5; the main window's 3 × 150 × 0.55 rounds to 247.50000000000003.
+    EXPECT_EQ(q.dblResSup, 247.5);
+    EXPECT_NE(q.resSupFromDemand(), 247.5);
+    EXPECT_EQ(q.dblResSupMinRec, 247.5);
+}
+
 TEST_F(CombsTest, SizedUpperReservoirInEverySweepMember) {
     auto t = textosBase(chuvaA);
     t[6] = "(Demanda diária de água pluvial | 50%)";
@@ -339,6 +353,20 @@ TEST_F(CombsTest, AWrongTextNamesTheRowAndChangesNoList) {
     EXPECT_EQ(c.vecAreaCapt, (doubleArray{120, 80}));
     EXPECT_THROW(PreencheLista(c, kLinhaAreaCapt, "(x)", kBR), ScenarioError);
     EXPECT_EQ(c.vecAreaCapt, (doubleArray{120, 80}));
+}
+
+TEST_F(CombsTest, WhenTheRunAndTheChartAreOffered) {
+    auto t = textosBase(chuvaA);
+    EXPECT_TRUE(PodeSimular(t));
+    t[4].clear();
+    EXPECT_FALSE(PodeSimular(t));
+    EXPECT_FALSE(PodeSimular(TextosCenarios{}));
+
+    t = textosBase(chuvaA);
+    t[7] = "(Fixo: 3000); (Fixo: 5000)";
+    EXPECT_FALSE(TemFaixaDeVolumes(combsDe(t)));
+    t[7] = "(Fixo: 3000); (Intervalo de volumes: 5000; 1000; 0)";
+    EXPECT_TRUE(TemFaixaDeVolumes(combsDe(t)));
 }
 
 }  // namespace
