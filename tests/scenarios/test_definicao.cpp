@@ -55,6 +55,35 @@ TEST(DefinicaoCenarios, ReadLikeEveryTextFile) {
               kTextos);
 }
 
+TEST(DefinicaoCenarios, NumbersAndDatesInTheChosenLocale) {
+    TempDir dir;
+    const TextosCenarios us = {"(chuva.txt | 12/31/2011 | 2.5)",
+                               "(100); (150.5)",
+                               "(150)",
+                               "(4)",
+                               "(40)",
+                               "(0.8)",
+                               "(500 | 12.5%)",
+                               "(Intervalo de volumes: 10000; 500; 2.5)"};
+    const std::string path = dir.file("us.txt");
+    GravaDefinicaoCenarios(path, us);
+    const TCombs c =
+        CombsDaDefinicao(LeDefinicaoCenarios(path, LocaleSettings::enUS()), LocaleSettings::enUS());
+    EXPECT_EQ(c.vecArqPrec[0].dateDadosPrec, *TDate::fromYMD(2011, 12, 31));
+    EXPECT_EQ(c.vecAreaCapt, (doubleArray{100, 150.5}));
+    EXPECT_EQ(c.vecResSup, (resSupRecordArray{{500, 0.125}}));
+    EXPECT_EQ(c.vecResInf, (resInfRecordArray{{10000, 500, 2.5}}));
+    // The same file read with a decimal comma stops at its first line that does not read.
+    try {
+        LeDefinicaoCenarios(path, kBR);
+        FAIL();
+    } catch (const ScenarioError& e) {
+        EXPECT_STREQ(e.what(),
+                     "Linha 1, Arquivos de precipitação: Item 1 (\"(chuva.txt | 12/31/2011 | 2.5)\"): "
+                     "\"12/31/2011\" não é uma data válida.");
+    }
+}
+
 TEST(DefinicaoCenarios, RelativePrecipitationPathIsFoundBesideTheFile) {
     TempDir dir;
     std::filesystem::create_directories(dir.file("estudo"));

@@ -204,6 +204,10 @@ TEST_F(ExportacaoTest, EightCombinationsGiveEightFilesAndANineLineSheet) {
         SCOPED_TRACE(k);
         const std::string arquivo = pasta + "/" + std::to_string(k + 1) + ".csv";
         ASSERT_TRUE(std::filesystem::exists(arquivo));
+        const std::string bytes1 = TempDir::read(arquivo);
+        EXPECT_EQ(bytes1.rfind("Arquivo dados de precipita\xE7\xE3o;", 0), 0u);
+        EXPECT_EQ(std::count(bytes1.begin(), bytes1.end(), '\n'),
+                  std::count(bytes1.begin(), bytes1.end(), '\r'));
         const auto linhas = readTextLines(arquivo);
         EXPECT_EQ(linhas[0], "Arquivo dados de precipitação;" +
                                  c.vecArqPrec[static_cast<std::size_t>(k / 4)].strDadosPrec);
