@@ -27,8 +27,12 @@ std::array<std::size_t, kNumParametros> TCombs::tamanhos() const {
             vecPorcSubst.size(), vecCoefAprov.size(), vecResSup.size(), vecResInf.size()};
 }
 
-void TCombs::geraTabela() {
-    const auto n = tamanhos();
+namespace {
+
+// Every combination of positions for lists of lengths n: row i × n_k + j is row i of the table
+// of the lists before k followed by position j of list k, so the first list changes slowest
+// and the last fastest.
+intArrayArray tabelaCombinacoes(const std::array<std::size_t, kNumParametros>& n) {
     std::int64_t total = 1;
     for (int k = 0; k < kNumParametros; ++k) {
         if (n[static_cast<std::size_t>(k)] == 0) {
@@ -40,8 +44,6 @@ void TCombs::geraTabela() {
                                 " combinações: reduza o número de valores.");
         }
     }
-    // Row i × n_k + j is row i of the table so far followed by position j of list k: the first
-    // parameter changes slowest, the last fastest.
     intArrayArray tabela;
     tabela.reserve(static_cast<std::size_t>(total));
     intArray linha(kNumParametros, 0);
@@ -54,24 +56,19 @@ void TCombs::geraTabela() {
         }
         tabela.push_back(linha);
     }
-    matCombs = std::move(tabela);
+    return tabela;
+}
+
+}  // namespace
+
+void TCombs::geraTabela() {
+    matCombs = tabelaCombinacoes(tamanhos());
 }
 
 void TCombs::geraCombs(const LocaleSettings& loc) {
-    TCombs novo;
-    novo.vecArqPrec = vecArqPrec;
-    novo.vecAreaCapt = vecAreaCapt;
-    novo.vecDemPot = vecDemPot;
-    novo.vecNroMor = vecNroMor;
-    novo.vecPorcSubst = vecPorcSubst;
-    novo.vecCoefAprov = vecCoefAprov;
-    novo.vecResSup = vecResSup;
-    novo.vecResInf = vecResInf;
-    novo.strPastaBase = strPastaBase;
-    novo.geraTabela();
-    novo.loadPrecFiles(loc);
-    matCombs = std::move(novo.matCombs);
-    matDadosPrec = std::move(novo.matDadosPrec);
+    intArrayArray tabela = tabelaCombinacoes(tamanhos());
+    loadPrecFiles(loc);  // changes the series only once every file is read
+    matCombs = std::move(tabela);
 }
 
 std::string TCombs::caminhoLeitura(const std::string& strDadosPrec) const {

@@ -43,7 +43,8 @@ class TCombs {
     void geraCombs(const LocaleSettings& loc);
     // The combination table only, for a set whose series are already in matDadosPrec.
     void geraTabela();
-    // Reads every precipitation file of vecArqPrec into matDadosPrec, each once.
+    // Reads every precipitation file of vecArqPrec into matDadosPrec, each once; matDadosPrec
+    // changes only when every file was read (FileError otherwise).
     void loadPrecFiles(const LocaleSettings& loc);
 
     // Builds and runs combination `ind` (from 0) and leaves it in captAguaInterv.
