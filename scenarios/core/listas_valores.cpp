@@ -183,12 +183,28 @@ void RemoveRepetidos(std::vector<std::string>& itens) {
     }
 }
 
+namespace {
+
+// Text order without regard to ASCII case ("a.txt", "B.txt"), then byte order ("A" before "a").
+bool antesNoTexto(const std::string& a, const std::string& b) {
+    const auto minuscula = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    const auto dif = std::mismatch(a.begin(), a.end(), b.begin(), b.end(),
+                                   [&](char x, char y) { return minuscula(x) == minuscula(y); });
+    if (dif.first == a.end() || dif.second == b.end()) {
+        return a.size() != b.size() ? a.size() < b.size() : a < b;
+    }
+    return static_cast<unsigned char>(minuscula(*dif.first)) <
+           static_cast<unsigned char>(minuscula(*dif.second));
+}
+
+}  // namespace
+
 void OrdenaItens(std::vector<std::string>& itens) {
-    std::stable_sort(itens.begin(), itens.end());
+    std::stable_sort(itens.begin(), itens.end(), antesNoTexto);
 }
 
 void InsereOrdenado(std::vector<std::string>& itens, std::string item) {
-    itens.insert(std::upper_bound(itens.begin(), itens.end(), item), std::move(item));
+    itens.insert(std::upper_bound(itens.begin(), itens.end(), item, antesNoTexto), std::move(item));
 }
 
 char DelimitadorDaLinha(int linha) {

@@ -86,7 +86,8 @@ bool CaminhoPrecRepresentavel(std::string_view caminho);
 
 // "Concluir": a later item with the same text as an earlier one goes; first occurrences stay.
 void RemoveRepetidos(std::vector<std::string>& itens);
-// Sort: ascending as text ("10" before "9"), byte by byte.
+// Sort: ascending as text ("10" before "9"), letters without regard to case ("a.txt",
+// "B.txt"); texts alike but for case keep capitals first.
 void OrdenaItens(std::vector<std::string>& itens);
 // An item added to a sorted list goes to its sorted place.
 void InsereOrdenado(std::vector<std::string>& itens, std::string item);

@@ -231,6 +231,9 @@ TEST(ItensDialogo, SortIsByText) {
     InsereOrdenado(itens, "11");
     InsereOrdenado(itens, "95");
     EXPECT_EQ(itens, (Itens{"10", "100", "11", "9", "95"}));
+    Itens caminhos{"b.txt", "a.txt", "C.txt", "A.txt", "a"};
+    OrdenaItens(caminhos);
+    EXPECT_EQ(caminhos, (Itens{"a", "A.txt", "a.txt", "b.txt", "C.txt"}));
 }
 
 }  // namespace
