@@ -120,6 +120,14 @@ TEST(CliGolden, SeattleEconomicFigures) {
         EXPECT_EQ(res[2], std::string("Valor presente líquido (R$);") + vpl);
         EXPECT_EQ(res[3].rfind(std::string("Taxa interna de retorno (% ao mês);") + tir, 0), 0u) << res[3];
     }
+    // The file an American user saved, opened by a Brazilian one, exports what the Brazilian
+    // user's own file does: the section's numbers read back under either decimal mark.
+    const CliRun own =
+        cli({"costs", example("seattle-analise-economica.csv"), "--locale", "pt_BR", "--detailed"});
+    const CliRun other =
+        cli({"costs", example("en_US/seattle-analise-economica.csv"), "--locale", "pt_BR", "--detailed"});
+    ASSERT_EQ(other.status, 0) << other.err;
+    EXPECT_EQ(other.out, own.out);
 }
 
 TEST(Cli, JsonHasTheSchemaKeysInOrder) {
