@@ -122,7 +122,6 @@ bool TformMain::loadPrecFile(const QString& path) {
     setPrecCell(PrecRowArquivo, QFileInfo(path).fileName());
     releaseSweep(*simMain);
     simMain = std::move(fresh);
-    simRun_ = false;
     const std::size_t count = simMain->base().vecDadosPrecOrig.size();
     // A short record and lines that are not numbers are told in one box; the record stays.
     const std::string warning = precDataWarning(count, unread, appLocale());

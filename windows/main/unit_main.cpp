@@ -62,7 +62,6 @@ TformMain::~TformMain() {
 void TformMain::newSimMain() {
     releaseSweep(*simMain);
     simMain = std::make_unique<TCaptAguaInterval>();
-    simRun_ = false;
 }
 
 void TformMain::installKeyFilters() {

@@ -217,7 +217,6 @@ class TformMain : public QMainWindow {
     bool saveCurrent();  // runs, asks for a file and writes it; false when nothing was written
     void moveAnaliseLabel11();
 
-    bool simRun_ = false;           // the current set has run since it was made
     bool unsaved_ = false;          // inputs changed or a run not saved
     bool memoPlaceholder_ = true;   // the memo holds its opening placeholder, not the user's notes
     bool refilling_ = false;        // the program is writing the controls (load, clear)
