@@ -85,9 +85,8 @@ void TformMain::strGridPrecClick() {
 }
 
 void TformMain::choosePrecFile() {
-    const QString path =
-        ui().openFileName(this, QStringLiteral("Carregar dados de precipitação"), lastOpenDir_,
-                          QStringLiteral("Arquivo CSV|*.csv|Arquivo de texto|*.txt|Todos os arquivos|*"));
+    const QString path = ui().openFileName(this, QStringLiteral("Carregar dados de precipitação"),
+                                           lastOpenDir_, kFiltroPrecipitacao);
     if (path.isEmpty()) return;
     lastOpenDir_ = QFileInfo(path).absolutePath();
     loadPrecFile(path);

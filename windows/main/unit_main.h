@@ -28,6 +28,10 @@ class RadioGroup;
 
 // What the demand and occupants boxes read while they stand for a series of the editor.
 inline const QString kTextoVariavel = QStringLiteral("Variável");
+// The file choice of a precipitation record: records come as .csv or .txt, or with no
+// extension at all.
+inline const QString kFiltroPrecipitacao =
+    QStringLiteral("Arquivo CSV|*.csv|Arquivo de texto|*.txt|Todos os arquivos|*");
 
 // Rows of the precipitation grid strGridPrec (column 0 holds the labels, column 1 the values).
 enum PrecGridRow { PrecRowArquivo = 0, PrecRowRegistros = 1, PrecRowData = 2, PrecRowDescarte = 3 };
