@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "cli/cli_scenarios.h"
 #include "cli/json_out.h"
 #include "common/numtext.h"
 #include "common/textfile.h"
@@ -23,7 +24,8 @@ const char* const kUsage =
     "\n"
     "  --locale NOME   locale dos números e datas do arquivo e da saída (pt_BR, en_US, ...);\n"
     "                  sem ele vale o locale do ambiente (LC_ALL, LC_NUMERIC, LANG).\n"
-    "  --help          mostra esta ajuda.\n";
+    "  --help          mostra esta ajuda.\n"
+    "\n";
 
 struct Options {
     std::string file;
@@ -73,10 +75,11 @@ Options parse(const std::vector<std::string>& args) {
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     for (const auto& a : args) {
         if (a == "--help" || a == "-h") {
-            out << kUsage;
+            out << kUsage << kUsageCenarios;
             return 0;
         }
     }
+    if (!args.empty() && args[0] == "scenarios") return runScenariosCommand(args, err);
     Options o;
     try {
         o = parse(args);
