@@ -1,7 +1,7 @@
 // Speed of a scenario batch run as `vespra-cli scenarios` runs it: the definition read, 1000
 // combinations, each a sweep of 21 lower-reservoir volumes (0 to 20 000 L) on a 10-year daily
 // record, and every simulation file and the sheet written into a scratch folder.
-// Arguments: upper reservoirs (0: none, 1: every combination has one), threads.
+// Arguments: upper reservoirs (0: none, 1: every combination has one, 2: half of them), threads.
 // Counter: combinations_per_second, files included (real time).
 // BM_SimulationFileLines: the text of one such combination's simulation file, without writing it.
 #include <benchmark/benchmark.h>
@@ -43,21 +43,28 @@ std::vector<std::string> decadeLines(const LocaleSettings& loc) {
     return lines;
 }
 
+enum class Upper { None = 0, All = 1, Half = 2 };
+
 // A scratch folder with the record and a definition of 5 areas × 5 demands × 4 household sizes
-// × 5 substitution shares × 2 runoff coefficients = 1000 combinations.
+// × 5 substitution shares × 2 (runoff coefficients, or with and without an upper reservoir)
+// = 1000 combinations.
 class Study {
   public:
-    explicit Study(bool upperReservoir) {
+    explicit Study(Upper upper) {
         std::random_device rd;
         dir_ = fs::temp_directory_path() / ("vespra-bench-" + std::to_string(rd()));
         fs::create_directories(dir_);
         const LocaleSettings loc = LocaleSettings::ptBR();
         writeTextLines((dir_ / "chuva.txt").string(), decadeLines(loc));
-        writeTextLines(definition(), {"(chuva.txt | 01/01/2010 | 2)", "(80); (100); (120); (150); (200)",
-                                      "(100); (120); (150); (180); (200)", "(2); (3); (4); (5)",
-                                      "(30); (40); (50); (60); (70)", "(0,8); (0,9)",
-                                      upperReservoir ? "(Demanda diária de água pluvial | 50%)" : "(0 | 0%)",
-                                      "(Intervalo de volumes: 20000; 1000; 2)"});
+        const char* const demandSized = "(Demanda diária de água pluvial | 50%)";
+        writeTextLines(definition(),
+                       {"(chuva.txt | 01/01/2010 | 2)", "(80); (100); (120); (150); (200)",
+                        "(100); (120); (150); (180); (200)", "(2); (3); (4); (5)",
+                        "(30); (40); (50); (60); (70)", upper == Upper::Half ? "(0,8)" : "(0,8); (0,9)",
+                        upper == Upper::None  ? std::string("(0 | 0%)")
+                        : upper == Upper::All ? std::string(demandSized)
+                                              : std::string("(0 | 0%); ") + demandSized,
+                        "(Intervalo de volumes: 20000; 1000; 2)"});
     }
     ~Study() {
         std::error_code ec;
@@ -74,7 +81,7 @@ class Study {
 };
 
 void BM_ScenarioBatch(benchmark::State& state) {
-    const Study study(state.range(0) != 0);
+    const Study study(static_cast<Upper>(state.range(0)));
     const std::vector<std::string> args = {"scenarios", study.definition(),
                                            "--out",     study.out(),
                                            "--locale",  "pt_BR",
@@ -112,7 +119,7 @@ void BM_SimulationFileLines(benchmark::State& state) {
 BENCHMARK(BM_SimulationFileLines)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ScenarioBatch)
     ->ArgNames({"upper", "jobs"})
-    ->ArgsProduct({{0, 1}, {1, 2}})
+    ->ArgsProduct({{0, 1, 2}, {1, 2}})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->Iterations(2);
