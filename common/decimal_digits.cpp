@@ -2,15 +2,19 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <string_view>
 
 namespace {
 
 // The digits and the exponent of a finite positive value written by to_chars in scientific
-// form with `precision` digits after the point.
+// form with `precision` digits after the point, or (precision < 0) its shortest text that
+// reads back as the same double.
 Decimal scientificDigits(double a, bool negative, int precision) {
     char buf[128];
-    const auto res = std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific, precision);
+    const auto res = precision < 0
+                         ? std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific)
+                         : std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific, precision);
     const std::string_view s(buf, static_cast<std::size_t>(res.ptr - buf));
     const std::size_t ePos = s.find('e');
     Decimal out;
@@ -60,13 +64,21 @@ Decimal roundDigits(Decimal x, int keep) {
     return x;
 }
 
-// Why the short text is enough: it is the value correctly rounded at keep + 2 digits, so it
-// lies within half a unit of its last digit from the value. Only when its two guard digits
-// are 49, 50 or 51 can a half of the kept digits' unit lie between the two; elsewhere
-// rounding the short text rounds the value the same way, carries included.
+// Why the short texts are enough. The shortest text that reads back as the value lies within
+// half a unit of the (normal) double's last bit from it, less than half a unit of the 15th significant
+// digit: when it has no more than `keep` digits it is the rounded value. Otherwise the value
+// correctly rounded at keep + 2 digits lies within half a unit of its last digit from the
+// value; only when its two guard digits are 49, 50 or 51 can a half of the kept digits' unit
+// lie between the two, elsewhere rounding it rounds the value the same way, carries included.
 Decimal roundedDigits(double value, int keep) {
     const double a = std::fabs(value);
     if (keep < 1 || keep > 15 || a == 0 || !std::isfinite(a)) return roundDigits(exactDigits(value), keep);
+    Decimal shortest = scientificDigits(a, std::signbit(value), -1);
+    // A subnormal double's last bit is far coarser than 15 digits: its exact digits decide.
+    if (a >= std::numeric_limits<double>::min() && shortest.digits.size() <= static_cast<std::size_t>(keep)) {
+        while (shortest.digits.back() == '0') shortest.digits.pop_back();
+        return shortest;
+    }
     Decimal x = scientificDigits(a, std::signbit(value), keep + 1);
     const auto k = static_cast<std::size_t>(keep);
     const int guard = (x.digits[k] - '0') * 10 + (x.digits[k + 1] - '0');
