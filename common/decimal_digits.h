@@ -20,6 +20,7 @@ Decimal exactDigits(double value);
 // Keeps `keep` significant digits, rounding half away from zero.
 Decimal roundDigits(Decimal x, int keep);
 // roundDigits(exactDigits(value), keep), the same digits found faster: for keep up to 15 the
-// value's correctly rounded text of keep + 2 digits decides, unless its two last digits lie
-// next to a half (49, 50, 51), where the exact digits are read.
+// value's shortest text decides when it has no more than keep digits, otherwise its correctly
+// rounded text of keep + 2 digits, unless those two last digits lie next to a half (49, 50,
+// 51), where the exact digits are read.
 Decimal roundedDigits(double value, int keep);

@@ -168,7 +168,7 @@ TEST(NumberReadEdges, Integers) {
 
 // The fast rounding of number texts against the exact one, over values of every kind a file
 // holds (rain after a discard, volumes, shares), random bit patterns, values next to a power of
-// ten and exact halves at the kept digits, for every digit count the texts use.
+// ten, subnormals and exact halves at the kept digits, for every digit count the texts use.
 TEST(NumberTextEdges, FastRoundingGivesTheExactDigits) {
     std::vector<double> values = {0.1 + 0.2,
                                   9.9999999999999995,
@@ -183,7 +183,11 @@ TEST(NumberTextEdges, FastRoundingGivesTheExactDigits) {
                                   5e-324,
                                   1.7976931348623157e308,
                                   1e-5,
-                                  0.5e-4};
+                                  0.5e-4,
+                                  1e-310,
+                                  2.5e-320,
+                                  2.2250738585072009e-308,
+                                  std::numeric_limits<double>::min()};
     for (int m = 0; m < 3000; ++m) {
         values.push_back(m / 10.0 - 2);         // rain after a 2 mm discard
         values.push_back(m * 0.1 * 0.8 * 150);  // litres off a roof
