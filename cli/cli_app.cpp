@@ -3,6 +3,7 @@
 #include <optional>
 #include <ostream>
 
+#include "cli/cli_scenarios.h"
 #include "cli/json_out.h"
 #include "common/numtext.h"
 #include "common/textfile.h"
@@ -38,8 +39,10 @@ const char* const kUsage =
     "  --locale NOME   locale dos números e datas do arquivo e da saída (pt_BR, en_US, ...);\n"
     "                  sem ele vale o locale do ambiente (LC_ALL, LC_NUMERIC, LANG).\n"
     "  --help          mostra esta ajuda.\n"
-    "\n"
-    "Uma falha é uma linha na saída de erros e um código de saída diferente de zero.\n";
+    "\n";
+
+const char* const kUsageFalha =
+    "\nUma falha é uma linha na saída de erros e um código de saída diferente de zero.\n";
 
 enum class Command { Run, Costs };
 
@@ -78,7 +81,7 @@ bool optionValue(const std::vector<std::string>& args, std::size_t& i, const std
 Command parseCommand(const std::string& word) {
     if (word == "run") return Command::Run;
     if (word == "costs") return Command::Costs;
-    throw UsageError{"comando desconhecido '" + word + "' (use: run ou costs)."};
+    throw UsageError{"comando desconhecido '" + word + "' (use: run, costs ou scenarios)."};
 }
 
 // Options that belong to one command only are refused with the other.
@@ -96,7 +99,9 @@ void checkCombination(const Options& o) {
 }
 
 Options parse(const std::vector<std::string>& args) {
-    if (args.empty()) throw UsageError{"falta o comando (use: vespra-cli run ARQUIVO ou costs ARQUIVO)."};
+    if (args.empty())
+        throw UsageError{
+            "falta o comando (use: vespra-cli run ARQUIVO, costs ARQUIVO ou scenarios DEF --out PASTA)."};
     Options o;
     o.command = parseCommand(args[0]);
     for (std::size_t i = 1; i < args.size(); ++i) {
@@ -178,10 +183,11 @@ void costsCommand(const Options& o, const LoadedSimulation& loaded, const Locale
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     for (const auto& a : args) {
         if (a == "--help" || a == "-h") {
-            out << kUsage;
+            out << kUsage << kUsageCenarios << kUsageFalha;
             return 0;
         }
     }
+    if (!args.empty() && args[0] == "scenarios") return runScenariosCommand(args, err);
     Options o;
     try {
         o = parse(args);

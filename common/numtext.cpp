@@ -7,63 +7,9 @@
 #include <limits>
 #include <system_error>
 
+#include "common/decimal_digits.h"
+
 namespace {
-
-// A decimal value 0.d1d2d3… × 10^exp, digits without leading or trailing zeros.
-// Zero has no digits.
-struct Decimal {
-    bool negative = false;
-    std::string digits;
-    int exp = 0;
-};
-
-// The value's decimal digits, correctly rounded at 61 significant digits: far beyond the
-// 17 a double needs, so that rounding them again below behaves as rounding the exact value.
-Decimal exactDigits(double value) {
-    Decimal out;
-    out.negative = std::signbit(value);
-    const double a = std::fabs(value);
-    if (a == 0) return out;
-    char buf[128];
-    const auto res = std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific, 60);
-    const std::string_view s(buf, static_cast<std::size_t>(res.ptr - buf));
-    const std::size_t ePos = s.find('e');
-    for (char c : s.substr(0, ePos)) {
-        if (c != '.') out.digits += c;
-    }
-    int e10 = 0;
-    std::string_view expText = s.substr(ePos + 1);
-    if (!expText.empty() && expText.front() == '+') expText.remove_prefix(1);
-    std::from_chars(expText.data(), expText.data() + expText.size(), e10);
-    out.exp = e10 + 1;
-    while (!out.digits.empty() && out.digits.back() == '0') out.digits.pop_back();
-    return out;
-}
-
-// Keeps `keep` significant digits, rounding half away from zero.
-Decimal roundDigits(Decimal x, int keep) {
-    if (x.digits.empty()) return x;
-    if (keep < 0) return Decimal{x.negative, "", 0};
-    if (static_cast<std::size_t>(keep) >= x.digits.size()) return x;
-    const bool up = x.digits[static_cast<std::size_t>(keep)] >= '5';
-    x.digits.resize(static_cast<std::size_t>(keep));
-    if (up) {
-        int i = keep - 1;
-        while (i >= 0 && x.digits[static_cast<std::size_t>(i)] == '9') {
-            x.digits[static_cast<std::size_t>(i)] = '0';
-            --i;
-        }
-        if (i < 0) {
-            x.digits.insert(x.digits.begin(), '1');
-            ++x.exp;
-        } else {
-            ++x.digits[static_cast<std::size_t>(i)];
-        }
-    }
-    while (!x.digits.empty() && x.digits.back() == '0') x.digits.pop_back();
-    if (x.digits.empty()) x.exp = 0;
-    return x;
-}
 
 std::string nonFinite(double value) {
     if (std::isnan(value)) return "NAN";
@@ -153,7 +99,7 @@ std::string quoted(std::string_view text) {
 std::string formatGeneral(double value, const LocaleSettings& loc, int digits) {
     if (!std::isfinite(value)) return nonFinite(value);
     if (digits < 1) digits = 1;
-    const Decimal r = roundDigits(exactDigits(value), digits);
+    const Decimal r = roundedDigits(value, digits);
     if (r.digits.empty()) return "0";
     if (r.exp > digits || r.exp < -4) return scientific(r, loc.decimalSeparator);
     std::string intPart, fracPart;

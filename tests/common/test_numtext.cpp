@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <limits>
+#include <random>
+#include <vector>
 
+#include "common/decimal_digits.h"
 #include "common/numtext.h"
 
 namespace {
@@ -160,3 +165,53 @@ TEST(NumberReadEdges, Integers) {
 }
 
 }  // namespace
+
+// The fast rounding of number texts against the exact one, over values of every kind a file
+// holds (rain after a discard, volumes, shares), random bit patterns, values next to a power of
+// ten, subnormals and exact halves at the kept digits, for every digit count the texts use.
+TEST(NumberTextEdges, FastRoundingGivesTheExactDigits) {
+    std::vector<double> values = {0.1 + 0.2,
+                                  9.9999999999999995,
+                                  99.999999999999986,
+                                  0.000099999999999999991,
+                                  123456789012345.5,
+                                  12345678901234.25,
+                                  1.25,
+                                  2.5,
+                                  0.125,
+                                  1e15 - 0.5,
+                                  5e-324,
+                                  1.7976931348623157e308,
+                                  1e-5,
+                                  0.5e-4,
+                                  1e-310,
+                                  2.5e-320,
+                                  2.2250738585072009e-308,
+                                  std::numeric_limits<double>::min()};
+    for (int m = 0; m < 3000; ++m) {
+        values.push_back(m / 10.0 - 2);         // rain after a 2 mm discard
+        values.push_back(m * 0.1 * 0.8 * 150);  // litres off a roof
+        values.push_back(m / 3.0);              // shares and means
+        values.push_back((m + 0.5) / 1000.0);   // halves at the third decimal
+        values.push_back(-(m * 1.1) / 7.0);     // negative
+    }
+    std::mt19937_64 gen(2024);
+    std::uniform_real_distribution<double> unit(0, 1);
+    for (int i = 0; i < 20000; ++i) {
+        double bits;
+        const std::uint64_t u = gen();
+        std::memcpy(&bits, &u, sizeof bits);
+        if (std::isfinite(bits)) values.push_back(bits);
+        values.push_back(unit(gen) * std::pow(10.0, static_cast<int>(gen() % 30) - 10));
+    }
+    for (int e = -20; e <= 20; ++e) {
+        const double p = std::pow(10.0, e);
+        values.insert(values.end(), {p, std::nextafter(p, 0.0), std::nextafter(p, 2 * p), -p});
+    }
+    for (double v : values) {
+        for (int keep = 1; keep <= 17; ++keep) {
+            ASSERT_EQ(roundedDigits(v, keep), roundDigits(exactDigits(v), keep))
+                << formatRoundTrip(v) << " keep " << keep;
+        }
+    }
+}

@@ -1,0 +1,127 @@
+// Speed of a scenario batch run as `vespra-cli scenarios` runs it: the definition read, 1000
+// combinations, each a sweep of 21 lower-reservoir volumes (0 to 20 000 L) on a 10-year daily
+// record, and every simulation file and the sheet written into a scratch folder.
+// Arguments: upper reservoirs (0: none, 1: every combination has one, 2: half of them), threads.
+// Counter: combinations_per_second, files included (real time).
+// BM_SimulationFileLines: the text of one such combination's simulation file, without writing it.
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <random>
+#include <sstream>
+#include <string>
+
+#include "cli/cli_app.h"
+#include "common/numtext.h"
+#include "common/textfile.h"
+#include "engine/unit_classe.h"
+#include "examples/household.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::size_t kDays = 3650;
+constexpr int kCombinations = 1000;
+
+// Ten years of rain in a fixed pattern: dry spells, drizzle and storms, in mm.
+doubleArray decade() {
+    doubleArray v(kDays);
+    std::uint32_t x = 2024;
+    for (auto& d : v) {
+        x = x * 1664525u + 1013904223u;
+        const std::uint32_t r = (x >> 8) % 100;
+        d = r < 55 ? 0.0 : r < 80 ? (r - 54) * 3 / 10.0 : (r - 79) * 25 / 10.0;
+    }
+    return v;
+}
+
+std::vector<std::string> decadeLines(const LocaleSettings& loc) {
+    std::vector<std::string> lines;
+    for (double d : decade()) lines.push_back(formatGeneral(d, loc));
+    return lines;
+}
+
+enum class Upper { None = 0, All = 1, Half = 2 };
+
+// A scratch folder with the record and a definition of 5 areas × 5 demands × 4 household sizes
+// × 5 substitution shares × 2 (runoff coefficients, or with and without an upper reservoir)
+// = 1000 combinations.
+class Study {
+  public:
+    explicit Study(Upper upper) {
+        std::random_device rd;
+        dir_ = fs::temp_directory_path() / ("vespra-bench-" + std::to_string(rd()));
+        fs::create_directories(dir_);
+        const LocaleSettings loc = LocaleSettings::ptBR();
+        writeTextLines((dir_ / "chuva.txt").string(), decadeLines(loc));
+        const char* const demandSized = "(Demanda diária de água pluvial | 50%)";
+        writeTextLines(definition(),
+                       {"(chuva.txt | 01/01/2010 | 2)", "(80); (100); (120); (150); (200)",
+                        "(100); (120); (150); (180); (200)", "(2); (3); (4); (5)",
+                        "(30); (40); (50); (60); (70)", upper == Upper::Half ? "(0,8)" : "(0,8); (0,9)",
+                        upper == Upper::None  ? std::string("(0 | 0%)")
+                        : upper == Upper::All ? std::string(demandSized)
+                                              : std::string("(0 | 0%); ") + demandSized,
+                        "(Intervalo de volumes: 20000; 1000; 2)"});
+    }
+    ~Study() {
+        std::error_code ec;
+        fs::remove_all(dir_, ec);
+    }
+    Study(const Study&) = delete;
+    Study& operator=(const Study&) = delete;
+
+    std::string definition() const { return (dir_ / "cenarios.txt").string(); }
+    std::string out() const { return (dir_ / "saida").string(); }
+
+  private:
+    fs::path dir_;
+};
+
+void BM_ScenarioBatch(benchmark::State& state) {
+    const Study study(static_cast<Upper>(state.range(0)));
+    const std::vector<std::string> args = {"scenarios", study.definition(),
+                                           "--out",     study.out(),
+                                           "--locale",  "pt_BR",
+                                           "--jobs",    std::to_string(state.range(1))};
+    for (auto _ : state) {
+        std::ostringstream out, err;
+        if (runCli(args, out, err) != 0) {
+            state.SkipWithError(err.str().c_str());
+            break;
+        }
+    }
+    state.counters["combinations_per_second"] = benchmark::Counter(
+        static_cast<double>(state.iterations()) * kCombinations, benchmark::Counter::kIsRate);
+}
+
+// One combination's sweep (the example household, 21 volumes, 2 mm discard), its file text made.
+void BM_SimulationFileLines(benchmark::State& state) {
+    TCaptAguaInterval set;
+    examples::setHousehold(set.base());
+    set.base().vecDadosPrecOrig = decade();
+    set.base().dateDadosPrec = *TDate::fromYMD(2010, 1, 1);
+    set.volmax = 20000;
+    set.interval = 1000;
+    set.delta = 2;
+    set.simula();
+    const LocaleSettings loc = LocaleSettings::ptBR();
+    for (auto _ : state) {
+        auto lines = set.simLines({}, loc);
+        benchmark::DoNotOptimize(lines.data());
+    }
+}
+
+}  // namespace
+
+BENCHMARK(BM_SimulationFileLines)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ScenarioBatch)
+    ->ArgNames({"upper", "jobs"})
+    ->ArgsProduct({{0, 1, 2}, {1, 2}})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(2);
+
+BENCHMARK_MAIN();
