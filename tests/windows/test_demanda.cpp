@@ -158,6 +158,8 @@ class TestDemanda : public QObject {
     void gridKeys();
     void accessibleCells();
     void limparDemandaVar();
+    void concluirWithoutPeriod();
+    void scenarioUseKeepsLastLabels();
     void reopenOnSeries_data();
     void reopenOnSeries();
     void cancelChangesNothing();
@@ -528,6 +530,28 @@ void TestDemanda::limparDemandaVar() {
     QCOMPARE(ed->valueRowCount(), 1);
     QCOMPARE(ed->rowLabel(1), QString());
     QCOMPARE(ed->valueText(1), QString());
+}
+
+void TestDemanda::concluirWithoutPeriod() {
+    start();
+    const auto ed = editor(false);
+    fx.ui.expectMessageContaining(QStringLiteral("Vespra 4"), QStringLiteral("Período de repetição: ''"));
+    QCOMPARE(finish(*ed), int(QDialog::Rejected));
+    QVERIFY(ed->isVisible());
+    QCOMPARE(ed->focusWidget(), ed->EdPeriodo);
+}
+
+// The scenario lists open the editor without saying what it edits: it keeps the labels of
+// the main window's last opening.
+void TestDemanda::scenarioUseKeepsLastLabels() {
+    start();
+    useEditor(win().BTNroMorVariavel, [](TformDemanda& ed) { ed.reject(); });
+    TformDemanda scenarioEditor(&win());
+    QCOMPARE(scenarioEditor.windowTitle(), QStringLiteral("Número de moradores variável"));
+    QCOMPARE(scenarioEditor.headerText(), QStringLiteral("Número de moradores"));
+    useEditor(win().BTDemPluvVariavel, [](TformDemanda& ed) { ed.reject(); });
+    TformDemanda another(&win());
+    QCOMPARE(another.windowTitle(), QStringLiteral("Demanda variável"));
 }
 
 // ---------------------------------------------------------------------------------------

@@ -206,7 +206,10 @@ void TformDemanda::FormShow() {
 void TformDemanda::rgPeriodicidadeClick(int index) {
     if (index == ItemMensal) {
         EdPeriodo->setText(QStringLiteral("12"));
+        // Only "OK" and a file change the width of the labels.
+        const int width = SGDemandaVar->columnWidth(kColLabel);
         applyLayout(monthlyLayout());
+        SGDemandaVar->setColumnWidth(kColLabel, width);
     } else {
         // The rows stay until "OK" lays the grid out again.
         setCorner(QString::fromStdString(demandCorner(false)));
