@@ -62,6 +62,14 @@ void DataGrid::setColumnAlignment(int col, Qt::Alignment alignment) {
     for (int row = 0; row < rowCount(); ++row) cell(col, row)->setTextAlignment(alignment);
 }
 
+void DataGrid::setHeaderLines(int col, const QString& line1, const QString& line2) {
+    if (!validColumn(col)) return;
+    QStringList& lines = columns_[static_cast<std::size_t>(col)].lines;
+    lines = QStringList{line1};
+    if (!line2.isEmpty()) lines << line2;
+    if (QTableWidgetItem* header = horizontalHeaderItem(col)) header->setText(lines.join(QLatin1Char('\n')));
+}
+
 QStringList DataGrid::headerLines(int col) const {
     return validColumn(col) ? column(col).lines : QStringList();
 }

@@ -27,6 +27,8 @@ class DataGrid : public QTableWidget {
     // A numeric column: its cells are set with setCellNumber and shown through the mask.
     void setColumnMask(int col, Mask mask);
     void setColumnAlignment(int col, Qt::Alignment alignment);
+    // Writes a column's header anew (line2 may be empty).
+    void setHeaderLines(int col, const QString& line1, const QString& line2 = {});
     QStringList headerLines(int col) const;
     // The header as one text, its lines joined by CR LF.
     QString headerCaption(int col) const;

@@ -186,8 +186,17 @@ void loadVecFile(const std::string& path, doubleArray& values, const LocaleSetti
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) return;
     const std::vector<std::string> lines = readTextLines(path);
-    values.assign(lines.size(), 0.0);
-    for (std::size_t i = 0; i < lines.size(); ++i) values[i] = readStrict(lines[i], loc);
+    doubleArray read(lines.size(), 0.0);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        try {
+            read[i] = readStrict(lines[i], loc);
+        } catch (const ConversionError& e) {
+            // The user mends the file: the error says which line to look at.
+            throw ConversionError("Linha " + formatGeneral(static_cast<double>(i + 1), loc) + ": " +
+                                  e.what());
+        }
+    }
+    values = std::move(read);
 }
 
 void TCaptAgua::descartPrec() {

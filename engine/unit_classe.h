@@ -154,7 +154,8 @@ doubleArray readPrecFile(const std::string& path, const LocaleSettings& loc);
 // The same, telling which lines were not numbers.
 doubleArray readPrecFile(const std::string& path, const LocaleSettings& loc, PrecUnreadLines& unread);
 // One number per line, strictly in the locale's format. A missing file leaves `values` as it
-// was; a line that does not convert throws ConversionError, leaving `values` partly filled.
+// was; a line that does not convert (an empty one included) throws ConversionError naming the
+// line ("Linha 3: 'abc' não é um número válido."), leaving `values` as it was.
 void loadVecFile(const std::string& path, doubleArray& values, const LocaleSettings& loc);
 
 class TCaptAguaInterval {

@@ -98,9 +98,6 @@ void TformMain::buildControls() {
         makeLabelledEdit(central, "LabelMoradores", "ed_moradores", QStringLiteral("Número de moradores"));
     BTNroMorVariavel = makeButton(central, "BTNroMorVariavel", QStringLiteral("Variável..."));
     BTNroMorVariavel->setAccessibleDescription(QStringLiteral("Número de moradores variável"));
-    // Enabled once the series editor can fill the simulation (BTDemPluvVariavelClick).
-    BTDemPluvVariavel->setEnabled(false);
-    BTNroMorVariavel->setEnabled(false);
     params->addWidget(LabelMoradores, 2, 0);
     params->addWidget(ed_moradores, 2, 1);
     params->addWidget(BTNroMorVariavel, 2, 2);

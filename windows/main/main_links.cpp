@@ -5,7 +5,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <memory>
 
+#include "common/numtext.h"
 #include "components/radio_group.h"
 #include "components/ui_seam.h"
 #include "economics/unit_analise.h"
@@ -13,6 +15,7 @@
 #include "scenarios/unitSimCenarios.h"
 #include "windows/main/unitResSup.h"
 #include "windows/main/unit_citacao.h"
+#include "windows/main/unit_demanda.h"
 #include "windows/main/unit_sobre.h"
 #include "windows/main/unit_validacao.h"
 #include "windows/results/unitResultSimMensal.h"
@@ -65,6 +68,33 @@ void clearResSup() {
     formResSup->ed_reservatorio_sup->setText(QStringLiteral("0"));
     formResSup->edResSupRec->setText(QStringLiteral("0"));
     formResSup->uncheckThresholdButtons();
+}
+
+// ---------------------------------------------------------------------------------------
+// Variable demand and occupants editor
+
+std::optional<EditedSeries> editVariableSeries(QWidget* parent, const TCaptAguaInterval& sim, bool nroMor) {
+    flagNroMor = nroMor;
+    const auto editor = std::make_unique<TformDemanda>(parent);
+    const TCaptAgua& p = sim.base();
+    // A monthly series entered before any run has no daily array yet: it opens all the same.
+    if (nroMor && (!p.vecNroMor.empty() || (p.boolNroMorMensal && !p.vecNroMorMensal.empty())))
+        editor->LoadNroMor(sim);
+    if (!nroMor && (!p.vecDemAguaPot.empty() || (p.boolDemAguaPotMensal && !p.vecDemAguaPotMensal.empty())))
+        editor->LoadDemAguaPot(sim);
+    editor->FormShow();
+    if (ui().execModal(editor.get()) != QDialog::Accepted) return std::nullopt;
+    // Read before anything changes: a value that does not read leaves the simulation whole.
+    try {
+        return EditedSeries{editor->seriesValues(), editor->isMensal()};
+    } catch (const ConversionError& e) {
+        showException(parent, e);
+        return std::nullopt;
+    }
+}
+
+void clearDemandEditor() {
+    if (formDemanda) formDemanda->LimparDemandaVar();
 }
 
 // ---------------------------------------------------------------------------------------

@@ -4,8 +4,11 @@
 // tests that build only some of the windows).
 
 #include <QString>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "common/arrays.h"
 
 class QWidget;
 class TCaptAgua;
@@ -20,6 +23,16 @@ void execResSup();              // shows the dialog modally for the main window
 // Sets the dialog from a loaded simulation: mode, volume (mode 1) and threshold (modes 0, 1).
 void setResSupFromFile(int mode, const QString& volume, const QString& threshold);
 void clearResSup();  // no upper reservoir, boxes "0", threshold buttons unchecked
+
+// Variable demand and occupants editor.
+struct EditedSeries {
+    doubleArray values;
+    bool monthly = false;
+};
+// Opens a new editor on the demand (nroMor false) or occupant series of the set's first
+// simulation; the values the user finished with, or nullopt when cancelled.
+std::optional<EditedSeries> editVariableSeries(QWidget* parent, const TCaptAguaInterval& sim, bool nroMor);
+void clearDemandEditor();  // the program's own editor forgets its contents
 
 // Economic analysis.
 void setAnaliseVolume(const QString& volume);  // the volume label, and the label after it

@@ -352,6 +352,7 @@ void TformMain::ed_demandaClick() {
                   QStringLiteral("Deseja alternar Demanda de água potável de variável para fixa?")))
         return;
     ed_demanda->clear();
+    clearDemandEditor();
     simMain->base().vecDemAguaPot.clear();
 }
 
@@ -361,6 +362,7 @@ void TformMain::ed_moradoresClick() {
                   QStringLiteral("Deseja alternar Número de moradores de variável para fixo?")))
         return;
     ed_moradores->clear();
+    clearDemandEditor();
     simMain->base().vecNroMor.clear();
 }
 
@@ -371,10 +373,35 @@ void TformMain::BTResSupClick() {
     execResSup();
 }
 
-// The series editor fills simMain's first simulation; until it can, its two buttons are
-// disabled (buildControls), so these are never reached from the window.
-void TformMain::BTDemPluvVariavelClick() {}
-void TformMain::BTNroMorVariavelClick() {}
+// The editor's series go into simMain's first simulation; the box then reads "Variável".
+void TformMain::BTDemPluvVariavelClick() {
+    const std::optional<EditedSeries> edited = editVariableSeries(this, *simMain, false);
+    if (!edited) return;
+    TCaptAgua& p = simMain->base();
+    p.boolDemAguaPotMensal = edited->monthly;
+    if (edited->monthly) {
+        p.vecDemAguaPotMensal = edited->values;
+        // Monthly values are the building's totals: one "occupant" takes them whole.
+        ed_moradores->setText(QStringLiteral("1"));
+        p.vecNroMorMensal.clear();
+    } else {
+        p.vecDemAguaPot = edited->values;
+    }
+    ed_demanda->setText(kTextoVariavel);
+    updateResSup();
+    inputsChanged();
+}
+
+void TformMain::BTNroMorVariavelClick() {
+    const std::optional<EditedSeries> edited = editVariableSeries(this, *simMain, true);
+    if (!edited) return;
+    TCaptAgua& p = simMain->base();
+    p.boolNroMorMensal = edited->monthly;
+    (edited->monthly ? p.vecNroMorMensal : p.vecNroMor) = edited->values;
+    ed_moradores->setText(kTextoVariavel);
+    updateResSup();
+    inputsChanged();
+}
 
 void TformMain::MenuAjudaClick() {
     showHelp(this);
