@@ -209,7 +209,8 @@ void TformSimCenarios::runCombinations(const std::shared_ptr<TCombs>& combs) {
         const QString onde = falhou >= 0 ? QStringLiteral("A simulação de cenários parou na simulação %1: ")
                                                .arg(QString::fromStdString(formatGeneral(falhou + 1, loc)))
                                          : QStringLiteral("A simulação de cenários parou: ");
-        showErrorBox(this, onde + QString::fromUtf8(e.what()));
+        ui().message(this, QStringLiteral("Vespra 4"), onde + QString::fromUtf8(e.what()), MsgIcon::Error,
+                     MsgButtons::Ok);
         if (formSimCenariosGrid) {
             formSimCenariosGrid->defineGrafico(false);
             formSimCenariosGrid->show();
