@@ -24,7 +24,7 @@ TformSimCenarios* formSimCenarios = nullptr;
 
 namespace {
 
-const QString kFiltroCenarios = QStringLiteral("Arquivo de cenários|*.txt");
+const QString kFiltroCenarios = QStringLiteral("Arquivo de cenários|*.txt|Todos os arquivos|*");
 
 }  // namespace
 

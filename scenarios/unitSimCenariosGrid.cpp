@@ -153,17 +153,20 @@ void TformSimCenariosGrid::BTExpSomPlanClick() {
 }
 
 void TformSimCenariosGrid::BTExpPlanSimsClick() {
-    if (!combs_) return;
+    // Held here: a run started from the scenario window while events are processed gives
+    // this window a new set, and the export goes on with the one it began.
+    const std::shared_ptr<const TCombs> combs = combs_;
+    if (!combs) return;
     const QString pasta = ui().folderName(this, QStringLiteral("Select a directory"), QString());
     if (pasta.isEmpty()) return;
     NxGrResult->setEnabled(false);
     BTExport->setEnabled(false);
     BTGrafico->setEnabled(false);
-    ProgressBar1->setRange(0, combs_->numCombinacoes());
+    ProgressBar1->setRange(0, combs->numCombinacoes());
     ProgressBar1->setValue(0);
     PanelProgressBar->show();
     try {
-        ExportaPlanilhaESimulacoes(*combs_, toUtf8(pasta), appLocale(),
+        ExportaPlanilhaESimulacoes(*combs, toUtf8(pasta), appLocale(),
                                    [this](std::int32_t feitas, std::int32_t) {
                                        ProgressBar1->setValue(feitas);
                                        QApplication::processEvents();
