@@ -21,7 +21,9 @@
 #include <string>
 #include <vector>
 
+#include "components/chart_axis.h"
 #include "components/chart_series.h"
+#include "components/chart_view.h"
 #include "components/data_grid.h"
 #include "components/radio_group.h"
 #include "scenarios/unitCenariosDados.h"
@@ -79,6 +81,7 @@ class TestSimCenarios : public QObject {
     void rowsEditedThroughTheDialogs();
     void simularFollowsTheRows();
     void cancellingTheListDialogKeepsTheRow();
+    void listDialogOperations();
     void runFillsTheGrid();
     void runDisablesAndProcessesEvents();
     void graficoNeedsARange_data();
@@ -91,6 +94,7 @@ class TestSimCenarios : public QObject {
     void finishedRunKeepsItsSet();
     void definitionRoundTrip();
     void definitionWithABadLineOpensNothing();
+    void comparisonWithoutVaryingParameter();
     void comparisonOkRefusesUntilChosen();
     void comparisonDrawsCurvesAndOpensResults();
 
@@ -276,6 +280,40 @@ void TestSimCenarios::cancellingTheListDialogKeepsTheRow() {
         d->reject();
     });
     QCOMPARE(formSimCenarios->texto(2), std::string("(100); (200)"));
+}
+
+// Moves, deletion and the sorted mode of the list, as the dialog's buttons and keys give them.
+void TestSimCenarios::listDialogOperations() {
+    const auto items = [](const QListWidget* lb) {
+        QStringList out;
+        for (int i = 0; i < lb->count(); ++i) out << lb->item(i)->text();
+        return out.join(QLatin1Char(','));
+    };
+    QStringList seen;
+    editRow(5, [&](TformCenariosDados* d) {
+        QVERIFY(d->btAdicionar->isVisibleTo(d) && !d->btVariavel->isVisibleTo(d));
+        for (const char* v : {"9", "10"}) {
+            d->edValor->setText(QString::fromLatin1(v));
+            d->btAdicionar->click();
+        }
+        d->btSort->click();
+        seen << items(d->LBDados);  // as text: "10" before "9"
+        d->edValor->setText(QStringLiteral("100"));
+        d->btAdicionar->click();
+        seen << items(d->LBDados);  // added at its sorted place
+        d->LBDados->setCurrentRow(0);
+        d->btAcima->click();  // already at the top: nothing
+        d->btAbaixo->click();
+        seen << items(d->LBDados) + QStringLiteral(" @%1").arg(d->LBDados->currentRow());
+        d->LBDados->setCurrentRow(2);
+        d->btAbaixo->click();  // already at the bottom: nothing
+        QTest::keyClick(d->LBDados, Qt::Key_Delete);
+        seen << items(d->LBDados);
+        d->btConcluir->click();
+    });
+    QCOMPARE(seen, QStringList({QStringLiteral("10,9"), QStringLiteral("10,100,9"),
+                                QStringLiteral("100,10,9 @1"), QStringLiteral("100,10")}));
+    QCOMPARE(formSimCenarios->texto(5), std::string("(100); (10)"));
 }
 
 void TestSimCenarios::runFillsTheGrid() {
@@ -533,6 +571,22 @@ void TestSimCenarios::definitionWithABadLineOpensNothing() {
     QVERIFY(formSimCenarios->textos() == antes);
 }
 
+void TestSimCenarios::comparisonWithoutVaryingParameter() {
+    std::array<const char*, 7> rows = kLinhas2a8;
+    rows[0] = "(100)";
+    fill(rows);
+    formSimCenarios->BTSimularClick();
+    QVERIFY(formSimCenariosGrid->BTGrafico->isEnabled());
+    fx.ui.expectMessage(QStringLiteral("Erro"),
+                        QStringLiteral("Não há variáveis com mais de um valor. Não é possível gerar gráfico "
+                                       "comparativo."),
+                        MsgIcon::Error);
+    formSimCenariosGrid->BTGrafico->click();
+    QVERIFY(formSimCenariosGrafico->isVisible());
+    QCOMPARE(formSimCenariosGrafico->CBParamVar->count(), 0);
+    QCOMPARE(formSimCenariosGrafico->CBAreaCapt->currentIndex(), 0);  // one value: chosen
+}
+
 void TestSimCenarios::comparisonOkRefusesUntilChosen() {
     std::array<const char*, 7> rows = kLinhas2a8;
     rows[3] = "(40); (60)";
@@ -571,6 +625,11 @@ void TestSimCenarios::comparisonDrawsCurvesAndOpensResults() {
     QCOMPARE(formGraficoVextravasado->listSeries[0]->title(), QStringLiteral("Área de captação (100 m²)"));
     QCOMPARE(formGraficoVextravasado->listSeries[1]->title(), QStringLiteral("Área de captação (200 m²)"));
     QCOMPARE(formGraficoVextravasado->sTextoAdicionalUnid, QStringLiteral("%"));
+    QCOMPARE(formGraficoVextravasado->ChartVextravasado->leftAxis().title(),
+             QStringLiteral("Potencial de economia (%)"));
+    QVERIFY(!formGraficoVextravasado->ChartVextravasado->leftAxis().isMinimumAutomatic());
+    QCOMPARE(formGraficoVextravasado->ChartVextravasado->leftAxis().minimum(), 0.0);
+    QVERIFY(formGraficoVextravasado->ChartVextravasado->isLegendVisible());
     QVERIFY(formGraficoVextravasado->listSeries[0]->count() >= 21);
     QCOMPARE(g->janelasResultado.size(), std::size_t(1));
     TformSimCenariosGrid* segunda = g->janelasResultado[0];
