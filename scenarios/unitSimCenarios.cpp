@@ -114,8 +114,11 @@ std::string TformSimCenarios::VectorToString(const doubleArray& vec) {
     return ::VectorToString(vec, appLocale());
 }
 
+// A definition file holds eight filled lines, so the set is saved only when it could run.
 void TformSimCenarios::updateSimular() {
-    BTSimular->setEnabled(PodeSimular(textos()));
+    const bool completo = PodeSimular(textos());
+    BTSimular->setEnabled(completo);
+    BTSalvarCenarios->setEnabled(completo);
 }
 
 TCombs& TformSimCenarios::combsEditavel() {

@@ -59,7 +59,7 @@ class TformSimCenarios : public QDialog {
   private:
     void FormCreate();
     void buildControls();
-    // "Simular cenários" enabled exactly when all eight rows hold a text.
+    // "Simular cenários" and "Salvar cenários" enabled exactly when all eight rows hold a text.
     void updateSimular();
     // Disables what would start a run again and shows the progress panel, or the reverse.
     void setRunning(bool running);

@@ -94,6 +94,7 @@ class TestSimCenarios : public QObject {
     void finishedRunKeepsItsSet();
     void definitionRoundTrip();
     void definitionWithABadLineOpensNothing();
+    void definitionWithARelativePath();
     void comparisonWithoutVaryingParameter();
     void comparisonOkRefusesUntilChosen();
     void comparisonDrawsCurvesAndOpensResults();
@@ -256,12 +257,14 @@ void TestSimCenarios::simularFollowsTheRows() {
     // The enabling is worked out after each row edit.
     editRow(2, [](TformCenariosDados* d) { d->reject(); });
     QVERIFY(!formSimCenarios->BTSimular->isEnabled());
+    QVERIFY(!formSimCenarios->BTSalvarCenarios->isEnabled());  // a definition needs all eight lines
+    QVERIFY(formSimCenarios->BTAbrirCenarios->isEnabled());
     editRow(5, [](TformCenariosDados* d) {
         d->edValor->setText(QStringLiteral("40"));
         d->btAdicionar->click();
         d->btConcluir->click();
     });
-    QVERIFY(formSimCenarios->BTSimular->isEnabled());
+    QVERIFY(formSimCenarios->BTSimular->isEnabled() && formSimCenarios->BTSalvarCenarios->isEnabled());
     formSimCenarios->BTLimpar->click();
     QVERIFY(!formSimCenarios->BTSimular->isEnabled());
     for (int linha = 1; linha <= 8; ++linha) QCOMPARE(formSimCenarios->texto(linha), std::string());
@@ -542,6 +545,7 @@ void TestSimCenarios::finishedRunKeepsItsSet() {
 
 void TestSimCenarios::definitionRoundTrip() {
     fill(kLinhas2a8);
+    editRow(2, [](TformCenariosDados* d) { d->reject(); });
     const TextosCenarios antes = formSimCenarios->textos();
     const std::string path = tmp->file("estudo.txt");
     fx.ui.expectSaveFile(QString::fromStdString(path));
@@ -569,6 +573,21 @@ void TestSimCenarios::definitionWithABadLineOpensNothing() {
     fx.ui.expectMessageContaining(QStringLiteral("Vespra 4"), QStringLiteral("Linha 5"));
     formSimCenarios->BTAbrirCenarios->click();
     QVERIFY(formSimCenarios->textos() == antes);
+}
+
+// A precipitation file named without its folder is found beside the definition, and the
+// table keeps the name as written.
+void TestSimCenarios::definitionWithARelativePath() {
+    const std::string path =
+        tmp->write("relativo.txt",
+                   "(chuva.txt | 01/01/2012 | 2)\r\n(100)\r\n(150)\r\n(4)\r\n(40)\r\n(0,8)\r\n(0 | "
+                   "0%)\r\n(Fixo: 3000)\r\n");
+    fx.ui.expectOpenFile(QString::fromStdString(path));
+    formSimCenarios->BTAbrirCenarios->click();
+    QCOMPARE(formSimCenarios->texto(1), std::string("(chuva.txt | 01/01/2012 | 2)"));
+    formSimCenarios->BTSimularClick();
+    QCOMPARE(formSimCenariosGrid->NxGrResult->rowCount(), 1);
+    QCOMPARE(formSimCenariosGrid->NxGrResult->cellText(1, 0), QStringLiteral("chuva.txt"));
 }
 
 void TestSimCenarios::comparisonWithoutVaryingParameter() {
