@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <tuple>
 
 #include "common/numtext.h"
 #include "components/app_locale.h"
@@ -17,6 +18,7 @@
 #include "scenarios/core/listas_valores.h"
 #include "scenarios/core/resultados.h"
 #include "scenarios/core/tarefas.h"
+#include "scenarios/painel_progresso.h"
 #include "scenarios/unitCenariosDados.h"
 #include "scenarios/unitSimCenariosGrid.h"
 
@@ -56,15 +58,8 @@ void TformSimCenarios::buildControls() {
     connect(BTSalvarCenarios, &QPushButton::clicked, this, [this] { BTSalvarCenariosClick(); });
     connect(BTAbrirCenarios, &QPushButton::clicked, this, [this] { BTAbrirCenariosClick(); });
 
-    PanelProgressBar = new QWidget(this);
-    PanelProgressBar->setObjectName(QStringLiteral("PanelProgressBar"));
-    ProgressBar1 = new QProgressBar(PanelProgressBar);
-    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    ProgressBar1->setAccessibleName(QStringLiteral("Progresso da simulação de cenários"));
-    auto* progress = new QHBoxLayout(PanelProgressBar);
-    progress->setContentsMargins(0, 0, 0, 0);
-    progress->addWidget(ProgressBar1);
-    PanelProgressBar->hide();
+    std::tie(PanelProgressBar, ProgressBar1) =
+        makePainelProgresso(this, QStringLiteral("Progresso da simulação de cenários"));
 
     // "Simular cenários" takes three quarters of the bottom bar, "Limpar" one.
     auto* bar = new QHBoxLayout;

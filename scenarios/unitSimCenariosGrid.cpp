@@ -8,11 +8,13 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <tuple>
 
 #include "components/app_locale.h"
 #include "components/data_grid.h"
 #include "components/ui_seam.h"
 #include "components/window_controls.h"
+#include "scenarios/painel_progresso.h"
 #include "scenarios/scenario_links.h"
 #include "scenarios/unitSimCenariosGrafico.h"
 
@@ -60,15 +62,8 @@ void TformSimCenariosGrid::buildControls() {
     BTGrafico->setEnabled(false);
     connect(BTGrafico, &QPushButton::clicked, this, [this] { BTGraficoClick(); });
 
-    PanelProgressBar = new QWidget(this);
-    PanelProgressBar->setObjectName(QStringLiteral("PanelProgressBar"));
-    ProgressBar1 = new QProgressBar(PanelProgressBar);
-    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    ProgressBar1->setAccessibleName(QStringLiteral("Progresso da exportação"));
-    auto* progress = new QHBoxLayout(PanelProgressBar);
-    progress->setContentsMargins(0, 0, 0, 0);
-    progress->addWidget(ProgressBar1);
-    PanelProgressBar->hide();
+    std::tie(PanelProgressBar, ProgressBar1) =
+        makePainelProgresso(this, QStringLiteral("Progresso da exportação"));
 
     auto* bar = new QHBoxLayout;
     bar->addWidget(BTExport, 1);
