@@ -1,13 +1,25 @@
 #pragma once
-// The lower-reservoir range dialog of the scenario data entry.
-// For now the window exists with its caption; its contents come with its module.
+// The lower-reservoir range dialog of the scenario data entry: the largest volume, the step
+// between volumes and the ideal-volume criterion, taken as typed.
 
 #include <QDialog>
+#include <string>
+
+class QLineEdit;
+class QPushButton;
 
 class TformCenariosDadosResInf : public QDialog {
     Q_OBJECT
   public:
     explicit TformCenariosDadosResInf(QWidget* parent = nullptr);
+
+    QLineEdit* EdVolMaximo = nullptr;      // litres
+    QLineEdit* EdIntervaloVols = nullptr;  // litres
+    QLineEdit* EdDiferenca = nullptr;      // %/m³
+    QPushButton* btConcluir = nullptr;
+
+    // The list item: "Intervalo de volumes: " and the three texts as typed.
+    std::string ResInfToStr() const;
 };
 
 extern TformCenariosDadosResInf* formCenariosDadosResInf;

@@ -1,0 +1,87 @@
+#include "scenarios/scenario_links.h"
+
+#include <QLineEdit>
+#include <memory>
+
+#include "components/chart_view.h"
+#include "components/radio_group.h"
+#include "components/ui_seam.h"
+#include "scenarios/core/grafico_comparativo.h"
+#include "windows/main/unitResSup.h"
+#include "windows/main/unit_dados_prec.h"
+#include "windows/results/unitResultSimMensal.h"
+#include "windows/results/unit_grafico.h"
+#include "windows/results/unit_grafico_vextravasado.h"
+
+// ---------------------------------------------------------------------------------------
+// Dialogs made for one use
+
+std::optional<dadosPrecRecord> execDadosPrecCenario(QWidget* parent) {
+    auto dialog = std::make_unique<TformDadosPrec>(parent);
+    if (ui().execModal(dialog.get()) != QDialog::Accepted) return std::nullopt;
+    dadosPrecRecord d;
+    d.strDadosPrec = dialog->strDadosPrec();
+    d.dateDadosPrec = dialog->dateDadosPrec();
+    d.dblDescartPrec = dialog->dblDescartPrec();
+    return d;
+}
+
+// The variable-series editor has no public operations yet (its StrGridToStr comes with it);
+// until then "Variável" says so instead of returning made-up values.
+std::optional<std::string> execDemandaCenario(QWidget* parent) {
+    showInformation(parent, QStringLiteral("Variável"),
+                    QStringLiteral("O editor de valores variáveis ainda não está disponível nesta versão do "
+                                   "programa. Digite os valores separados por \"; \" e use \"Adicionar\"."));
+    return std::nullopt;
+}
+
+std::optional<ResSupCenario> execResSupCenario(QWidget* parent) {
+    auto dialog = std::make_unique<TformResSup>(parent);
+    dialog->defineFlagSimCen(true);
+    if (ui().execModal(dialog.get()) != QDialog::Accepted) return std::nullopt;
+    ResSupCenario r;
+    r.dimensionadoPelaDemanda = dialog->RGResSup->itemIndex() == TformResSup::ItemDemanda;
+    r.volume = dialog->ed_reservatorio_sup->text();
+    r.percentual = dialog->edPercResSupRec->text();
+    return r;
+}
+
+// ---------------------------------------------------------------------------------------
+// Result windows
+
+void showSweepChartCenario(TCaptAguaInterval& sim) {
+    if (!formGrafico) return;
+    formGrafico->GenChart(sim, true);
+    formGrafico->show();
+}
+
+void releaseSweepCenario(const TCaptAguaInterval& sim) {
+    if (formGrafico) formGrafico->forgetSim(&sim);
+}
+
+void showMonthlyCenario(TCaptAgua& sim) {
+    if (!formResultSimMensal) return;
+    formResultSimMensal->DefineSimCurrent(sim);
+    formResultSimMensal->FillGrid();
+    formResultSimMensal->show();
+}
+
+void clearComparisonChart() {
+    if (formGraficoVextravasado) formGraficoVextravasado->RemoveLineSeries();
+}
+
+void addComparisonSeries(ChartSeries* serie) {
+    if (formGraficoVextravasado) formGraficoVextravasado->AddLineSeries(serie);
+}
+
+void showComparisonChart() {
+    TformGraficoVextravasado* w = formGraficoVextravasado;
+    if (!w) return;
+    w->LeftAxisTitle(QString::fromUtf8(kTituloEixoEconomia));
+    w->ChartVextravasado->leftAxis().setMinimum(0);
+    w->ChartVextravasado->leftAxis().setMaximumAutomatic();
+    w->ChartVextravasado->setLegendVisible(true);
+    w->TextoAdicionalUnid(QString::fromUtf8(kUnidadeLeitura));
+    w->setWindowTitle(QString::fromUtf8(kTituloJanelaGrafico));
+    w->show();
+}
