@@ -3,12 +3,14 @@
 #include <QLineEdit>
 #include <memory>
 
+#include "components/app_locale.h"
 #include "components/chart_view.h"
 #include "components/radio_group.h"
 #include "components/ui_seam.h"
 #include "scenarios/core/grafico_comparativo.h"
 #include "windows/main/unitResSup.h"
 #include "windows/main/unit_dados_prec.h"
+#include "windows/main/unit_demanda.h"
 #include "windows/results/unitResultSimMensal.h"
 #include "windows/results/unit_grafico.h"
 #include "windows/results/unit_grafico_vextravasado.h"
@@ -26,13 +28,12 @@ std::optional<dadosPrecRecord> execDadosPrecCenario(QWidget* parent) {
     return d;
 }
 
-// The variable-series editor has no public operations yet (its StrGridToStr comes with it);
-// until then "Variável" says so instead of returning made-up values.
+// A new variable-series editor, shown modally; on "Concluir" its values as one text
+// ("100; 120; 90"). It shows the captions of its last use.
 std::optional<std::string> execDemandaCenario(QWidget* parent) {
-    showInformation(parent, QStringLiteral("Variável"),
-                    QStringLiteral("O editor de valores variáveis ainda não está disponível nesta versão do "
-                                   "programa. Digite os valores separados por \"; \" e use \"Adicionar\"."));
-    return std::nullopt;
+    auto editor = std::make_unique<TformDemanda>(parent);
+    if (ui().execModal(editor.get()) != QDialog::Accepted) return std::nullopt;
+    return toUtf8(editor->StrGridToStr());
 }
 
 std::optional<ResSupCenario> execResSupCenario(QWidget* parent) {

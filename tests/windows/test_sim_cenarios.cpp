@@ -35,6 +35,7 @@
 #include "tests/windows/window_fixture.h"
 #include "windows/main/unitResSup.h"
 #include "windows/main/unit_dados_prec.h"
+#include "windows/main/unit_demanda.h"
 #include "windows/results/unitResultSimMensal.h"
 #include "windows/results/unit_grafico.h"
 #include "windows/results/unit_grafico_vextravasado.h"
@@ -186,6 +187,24 @@ void TestSimCenarios::rowsEditedThroughTheDialogs() {
         });
     }
     QCOMPARE(formSimCenarios->texto(3), std::string("(150; 120)"));
+    // "Variável" adds the editor's values as one item; a cancelled editor adds nothing.
+    editRow(3, [&](TformCenariosDados* dialog) {
+        QVERIFY(dialog->btVariavel->isVisibleTo(dialog));
+        fx.ui.expectModal(QStringLiteral("formDemanda"), [](QDialog* d) {
+            auto* editor = static_cast<TformDemanda*>(d);
+            editor->EdPeriodo->setText(QStringLiteral("3"));
+            editor->BTOK->click();
+            for (int row = 1; row <= 3; ++row) editor->setValueText(row, QString::number(100 + 10 * row));
+            editor->BTConcluir->click();
+            return editor->result();
+        });
+        dialog->btVariavel->click();
+        fx.ui.expectModal(QStringLiteral("formDemanda"), [](QDialog*) { return int(QDialog::Rejected); });
+        dialog->btVariavel->click();
+        QCOMPARE(dialog->LBDados->count(), 2);
+        dialog->btConcluir->click();
+    });
+    QCOMPARE(formSimCenarios->texto(3), std::string("(150; 120); (110; 120; 130)"));
 
     editRow(7, [&](TformCenariosDados* dialog) {
         QVERIFY(!dialog->Panel6->isVisibleTo(dialog) && dialog->btResSup->isVisibleTo(dialog));
