@@ -54,7 +54,7 @@ inline void settings(const QString& years, int mesIn = 0) {
     a.CBMesIn->setCurrentIndex(mesIn);
 }
 
-// A complete pump window.
+// A complete pump window, concluded.
 inline void pump() {
     TformCustoMotobomba& m = *formCustoMotobomba;
     m.edPotencia->setText(QStringLiteral("1/2"));
@@ -64,6 +64,7 @@ inline void pump() {
     m.edTempoPartida->setText(QStringLiteral("10"));
     m.edCusto->setText(QStringLiteral("450"));
     m.edTarifaEn->setText(QStringLiteral("0,6"));
+    m.BTConcluir->click();  // the taxes left empty become "0"
 }
 
 // The analysis started at 5000 litres, as "Definir tarifas de água e esgoto" starts it.
