@@ -11,6 +11,7 @@
 #include "components/radio_group.h"
 #include "components/ui_seam.h"
 #include "economics/core/custos.h"
+#include "economics/core/erros_economia.h"
 #include "economics/core/secao_arquivo.h"
 #include "economics/econ_controls.h"
 #include "economics/unit_edit_custo_manutencao.h"
@@ -111,6 +112,9 @@ void TformCustoManutencao::BTAdicionarClick() {
         item = LeManutencao(textOf(edNomeManutencao), textOf(edMeses), RGTipoCusto->itemIndex(),
                             textOf(edCoefLinear), textOf(edCoefAng), appLocale());
         ChecaPeriodicidade(item);
+    } catch (const AnaliseError& e) {
+        showErrorBox(this, fromUtf8(e.what()));
+        return;
     } catch (const std::exception& e) {
         showException(this, e);
         return;

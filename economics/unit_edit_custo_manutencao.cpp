@@ -4,13 +4,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScopedValueRollback>
 
 #include "components/app_locale.h"
 #include "components/key_filters.h"
 #include "components/radio_group.h"
 #include "components/ui_seam.h"
 #include "economics/core/custos.h"
+#include "economics/core/erros_economia.h"
 #include "economics/econ_controls.h"
 #include "economics/unit_custo_manutencao.h"
 
@@ -103,6 +103,9 @@ void TformEditCustoManutencao::BTModificarClick() {
         item = LeManutencao(textOf(edNomeManutencao), textOf(edMeses), RGTipoCusto->itemIndex() == 1 ? 1 : 0,
                             textOf(edCoefLinear), textOf(edCoefAng), appLocale());
         ChecaPeriodicidade(item);
+    } catch (const AnaliseError& e) {
+        showErrorBox(this, fromUtf8(e.what()));
+        return;
     } catch (const std::exception& e) {
         showException(this, e);
         return;
