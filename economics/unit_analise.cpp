@@ -287,8 +287,9 @@ void TformAnalise::BTConsumosEconomiasClick() {
 }
 
 void TformAnalise::BTCustosEconomiaClick() {
-    // Every click opens another window, a snapshot of this calculation; closing it deletes it.
-    auto* janela = new TformCustosEconomias();
+    // Every click opens another window, a snapshot of this calculation; closing it deletes it,
+    // and those still open go with the analysis window.
+    auto* janela = new TformCustosEconomias(this);
     janela->setAttribute(Qt::WA_DeleteOnClose);
     janela->setAttribute(Qt::WA_QuitOnClose, false);
     janela->show();
