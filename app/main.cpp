@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "components/translations.h"
 #include "windows/app_windows.h"
 #include "windows/main/unit_main.h"
 
@@ -35,6 +36,7 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vespra 4"));
+    installQtTranslationsFromEnvironment();
     createWindows();
     formMain->show();
     const int code = QApplication::exec();

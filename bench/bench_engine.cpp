@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "engine/unit_classe.h"
+#include "examples/household.h"
 
 namespace {
 
@@ -23,17 +24,14 @@ doubleArray century() {
     return v;
 }
 
+// The example household on a 150 m² roof.
 std::unique_ptr<TCaptAguaInterval> household(double resSup) {
     auto set = std::make_unique<TCaptAguaInterval>();
     TCaptAgua& p = set->base();
+    examples::setHousehold(p);
+    p.dblAreaCapt = 150;
     p.vecDadosPrecOrig = century();
     p.dateDadosPrec = *TDate::fromYMD(1925, 1, 1);
-    p.dblDescartPrec = 2;
-    p.dblAreaCapt = 150;
-    p.vecDemAguaPot = {150};
-    p.vecNroMor = {4};
-    p.dblPorcSubs = 0.5;
-    p.dblCoefAprov = 0.8;
     p.dblResInf = 5000;
     p.dblResSup = resSup;
     p.dblResSupMinRec = 100;

@@ -68,23 +68,6 @@ Options parse(const std::vector<std::string>& args) {
     return o;
 }
 
-// Runs a loaded set as the main window does after loading it: the upper reservoir restored
-// as its option says, then the sweep or the single volume.
-void runLoaded(TCaptAguaInterval& sim) {
-    TCaptAgua& p = sim.base();
-    if (p.flagResSupDem) {
-        p.dblResSup = p.resSupFromDemand();
-    } else if (p.dblResSup == 0) {
-        p.dblResSupMinRec = 0;
-    }
-    if (sim.volmax != 0) {
-        p.dblResInf = 0;
-        sim.simula();
-    } else {
-        p.simula();
-    }
-}
-
 }  // namespace
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -104,9 +87,10 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     const LocaleSettings loc =
         o.haveLocale ? LocaleSettings::fromName(o.locale) : LocaleSettings::fromEnvironment();
     try {
-        TCaptAguaInterval sim;
-        sim.loadSim(o.file, loc);
-        runLoaded(sim);
+        const LoadedSimulation loaded = loadAndRunSimulation(o.file, loc);
+        const TCaptAguaInterval& sim = *loaded.sim;
+        // A start date the file does not show the order of: the run goes on, the user is told.
+        if (!loaded.dateNotice.empty()) err << "vespra-cli: aviso: " << loaded.dateNotice << "\n";
         if (o.json) {
             out << simulationJson(sim) << "\n";
         } else if (o.monthly) {

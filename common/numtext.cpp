@@ -1,6 +1,7 @@
 #include "common/numtext.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -356,4 +357,39 @@ std::optional<TDate> tryReadDate(std::string_view text, const LocaleSettings& lo
 TDate readDate(std::string_view text, const LocaleSettings& loc) {
     if (auto d = tryReadDate(text, loc)) return *d;
     throw ConversionError(quoted(text) + " não é uma data válida.");
+}
+
+DateOrder dateOrder(const LocaleSettings& loc) {
+    const DatePattern p = parsePattern(loc.shortDatePattern);
+    if (p.valid && p.fields[0] == 'M') return DateOrder::MonthDayYear;
+    if (p.valid && p.fields[0] == 'y') return DateOrder::YearMonthDay;
+    return DateOrder::DayMonthYear;
+}
+
+std::optional<TDate> tryReadDateInOrder(std::string_view text, DateOrder order) {
+    std::string_view s = trimBlanks(text);
+    int values[3] = {0, 0, 0};
+    std::size_t widths[3] = {0, 0, 0};
+    for (int f = 0; f < 3; ++f) {
+        if (f > 0) {
+            // The separator: anything but digits and letters, at least one character.
+            std::size_t n = 0;
+            while (n < s.size() && !isDigit(s[n]) && !std::isalpha(static_cast<unsigned char>(s[n]))) ++n;
+            if (n == 0) return std::nullopt;
+            s.remove_prefix(n);
+        }
+        std::size_t n = 0;
+        while (n < s.size() && isDigit(s[n])) ++n;
+        if (n == 0 || n > 4) return std::nullopt;
+        std::from_chars(s.data(), s.data() + n, values[f]);
+        widths[f] = n;
+        s.remove_prefix(n);
+    }
+    if (!s.empty()) return std::nullopt;
+    // Positions of day, month and year in the text.
+    const int yearAt = order == DateOrder::YearMonthDay ? 0 : 2;
+    const int monthAt = order == DateOrder::DayMonthYear ? 1 : order == DateOrder::MonthDayYear ? 0 : 1;
+    const int dayAt = 3 - yearAt - monthAt;
+    if (widths[yearAt] != 4 || widths[monthAt] > 2 || widths[dayAt] > 2) return std::nullopt;
+    return TDate::fromYMD(values[yearAt], values[monthAt], values[dayAt]);
 }

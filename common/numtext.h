@@ -54,3 +54,11 @@ std::string formatDate(TDate date, const LocaleSettings& loc);
 // throws ConversionError "'31/02/2012' não é uma data válida.".
 TDate readDate(std::string_view text, const LocaleSettings& loc);
 std::optional<TDate> tryReadDate(std::string_view text, const LocaleSettings& loc);
+
+// The order of day, month and year in a date text.
+enum class DateOrder { DayMonthYear, MonthDayYear, YearMonthDay };
+// The order of the locale's short date pattern (day first for a pattern without the three fields).
+DateOrder dateOrder(const LocaleSettings& loc);
+// A date written in `order` with any separators between its fields ("15/03/2012",
+// "15.03.2012", "15-3-2012"): day and month of one or two digits, the year of four.
+std::optional<TDate> tryReadDateInOrder(std::string_view text, DateOrder order);

@@ -1,5 +1,6 @@
 #include "components/key_filters.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -19,6 +20,15 @@ bool keyFilterAccepts(KeyFilterKind kind, const QString& current, const QString&
         return false;
     }
     return true;
+}
+
+QString keyFilterText(KeyFilterKind kind, const QString& typed, char decimalSeparator) {
+    if (kind != KeyFilterKind::Decimal) return typed;
+    QString text = typed;
+    for (QChar& c : text) {
+        if (c == QLatin1Char('.') || c == QLatin1Char(',')) c = QLatin1Char(decimalSeparator);
+    }
+    return text;
 }
 
 namespace {
@@ -41,8 +51,17 @@ bool NumericKeyFilter::eventFilter(QObject* watched, QEvent* event) {
     auto* edit = qobject_cast<QLineEdit*>(watched);
     const auto* key = static_cast<QKeyEvent*>(event);
     if (!edit || !typesCharacters(key)) return QObject::eventFilter(watched, event);
-    if (keyFilterAccepts(kind_, edit->text(), key->text(), appLocale().decimalSeparator)) return false;
-    return true;  // discarded
+    const char separator = appLocale().decimalSeparator;
+    const QString text = keyFilterText(kind_, key->text(), separator);
+    if (!keyFilterAccepts(kind_, edit->text(), text, separator)) return true;  // discarded
+    if (text == key->text()) return false;
+    // The other decimal mark, or the keypad's decimal key giving it: the box gets the key of
+    // the locale's separator instead, as if the user had typed it.
+    const int code = separator == ',' ? Qt::Key_Comma : Qt::Key_Period;
+    QKeyEvent separatorKey(QEvent::KeyPress, code, key->modifiers() & ~Qt::KeypadModifier, text,
+                           key->isAutoRepeat(), static_cast<quint16>(key->count()));
+    QCoreApplication::sendEvent(edit, &separatorKey);
+    return true;
 }
 
 void installDecimalKeyFilter(QLineEdit* edit) {

@@ -1,7 +1,9 @@
 #pragma once
 // Keystroke filters of the numeric edit boxes. A decimal box takes digits, backspace and
-// the locale's decimal separator (only while the box holds none); a whole-number box takes
-// digits and backspace. Any other typed character is discarded. Pasted text is not
+// the locale's decimal separator (only while the box holds none); the other decimal mark
+// ("." under a comma locale, "," under a point locale) and the keypad's decimal key type
+// the locale's separator. A whole-number box takes digits and backspace. Any other typed
+// character is discarded. Pasted text is not
 // filtered, and keys that type nothing (arrows, Delete, Enter, Tab, Escape, shortcuts such
 // as Ctrl+V) keep their usual effect.
 
@@ -15,6 +17,10 @@ enum class KeyFilterKind { Decimal, Integer };
 // Whether `typed` may go into a box that holds `current`.
 bool keyFilterAccepts(KeyFilterKind kind, const QString& current, const QString& typed,
                       char decimalSeparator);
+
+// The text a key that typed `typed` puts into a box: in a decimal box either decimal mark
+// becomes the locale's separator; anything else is typed as it is.
+QString keyFilterText(KeyFilterKind kind, const QString& typed, char decimalSeparator);
 
 class NumericKeyFilter : public QObject {
     Q_OBJECT

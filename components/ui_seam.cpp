@@ -42,6 +42,16 @@ class QtUiSeam final : public UiSeam {
     MsgResult message(QWidget* parent, const QString& caption, const QString& text, MsgIcon icon,
                       MsgButtons buttons) override {
         QMessageBox box(toQtIcon(icon), caption, text, QMessageBox::NoButton, parent);
+        if (buttons == MsgButtons::YesNoCancel) {
+            QPushButton* yes = box.addButton(QStringLiteral("Sim"), QMessageBox::YesRole);
+            QPushButton* no = box.addButton(QStringLiteral("Não"), QMessageBox::NoRole);
+            QPushButton* cancel = box.addButton(QStringLiteral("Cancelar"), QMessageBox::RejectRole);
+            box.setDefaultButton(yes);
+            box.setEscapeButton(cancel);
+            box.exec();
+            if (box.clickedButton() == yes) return MsgResult::Yes;
+            return box.clickedButton() == no ? MsgResult::No : MsgResult::Cancel;
+        }
         if (buttons == MsgButtons::YesNo) {
             box.addButton(QStringLiteral("Sim"), QMessageBox::YesRole);
             QPushButton* no = box.addButton(QStringLiteral("Não"), QMessageBox::NoRole);

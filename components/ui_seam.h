@@ -11,8 +11,8 @@ class QDialog;
 class QWidget;
 
 enum class MsgIcon { Error, Warning, Information, Question, None };
-enum class MsgButtons { Ok, YesNo };
-enum class MsgResult { Ok, Yes, No };
+enum class MsgButtons { Ok, YesNo, YesNoCancel };
+enum class MsgResult { Ok, Yes, No, Cancel };
 
 class UiSeam {
   public:

@@ -101,22 +101,53 @@ struct DayInputs {
     double dPos;  // 1 when D > 0
 };
 
-// The lane helpers below are internal and inlined: no call passes vectors across the ABI.
-#pragma GCC diagnostic ignored "-Wpsabi"
+// The same for one member, in plain doubles.
+[[gnu::always_inline]] inline void memberRun(const DayInputs* days, std::size_t len, double& v, double cap,
+                                             double& s, double& c, double& o, double& t, double& p) {
+    double lv = v, ls = s, lc = c, lo = o, lt = t, lp = p;
+    for (std::size_t d = 0; d < len; ++d) {
+        double S, O;
+        dayWithoutUpper(lv, days[d].R, days[d].D, cap, S, O);
+        ls += S;
+        lc += days[d].T - S;
+        lo += O;
+        const double full = metCompletely(S, days[d].D, days[d].dPos);
+        lt += full;
+        lp += metPartially(S, full);
+    }
+    v = lv, s = ls, c = lc, o = lo, t = lt, p = lp;
+}
 
+// Members side by side in vector registers, with the processor's AVX2 chosen at run time,
+// where the compiler has vector types and the loader picks a function's clone (GCC or Clang
+// on x86-64 ELF systems); every other build runs the members one by one, with the same figures.
+// A build may ask for the plain path with -DVESPRA_BALANCE_LANES=0.
+#ifndef VESPRA_BALANCE_LANES
+#if (defined(__GNUC__) || defined(__clang__)) && defined(__x86_64__) && defined(__ELF__)
+#define VESPRA_BALANCE_LANES 1
+#else
+#define VESPRA_BALANCE_LANES 0
+#endif
+#endif
+
+#if VESPRA_BALANCE_LANES
 // Four members' values side by side; the compiler maps the lanes to vector registers.
 typedef double Lanes __attribute__((vector_size(32)));
 
-[[gnu::always_inline]] inline Lanes splat(double x) {
-    return Lanes{x, x, x, x};
+// Lanes are passed by reference only: a vector passed or returned by value would be passed in
+// other registers by the AVX2 clone than by the default one.
+[[gnu::always_inline]] inline void splat(Lanes& v, double x) {
+    v = Lanes{x, x, x, x};
 }
-[[gnu::always_inline]] inline Lanes load(const double* p) {
-    Lanes v;
-    __builtin_memcpy(&v, p, sizeof v);
-    return v;
+// Through a local, so that the compiler keeps the group's lanes in registers.
+[[gnu::always_inline]] inline void load(Lanes& v, const double* p) {
+    Lanes local;
+    __builtin_memcpy(&local, p, sizeof local);
+    v = local;
 }
-[[gnu::always_inline]] inline void store(double* p, Lanes v) {
-    __builtin_memcpy(p, &v, sizeof v);
+[[gnu::always_inline]] inline void store(double* p, const Lanes& v) {
+    const Lanes local = v;
+    __builtin_memcpy(p, &local, sizeof local);
 }
 
 // Running sums of a group of members over one month run. A group's state stays in registers
@@ -129,13 +160,14 @@ template <std::size_t NV>
                                             double* p) {
     Lanes lv[NV], lcap[NV], ls[NV], lc[NV], lo[NV], lt[NV], lp[NV];
     for (std::size_t g = 0; g < NV; ++g) {
-        lv[g] = load(v + 4 * g), lcap[g] = load(cap + 4 * g), ls[g] = load(s + 4 * g);
-        lc[g] = load(c + 4 * g), lo[g] = load(o + 4 * g), lt[g] = load(t + 4 * g), lp[g] = load(p + 4 * g);
+        load(lv[g], v + 4 * g), load(lcap[g], cap + 4 * g), load(ls[g], s + 4 * g);
+        load(lc[g], c + 4 * g), load(lo[g], o + 4 * g), load(lt[g], t + 4 * g), load(lp[g], p + 4 * g);
     }
-    const Lanes zero = splat(0.0), one = splat(1.0);
+    Lanes zero, one;
+    splat(zero, 0.0), splat(one, 1.0);
     for (std::size_t d = 0; d < len; ++d) {
-        const Lanes R = splat(days[d].R), T = splat(days[d].T), D = splat(days[d].D),
-                    dPos = splat(days[d].dPos);
+        Lanes R, T, D, dPos;
+        splat(R, days[d].R), splat(T, days[d].T), splat(D, days[d].D), splat(dPos, days[d].dPos);
         for (std::size_t g = 0; g < NV; ++g) {
             const Lanes in = lv[g] + R;
             const Lanes V = in < lcap[g] ? in : lcap[g];
@@ -156,23 +188,6 @@ template <std::size_t NV>
     }
 }
 
-// The same for one member, in plain doubles.
-[[gnu::always_inline]] inline void memberRun(const DayInputs* days, std::size_t len, double& v, double cap,
-                                             double& s, double& c, double& o, double& t, double& p) {
-    double lv = v, ls = s, lc = c, lo = o, lt = t, lp = p;
-    for (std::size_t d = 0; d < len; ++d) {
-        double S, O;
-        dayWithoutUpper(lv, days[d].R, days[d].D, cap, S, O);
-        ls += S;
-        lc += days[d].T - S;
-        lo += O;
-        const double full = metCompletely(S, days[d].D, days[d].dPos);
-        lt += full;
-        lp += metPartially(S, full);
-    }
-    v = lv, s = ls, c = lc, o = lo, t = lt, p = lp;
-}
-
 // Members run eight at a time: two registers of four lanes each.
 constexpr std::size_t kVectors = 2;
 constexpr std::size_t kGroup = 4 * kVectors;
@@ -191,6 +206,20 @@ __attribute__((target_clones("avx2", "default"))) void monthRunAllMembers(
                   partial[off + k]);
     }
 }
+
+#else
+
+// One month run for every member, one member after the other.
+void monthRunAllMembers(const DayInputs* days, std::size_t len, std::size_t count, std::size_t off, double* v,
+                        const double* cap, double* cons, double* pot, double* extrav, double* total,
+                        double* partial) {
+    for (std::size_t k = 0; k < count; ++k) {
+        memberRun(days, len, v[k], cap[k], cons[off + k], pot[off + k], extrav[off + k], total[off + k],
+                  partial[off + k]);
+    }
+}
+
+#endif
 
 void runMembers(const TCaptAgua& in, TCaptAgua* const* members, std::size_t count,
                 const std::vector<MonthRun>& runs) {

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 
 #include "common/numtext.h"
 #include "common/textfile.h"
@@ -18,22 +19,60 @@ doubleArray monthTable(F perDay) {
     return table;
 }
 
-// One precipitation line as loadPrec and readPrecFile read it: "," or "." as the decimal mark,
-// anything that does not convert (an empty line, a title) a day of 0 mm.
-double precValue(std::string line, bool dropSemicolons, const LocaleSettings& loc) {
+// One precipitation line as loadPrec and readPrecFile read it: "," or "." as the decimal mark.
+// Nothing when the line does not convert (an empty line, a title).
+std::optional<double> precValue(std::string line, bool dropSemicolons, const LocaleSettings& loc) {
     if (dropSemicolons) std::erase(line, ';');
     for (char& c : line) {
         if (c == ',' || c == '.') c = loc.decimalSeparator;
     }
-    return tryReadNumber(line, loc).value_or(0.0);
+    return tryReadNumber(line, loc);
 }
 
-doubleArray readPrecLines(const std::string& path, bool dropSemicolons, const LocaleSettings& loc) {
+// A line that does not convert is a day of 0 mm, as records have always been read; it is
+// counted so that the user can be told.
+doubleArray readPrecLines(const std::string& path, bool dropSemicolons, const LocaleSettings& loc,
+                          PrecUnreadLines& unread) {
     const std::vector<std::string> lines = readTextLines(path);
     doubleArray values;
     values.reserve(lines.size());
-    for (const auto& line : lines) values.push_back(precValue(line, dropSemicolons, loc));
+    unread = {};
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::optional<double> v = precValue(lines[i], dropSemicolons, loc);
+        if (!v) {
+            ++unread.count;
+            if (unread.first.size() < PrecUnreadLines::kListed) unread.first.push_back(i + 1);
+        }
+        values.push_back(v.value_or(0.0));
+    }
     return values;
+}
+
+std::string countText(std::size_t n, const LocaleSettings& loc) {
+    return formatGeneral(static_cast<double>(n), loc);
+}
+
+// "1, 2 e 5"
+std::string lineList(const std::vector<std::size_t>& lines, const LocaleSettings& loc) {
+    std::string out;
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+        if (k > 0) out += k + 1 == lines.size() ? " e " : ", ";
+        out += countText(lines[k], loc);
+    }
+    return out;
+}
+
+std::string unreadLinesText(const PrecUnreadLines& unread, const LocaleSettings& loc) {
+    if (unread.count == 1)
+        return "A linha " + lineList(unread.first, loc) +
+               " do arquivo não é um número e foi lida como um dia de 0 mm.";
+    std::string text =
+        countText(unread.count, loc) + " linhas do arquivo não são números e foram lidas como dias de 0 mm: ";
+    if (unread.count > unread.first.size())
+        text += "as " + countText(unread.first.size(), loc) + " primeiras são as linhas ";
+    else
+        text += "linhas ";
+    return text + lineList(unread.first, loc) + ".";
 }
 
 }  // namespace
@@ -121,12 +160,26 @@ void TCaptAgua::fillNroMor() {
     rotateToDate(vecNroMor, dateDadosPrec);
 }
 
-void TCaptAgua::loadPrec(const LocaleSettings& loc) {
-    vecDadosPrecOrig = readPrecLines(strArqPrec, true, loc);
+PrecUnreadLines TCaptAgua::loadPrec(const LocaleSettings& loc) {
+    PrecUnreadLines unread;
+    vecDadosPrecOrig = readPrecLines(strArqPrec, true, loc, unread);
+    return unread;
 }
 
 doubleArray readPrecFile(const std::string& path, const LocaleSettings& loc) {
-    return readPrecLines(path, false, loc);
+    PrecUnreadLines unread;
+    return readPrecLines(path, false, loc, unread);
+}
+
+doubleArray readPrecFile(const std::string& path, const LocaleSettings& loc, PrecUnreadLines& unread) {
+    return readPrecLines(path, false, loc, unread);
+}
+
+std::string precDataWarning(std::size_t days, const PrecUnreadLines& unread, const LocaleSettings& loc) {
+    std::string text;
+    if (days < 365) text = "Os dados de precipitação devem conter no mínimo 365 precipitações diárias.";
+    if (unread.count > 0) text += (text.empty() ? "" : "\n\n") + unreadLinesText(unread, loc);
+    return text;
 }
 
 void loadVecFile(const std::string& path, doubleArray& values, const LocaleSettings& loc) {

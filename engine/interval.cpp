@@ -96,6 +96,10 @@ double volumeGain(const TCaptAgua& cur, const TCaptAgua& prev, double addedLitre
     return 100 * (cur.dblConsPluvMed - prev.dblConsPluvMed) / dm / (addedLitres / 1000);
 }
 
+double memberGain(const TCaptAgua& cur, const TCaptAgua& prev) {
+    return volumeGain(cur, prev, cur.dblResInf - prev.dblResInf);
+}
+
 double TCaptAguaInterval::gain(std::size_t i) const {
     return volumeGain(*vecCaptAgua[i], *vecCaptAgua[i - 1], interval);
 }
@@ -108,4 +112,9 @@ void TCaptAguaInterval::simVolOtimo() {
             return;
         }
     }
+}
+
+const TCaptAgua* TCaptAguaInterval::idealMember() const {
+    if (indVolOtimo < 1 || static_cast<std::size_t>(indVolOtimo) >= vecCaptAgua.size()) return nullptr;
+    return vecCaptAgua[static_cast<std::size_t>(indVolOtimo)].get();
 }

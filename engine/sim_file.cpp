@@ -55,11 +55,6 @@ std::string valuesLine(const std::string& label, bool monthly, const doubleArray
     return line;
 }
 
-// The gain column of the results block: per cubic metre of the volume actually added.
-double fileGain(const TCaptAgua& cur, const TCaptAgua& prev) {
-    return volumeGain(cur, prev, cur.dblResInf - prev.dblResInf);
-}
-
 }  // namespace
 
 std::vector<std::string> chunkVector(const doubleArray& values, const LocaleSettings& loc) {
@@ -94,14 +89,13 @@ std::vector<std::string> TCaptAguaInterval::resultLines(const LocaleSettings& lo
         const TCaptAgua& m = *vecCaptAgua[i];
         std::string row = g(static_cast<double>(i) * interval, loc);
         for (const auto& t : resultTexts(m, loc)) row += ";" + t;
-        row += ";" + n42(fileGain(m, *vecCaptAgua[i - 1]), loc);
+        row += ";" + n42(memberGain(m, *vecCaptAgua[i - 1]), loc);
         lines.push_back(row);
     }
-    if (indVolOtimo != -1 && indVolOtimo > 0 && static_cast<std::size_t>(indVolOtimo) < vecCaptAgua.size()) {
-        const TCaptAgua& ideal = *vecCaptAgua[static_cast<std::size_t>(indVolOtimo)];
+    if (const TCaptAgua* ideal = idealMember()) {
         lines.push_back("");
-        lines.push_back("Volume ideal para o reservatório inferior;" + g(ideal.dblResInf, loc));
-        lines.push_back(std::string("Potencial de economia (%);") + n42(ideal.dblEconPot, loc));
+        lines.push_back("Volume ideal para o reservatório inferior;" + g(ideal->dblResInf, loc));
+        lines.push_back(std::string("Potencial de economia (%);") + n42(ideal->dblEconPot, loc));
     }
     return lines;
 }

@@ -1,8 +1,10 @@
 // Reading a simulation file back. Lines are found by position; every number is read
 // normalized ("," or "." as the decimal mark), so a file saved under a comma locale opens
-// under a point locale and the other way round. A malformed file ends in an EngineError that
-// names the line; the object is only changed once the whole file has been read.
+// under a point locale and the other way round; the start date is read in the day and month
+// order of the machine that saved the file (see readStartDate). A malformed file ends in an
+// EngineError that names the line; the object is only changed once the whole file has been read.
 
+#include <optional>
 #include <string_view>
 
 #include "common/numtext.h"
@@ -70,14 +72,6 @@ class Reader {
         return static_cast<std::size_t>(v);
     }
 
-    TDate date(std::size_t index, std::string_view text) const {
-        if (auto d = tryReadDate(text, loc_)) return *d;
-        LocaleSettings iso = loc_;
-        iso.shortDatePattern = "yyyy-MM-dd";
-        if (auto d = tryReadDate(text, iso)) return *d;
-        fail(index, "'" + std::string(text) + "' não é uma data válida.");
-    }
-
     std::size_t size() const { return lines_.size(); }
 
   private:
@@ -85,9 +79,10 @@ class Reader {
     const LocaleSettings& loc_;
 };
 
-// A demand or occupants line: label; flag; K; K values.
+// A demand or occupants line: label; flag; K; K values. Monthly values are expanded to
+// the daily table once the start date is known.
 void readValuesLine(const Reader& r, std::size_t index, const char* what, doubleArray& daily,
-                    doubleArray& monthly, bool& isMonthly, void (TCaptAgua::*fill)(), TCaptAgua& sim) {
+                    doubleArray& monthly, bool& isMonthly) {
     const auto f = r.fields(index, what, 3);
     isMonthly = f[1] != "0";
     const std::size_t k = r.count(index, f[2], isMonthly ? 12 : 1, f.size() - 3);
@@ -95,12 +90,79 @@ void readValuesLine(const Reader& r, std::size_t index, const char* what, double
     doubleArray values;
     values.reserve(k);
     for (std::size_t i = 0; i < k; ++i) values.push_back(r.number(index, f[3 + i]));
-    if (isMonthly) {
-        monthly = std::move(values);
-        (sim.*fill)();
-    } else {
-        daily = std::move(values);
+    (isMonthly ? monthly : daily) = std::move(values);
+}
+
+// The decimal marks the numbers of a file show. A file saved by the program shows only the
+// mark of the machine that saved it (numbers are written without thousands separators).
+struct DecimalMarks {
+    bool point = false;
+    bool comma = false;
+
+    void note(std::string_view text) {
+        point = point || text.find('.') != std::string_view::npos;
+        comma = comma || text.find(',') != std::string_view::npos;
     }
+    // The fields of a line after its label.
+    void noteFields(std::string_view line) {
+        const std::size_t label = line.find(';');
+        if (label != std::string_view::npos) note(line.substr(label + 1));
+    }
+    // The saving machine's mark, when the file shows exactly one.
+    std::optional<char> mark() const {
+        if (point == comma) return std::nullopt;
+        return point ? '.' : ',';
+    }
+};
+
+std::string integerText(int value, const LocaleSettings& loc) {
+    return formatGeneral(static_cast<double>(value), loc);
+}
+
+// The start date is written in the saving machine's short date format, whose order of day
+// and month the text alone may not show (2/1/2012). The file's decimal mark tells the machine:
+// its own mark means the user's order; the other mark the order of a locale that writes it
+// (a point: month first, as en_US; a comma: day first, as pt_BR). Without that, or when the
+// date does not read in that order, every order is tried: a single date is taken silently,
+// several distinct dates give the user's order (or the first that reads) and a note saying
+// which date was taken.
+struct StartDate {
+    TDate date;
+    std::string notice;  // empty when the order was known
+};
+
+std::optional<StartDate> readStartDate(std::string_view text, std::optional<char> fileMark,
+                                       const LocaleSettings& loc) {
+    const DateOrder userOrder = dateOrder(loc);
+    const auto readIn = [&](DateOrder order) -> std::optional<TDate> {
+        if (order == userOrder) {
+            if (auto d = tryReadDate(text, loc)) return d;
+        }
+        return tryReadDateInOrder(text, order);
+    };
+    if (fileMark) {
+        const DateOrder fileOrder = *fileMark == loc.decimalSeparator ? userOrder
+                                    : *fileMark == '.'                ? DateOrder::MonthDayYear
+                                                                      : DateOrder::DayMonthYear;
+        if (auto d = readIn(fileOrder)) return StartDate{*d, {}};
+    }
+    std::optional<TDate> taken;
+    bool several = false;
+    for (DateOrder order :
+         {userOrder, DateOrder::DayMonthYear, DateOrder::MonthDayYear, DateOrder::YearMonthDay}) {
+        const auto d = readIn(order);
+        if (!d) continue;
+        if (!taken) taken = d;
+        several = several || *d != *taken;
+    }
+    if (!taken) return std::nullopt;
+    if (!several) return StartDate{*taken, {}};
+    int y, m, d;
+    taken->toYMD(y, m, d);
+    return StartDate{*taken, "A data inicial do arquivo, \"" + std::string(text) +
+                                 "\", não mostra se o dia vem antes do mês; foi lida como dia " +
+                                 integerText(d, loc) + " do mês " + integerText(m, loc) + " de " +
+                                 integerText(y, loc) + " (" + formatDate(*taken, loc) + ")."};
 }
 
 }  // namespace
@@ -129,8 +191,8 @@ doubleArray unchunkVector(const std::vector<std::string>& lines, std::size_t fir
     return values;
 }
 
-void TCaptAguaInterval::loadSimLines(const std::vector<std::string>& lines, const std::string& path,
-                                     const LocaleSettings& loc) {
+std::string TCaptAguaInterval::loadSimLines(const std::vector<std::string>& lines, const std::string& path,
+                                            const LocaleSettings& loc) {
     const Reader r(lines, loc);
     auto sim = std::make_unique<TCaptAgua>();
     TCaptAgua& p = *sim;
@@ -138,28 +200,38 @@ void TCaptAguaInterval::loadSimLines(const std::vector<std::string>& lines, cons
     r.line(0, "arquivo de dados de precipitação");
     std::size_t i = 2;
     p.vecDadosPrecOrig = unchunkVector(lines, i, i, loc);
+    DecimalMarks marks;
+    for (std::size_t k = 3; k < i; ++k) marks.note(lines[k]);
+    // Every line from the discard to the lower reservoir but the date and the observations
+    // holds numbers after its label.
+    const auto numbers = [&](std::size_t index) -> std::size_t {
+        if (index < lines.size()) marks.noteFields(lines[index]);
+        return index;
+    };
 
-    p.dblDescartPrec = r.number(i, r.fields(i, "descarte de precipitação", 2)[1]);
+    p.dblDescartPrec = r.number(i, r.fields(numbers(i), "descarte de precipitação", 2)[1]);
     ++i;
-    p.dateDadosPrec = r.date(i, r.fields(i, "data inicial", 2)[1]);
+    const std::string_view dateText = r.fields(i, "data inicial", 2)[1];
+    if (!readStartDate(dateText, std::nullopt, loc))
+        r.fail(i, "'" + std::string(dateText) + "' não é uma data válida.");
     ++i;
-    p.dblAreaCapt = r.number(i, r.fields(i, "área de captação", 2)[1]);
+    p.dblAreaCapt = r.number(i, r.fields(numbers(i), "área de captação", 2)[1]);
     ++i;
-    readValuesLine(r, i++, "demanda de água", p.vecDemAguaPot, p.vecDemAguaPotMensal, p.boolDemAguaPotMensal,
-                   &TCaptAgua::fillDemAguaPot, p);
-    readValuesLine(r, i++, "número de moradores", p.vecNroMor, p.vecNroMorMensal, p.boolNroMorMensal,
-                   &TCaptAgua::fillNroMor, p);
-    p.dblPorcSubs = r.number(i, r.fields(i, "percentual de substituição", 2)[1]);
+    readValuesLine(r, numbers(i++), "demanda de água", p.vecDemAguaPot, p.vecDemAguaPotMensal,
+                   p.boolDemAguaPotMensal);
+    readValuesLine(r, numbers(i++), "número de moradores", p.vecNroMor, p.vecNroMorMensal,
+                   p.boolNroMorMensal);
+    p.dblPorcSubs = r.number(i, r.fields(numbers(i), "percentual de substituição", 2)[1]);
     ++i;
-    p.dblCoefAprov = r.number(i, r.fields(i, "coeficiente de escoamento", 2)[1]);
+    p.dblCoefAprov = r.number(i, r.fields(numbers(i), "coeficiente de escoamento", 2)[1]);
     ++i;
     {
-        const auto f = r.fields(i, "reservatório superior", 3);
+        const auto f = r.fields(numbers(i), "reservatório superior", 3);
         p.dblResSup = r.number(i, f[1]);
         p.flagResSupDem = r.integer(i, f[2]) != 0;
         ++i;
     }
-    p.dblResSupMinRec = r.number(i, r.fields(i, "limiar de recalque", 2)[1]);
+    p.dblResSupMinRec = r.number(i, r.fields(numbers(i), "limiar de recalque", 2)[1]);
     ++i;
     {
         const auto f = r.fields(i, "observações", 2);
@@ -170,7 +242,7 @@ void TCaptAguaInterval::loadSimLines(const std::vector<std::string>& lines, cons
     }
     double newVolmax = 0, newInterval = 0, newDelta = 0;
     {
-        auto f = r.fields(i, "reservatório inferior", 2);
+        auto f = r.fields(numbers(i), "reservatório inferior", 2);
         std::size_t used = 0;
         while (used < f.size() && !f[used].empty()) ++used;
         if (used < 2) r.fail(i, "falta o volume do reservatório inferior.");
@@ -184,14 +256,22 @@ void TCaptAguaInterval::loadSimLines(const std::vector<std::string>& lines, cons
         }
     }
 
+    // The start date once every number has shown the file's decimal mark; the monthly
+    // inputs follow it.
+    const StartDate start = *readStartDate(dateText, marks.mark(), loc);
+    p.dateDadosPrec = start.date;
+    if (p.boolDemAguaPotMensal) p.fillDemAguaPot();
+    if (p.boolNroMorMensal) p.fillNroMor();
+
     vecCaptAgua.clear();
     vecCaptAgua.push_back(std::move(sim));
     volmax = newVolmax;
     interval = newInterval;
     delta = newDelta;
     indVolOtimo = 0;
+    return start.notice;
 }
 
-void TCaptAguaInterval::loadSim(const std::string& path, const LocaleSettings& loc) {
-    loadSimLines(readTextLines(path), path, loc);
+std::string TCaptAguaInterval::loadSim(const std::string& path, const LocaleSettings& loc) {
+    return loadSimLines(readTextLines(path), path, loc);
 }

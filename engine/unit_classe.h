@@ -49,6 +49,19 @@ class TAssignable {
     virtual void Assign(const TAssignable& source) = 0;
 };
 
+// The lines of a precipitation data file that are not numbers (a title, "abc", "20,3,5", an
+// empty line): each is read as a day of 0 mm.
+struct PrecUnreadLines {
+    static constexpr std::size_t kListed = 10;
+    std::size_t count = 0;           // how many
+    std::vector<std::size_t> first;  // the first kListed of them, line numbers counted from 1
+};
+
+// The warning under the caption "Dados de precipitação" after a record of `days` daily values
+// is read: fewer than 365 values, lines that are not numbers (how many and which), or both in
+// one text. Empty when there is nothing to say.
+std::string precDataWarning(std::size_t days, const PrecUnreadLines& unread, const LocaleSettings& loc);
+
 class TCaptAgua : public TAssignable {
   public:
     // Inputs.
@@ -102,9 +115,10 @@ class TCaptAgua : public TAssignable {
     void fillNroMor();      // vecNroMor ← the 365-day table of the monthly occupants
 
     // Reads the precipitation data file named by strArqPrec into vecDadosPrecOrig
-    // (semicolons dropped, "," or "." as decimal mark, unreadable lines give 0).
-    // Throws FileError when the file cannot be read; the series then stays as it was.
-    void loadPrec(const LocaleSettings& loc);
+    // (semicolons dropped, "," or "." as decimal mark, unreadable lines give 0) and returns
+    // the lines that were not numbers. Throws FileError when the file cannot be read; the
+    // series then stays as it was.
+    PrecUnreadLines loadPrec(const LocaleSettings& loc);
     void descartPrec();  // vecDadosPrec ← vecDadosPrecOrig with days below the threshold at 0
 
     // The daily water balance over the whole series; fills every result.
@@ -124,6 +138,9 @@ inline constexpr int kReferenceMonthDays[13] = {0, 31, 28, 31, 30, 31, 30, 31, 3
 // rainwater demand met per cubic metre of the `addedLitres` of volume between them, %/m³.
 // 0 when there is nothing to divide by (no demand, no added volume).
 double volumeGain(const TCaptAgua& cur, const TCaptAgua& prev, double addedLitres);
+// The same gain over the volume actually added between the two members' lower reservoirs:
+// the data sheet's and the results block's last column.
+double memberGain(const TCaptAgua& cur, const TCaptAgua& prev);
 
 // Shifts a 365-day table so that entry 0 is the calendar day of `start` (29 February takes
 // the offset of 1 March).
@@ -134,6 +151,8 @@ int referenceDayOfYear(TDate date);
 // A precipitation data file as loadPrec reads it, but keeping semicolons (a line holding
 // one gives 0). Throws FileError when the file cannot be read.
 doubleArray readPrecFile(const std::string& path, const LocaleSettings& loc);
+// The same, telling which lines were not numbers.
+doubleArray readPrecFile(const std::string& path, const LocaleSettings& loc, PrecUnreadLines& unread);
 // One number per line, strictly in the locale's format. A missing file leaves `values` as it
 // was; a line that does not convert throws ConversionError, leaving `values` partly filled.
 void loadVecFile(const std::string& path, doubleArray& values, const LocaleSettings& loc);
@@ -168,6 +187,9 @@ class TCaptAguaInterval {
     // The ideal-volume gain of member i ≥ 1 over member i − 1, in %/m³ (0 when the demand
     // term is 0).
     double gain(std::size_t i) const;
+    // The member at the ideal volume, or nullptr when the last sweep sought none or found none
+    // (a sweep names its ideal volume from member 1 on; indVolOtimo outside the members is none).
+    const TCaptAgua* idealMember() const;
 
     // Writes the simulation file (inputs of member 0, sweep settings, economic lines,
     // results block). Throws FileError; a failed save leaves any existing file as it was.
@@ -181,9 +203,11 @@ class TCaptAguaInterval {
 
     // Reads a simulation file into this object, which must be freshly made. Throws
     // FileError, or EngineError naming the line, when the file is unreadable or malformed.
-    void loadSim(const std::string& path, const LocaleSettings& loc);
-    void loadSimLines(const std::vector<std::string>& lines, const std::string& path,
-                      const LocaleSettings& loc);
+    // Returns a note for the user (Portuguese), empty when there is none: the start date
+    // could be read in more than one order and the note says which date was taken.
+    std::string loadSim(const std::string& path, const LocaleSettings& loc);
+    std::string loadSimLines(const std::vector<std::string>& lines, const std::string& path,
+                             const LocaleSettings& loc);
 };
 
 // The series lines of a simulation file: the header "C;F;L" (C = 10000 values per full line,
@@ -193,6 +217,39 @@ std::vector<std::string> chunkVector(const doubleArray& values, const LocaleSett
 // and sets `next` to the line after the last series line. Throws EngineError naming the line.
 doubleArray unchunkVector(const std::vector<std::string>& lines, std::size_t first, std::size_t& next,
                           const LocaleSettings& loc);
+
+// Loading a simulation file and running it as the program does after a load. The file is
+// read once: its lines stay with the set for the sections other parts of the program read.
+struct LoadedSimulation {
+    std::unique_ptr<TCaptAguaInterval> sim;
+    std::vector<std::string> lines;
+    std::string dateNotice;  // which start date was taken when the file does not show the order
+};
+// Reads the file into a new set; throws FileError or EngineError as loadSim does.
+LoadedSimulation readSimulationFile(const std::string& path, const LocaleSettings& loc);
+// Runs a loaded set: the demand-sized upper reservoir sized again from the loaded demand, then
+// the sweep when the file gives a maximum volume, else the single volume. Throws EngineError.
+void runLoadedSimulation(TCaptAguaInterval& sim);
+// Both of the above.
+LoadedSimulation loadAndRunSimulation(const std::string& path, const LocaleSettings& loc);
+
+// The data sheet of a sweep: one row per member, the ideal-volume gain over the previous
+// member in the last column (0 in row 0). The captions are the sheet's two-line headers.
+struct SweepColumn {
+    const char* line1;
+    const char* line2;
+    int decimals;  // shown on screen; the export writes every digit
+};
+inline constexpr int kSweepColumns = 9;
+extern const SweepColumn kSweepTableColumns[kSweepColumns];
+struct SweepTable {
+    std::vector<std::array<double, kSweepColumns>> rows;
+    int idealRow = -1;  // the row of the ideal volume, -1 when none
+};
+SweepTable buildSweepTable(const TCaptAguaInterval& sim);
+// The sheet's export: the captions (each followed by ';', their two lines run together), then
+// one line per row with every value in the general format, each followed by ';'.
+std::vector<std::string> sweepTableCsv(const SweepTable& table, const LocaleSettings& loc);
 
 // The month-by-month table of a simulation after simula: 14 rows (January … December,
 // "Média", "Total ano") of 9 texts.

@@ -6,22 +6,17 @@
 
 #include "common/numtext.h"
 #include "engine/unit_classe.h"
+#include "examples/household.h"
 
 namespace {
 
-// A household of four on a 100 m² roof: 150 L per person and day, half of it replaced by
-// rainwater, runoff coefficient 0.8, a first-flush discard of 2 mm.
+// The example household on the Seattle record, with the file's notes.
 void describe(TCaptAgua& p, const std::string& dir, const std::vector<std::string>& notes) {
     const LocaleSettings loc = LocaleSettings::ptBR();
     p.strArqPrec = dir + "/seattle-2012-2015.txt";
     p.loadPrec(loc);
     p.dateDadosPrec = *TDate::fromYMD(2012, 1, 1);
-    p.dblDescartPrec = 2;
-    p.dblAreaCapt = 100;
-    p.vecDemAguaPot = {150};
-    p.vecNroMor = {4};
-    p.dblPorcSubs = 0.5;
-    p.dblCoefAprov = 0.8;
+    examples::setHousehold(p);
     p.strObs = std::make_shared<TObsList>(notes);
 }
 

@@ -4,8 +4,8 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build ccache pkg-config
-  qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
+  build-essential cmake ninja-build ccache pkg-config clang clang-format
+  qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev qt6-translations-l10n
   libjpeg-dev libgtest-dev libgmock-dev libbenchmark-dev
   python3 xvfb xauth fonts-dejavu-core
   at-spi2-core dbus-x11

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Runs every test of Vespra 4 on a fresh Debian 12 machine: installs what is missing,
-# builds with warnings as errors and runs the tests, then builds and runs them again with
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# Runs every test of Vespra 4 on a fresh Debian 12 machine: installs what is missing, checks
+# that every source file is formatted, builds with warnings as errors and runs the tests,
+# builds the plain C++ layers and their tests with clang and runs them, then builds and runs
+# everything again with AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,11 +15,29 @@ export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}"
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 
+echo "== format (clang-format, the committed .clang-format)"
+unformatted=()
+while IFS= read -r -d '' file; do
+  clang-format --dry-run --Werror "$file" > /dev/null 2>&1 || unformatted+=("$file")
+done < <(git ls-files -z -- '*.cpp' '*.h')
+if [ ${#unformatted[@]} -gt 0 ]; then
+  echo "These files are not formatted; run clang-format -i on them:" >&2
+  printf '  %s\n' "${unformatted[@]}" >&2
+  exit 1
+fi
+
 echo "== build (release, warnings as errors)"
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DVESPRA_WERROR=ON > /dev/null
 cmake --build build/release -j"$jobs"
 echo "== tests (release)"
 ctest --test-dir build/release --output-on-failure -j"$jobs"
+
+echo "== build (clang: common, engine, command-line tool and their tests)"
+CC=clang CXX=clang++ cmake -S . -B build/clang -G Ninja -DCMAKE_BUILD_TYPE=Release -DVESPRA_BUILD_GUI=OFF \
+  -DVESPRA_WERROR=ON > /dev/null
+cmake --build build/clang -j"$jobs"
+echo "== tests (clang)"
+ctest --test-dir build/clang --output-on-failure -j"$jobs"
 
 echo "== build (AddressSanitizer + UndefinedBehaviorSanitizer)"
 cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVESPRA_SANITIZE=ON -DVESPRA_WERROR=ON \

@@ -141,6 +141,52 @@ TEST(Cli, FailuresAreOneLineOnStderr) {
     }
 }
 
+// A household saved as a file with its start date typed as `dateText`; with `decimals` false
+// every number is whole, so the file does not show the machine that saved it.
+std::string savedWithDate(const TempDir& dir, const char* name, const LocaleSettings& saveLoc, bool decimals,
+                          const std::string& dateText) {
+    auto set = testsys::household(400);
+    if (!decimals) {
+        for (double& v : set->base().vecDadosPrecOrig) v = v < 1 ? 0 : 8;
+        set->base().dblPorcSubs = 1;
+        set->base().dblCoefAprov = 1;
+    }
+    auto lines = set->simLines({}, saveLoc);
+    for (auto& l : lines) {
+        if (l.rfind("Data inicial;", 0) == 0) l = "Data inicial;" + dateText;
+    }
+    const std::string path = dir.file(name);
+    writeTextLines(path, lines);
+    return path;
+}
+
+// A file saved under en_US opens under pt_BR with its own start date: the same figures, month
+// by month, as under en_US, and nothing on stderr.
+TEST(CliStartDate, FileFromAnotherLocaleKeepsItsDate) {
+    TempDir dir;
+    for (const char* date : {"2/1/2012", "3/15/2012"}) {
+        const std::string path = savedWithDate(dir, "en.csv", LocaleSettings::enUS(), true, date);
+        const CliRun en = cli({"run", path, "--locale", "en_US", "--json"});
+        const CliRun pt = cli({"run", path, "--locale", "pt_BR", "--json"});
+        ASSERT_EQ(en.status, 0) << en.err;
+        ASSERT_EQ(pt.status, 0) << pt.err;
+        EXPECT_EQ(pt.out, en.out) << date;
+        EXPECT_EQ(pt.err, "") << date;
+    }
+}
+
+// When the file does not show the order, the run goes on and stderr says which date was taken.
+TEST(CliStartDate, UnknownOrderIsOneWarningLine) {
+    TempDir dir;
+    const std::string path = savedWithDate(dir, "inteiros.csv", LocaleSettings::enUS(), false, "2/1/2012");
+    const CliRun r = cli({"run", path, "--locale", "pt_BR"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_FALSE(r.out.empty());
+    EXPECT_EQ(r.err,
+              "vespra-cli: aviso: A data inicial do arquivo, \"2/1/2012\", não mostra se o dia vem antes do "
+              "mês; foi lida como dia 2 do mês 1 de 2012 (02/01/2012).\n");
+}
+
 TEST(Cli, HelpExplainsTheCommands) {
     const CliRun r = cli({"--help"});
     EXPECT_EQ(r.status, 0);

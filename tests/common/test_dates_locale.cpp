@@ -56,6 +56,48 @@ INSTANTIATE_TEST_SUITE_P(Table, DateReads,
                                          DateCase{"Empty", "pt_BR", "", std::nullopt}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// A date in a given order of day, month and year, whatever separates its fields.
+struct OrderCase {
+    const char* name;
+    const char* text;
+    DateOrder order;
+    std::optional<TDate> expected;
+};
+
+class DateOrderReads : public testing::TestWithParam<OrderCase> {};
+
+TEST_P(DateOrderReads, ReadsInTheGivenOrder) {
+    const OrderCase& c = GetParam();
+    const auto got = tryReadDateInOrder(c.text, c.order);
+    EXPECT_EQ(got.has_value(), c.expected.has_value());
+    if (got && c.expected) {
+        EXPECT_EQ(*got, *c.expected);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, DateOrderReads,
+    testing::Values(OrderCase{"DayFirst", "2/1/2012", DateOrder::DayMonthYear, ymd(2012, 1, 2)},
+                    OrderCase{"MonthFirst", "2/1/2012", DateOrder::MonthDayYear, ymd(2012, 2, 1)},
+                    OrderCase{"MonthAbove12", "3/15/2012", DateOrder::DayMonthYear, std::nullopt},
+                    OrderCase{"DayAbove12", "3/15/2012", DateOrder::MonthDayYear, ymd(2012, 3, 15)},
+                    OrderCase{"Dots", " 15.03.2012 ", DateOrder::DayMonthYear, ymd(2012, 3, 15)},
+                    OrderCase{"Iso", "2012-03-15", DateOrder::YearMonthDay, ymd(2012, 3, 15)},
+                    OrderCase{"IsoInAnotherOrder", "2012-03-15", DateOrder::DayMonthYear, std::nullopt},
+                    OrderCase{"TwoDigitYear", "15/03/12", DateOrder::DayMonthYear, std::nullopt},
+                    OrderCase{"NoSeparator", "15032012", DateOrder::DayMonthYear, std::nullopt},
+                    OrderCase{"Letters", "15/mar/2012", DateOrder::DayMonthYear, std::nullopt},
+                    OrderCase{"Trailing", "15/03/2012x", DateOrder::DayMonthYear, std::nullopt},
+                    OrderCase{"NoSuchDay", "2/30/2012", DateOrder::MonthDayYear, std::nullopt}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Dates, OrderOfTheLocalesPattern) {
+    EXPECT_EQ(dateOrder(LocaleSettings::ptBR()), DateOrder::DayMonthYear);
+    EXPECT_EQ(dateOrder(LocaleSettings::enUS()), DateOrder::MonthDayYear);
+    EXPECT_EQ(dateOrder(LocaleSettings::fromName("C")), DateOrder::YearMonthDay);
+    EXPECT_EQ(dateOrder(LocaleSettings::fromName("de_DE")), DateOrder::DayMonthYear);
+}
+
 TEST(Dates, FormatUsesThePatternWithFourDigitYears) {
     EXPECT_EQ(formatDate(ymd(2012, 1, 5), LocaleSettings::ptBR()), "05/01/2012");
     EXPECT_EQ(formatDate(ymd(2012, 1, 5), LocaleSettings::enUS()), "1/5/2012");

@@ -1,5 +1,5 @@
-// Precipitation data files (loadPrec, readPrecFile), the first-flush discard and the value
-// files of the demand editor (loadVecFile).
+// Precipitation data files (loadPrec, readPrecFile) with their lines that are not numbers,
+// the first-flush discard and the value files of the demand editor (loadVecFile).
 
 #include <gtest/gtest.h>
 
@@ -135,6 +135,123 @@ TEST_P(UnreadablePrecipitation, ReadPrecFileThrows) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Paths, UnreadablePrecipitation, ::testing::ValuesIn(kUnreadableCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// ---------------------------------------------------------------------------------------
+// Lines that are not numbers: still days of 0 mm, now counted for the user's warning.
+// A line counts exactly when the reading turns it into 0 without converting it, so an empty
+// line inside the record (or after its last line break) counts, a "0" line does not.
+
+struct UnreadCase {
+    const char* name;
+    std::string bytes;
+    doubleArray values;              // as both readers read them
+    std::size_t count;               // lines that are not numbers
+    std::vector<std::size_t> first;  // their line numbers, the first ten
+};
+
+std::string words(int n) {
+    std::string text;
+    for (int i = 0; i < n; ++i) text += "chuva\r\n";
+    return text;
+}
+
+const std::vector<UnreadCase> kUnreadCases = {
+    {"AllNumbers", "12,5\n0\n3.2\n", {12.5, 0, 3.2}, 0, {}},
+    {"Letters", "3\nabc\n4\n", {3, 0, 4}, 1, {2}},
+    {"TwoCommas", "20,3,5\n1\n", {0, 1}, 1, {1}},
+    {"HeaderLine", "Precipita\xE7\xE3o (mm)\r\n1,5\r\n2\r\n", {0, 1.5, 2}, 1, {1}},
+    {"FileOfWords",
+     "segunda\nter\xE7"
+     "a\nquarta\n",
+     {0, 0, 0},
+     3,
+     {1, 2, 3}},
+    {"BlankLines", "1\n\n2\n  \n\n", {1, 0, 2, 0, 0}, 3, {2, 4, 5}},
+    {"TrailingLineBreakIsNoLine", "1\r\n2\r\n", {1, 2}, 0, {}},
+    {"TwelveWordsListTen", words(12), doubleArray(12, 0.0), 12, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}},
+    {"EmptyFile", "", {}, 0, {}},
+};
+
+class UnreadPrecipitationLines : public ::testing::TestWithParam<UnreadCase> {
+  protected:
+    TempDir tmp;
+};
+
+TEST_P(UnreadPrecipitationLines, BothReadersCountThem) {
+    const UnreadCase& c = GetParam();
+    for (const char* localeName : {"pt_BR", "en_US"}) {
+        SCOPED_TRACE(localeName);
+        TCaptAgua sim;
+        sim.strArqPrec = tmp.write("prec.txt", c.bytes);
+        const PrecUnreadLines viaLoadPrec = sim.loadPrec(localeNamed(localeName));
+        EXPECT_EQ(sim.vecDadosPrecOrig, c.values);
+        EXPECT_EQ(viaLoadPrec.count, c.count);
+        EXPECT_EQ(viaLoadPrec.first, c.first);
+
+        PrecUnreadLines viaReadPrec;
+        EXPECT_EQ(readPrecFile(sim.strArqPrec, localeNamed(localeName), viaReadPrec), c.values);
+        EXPECT_EQ(viaReadPrec.count, c.count);
+        EXPECT_EQ(viaReadPrec.first, c.first);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, UnreadPrecipitationLines, ::testing::ValuesIn(kUnreadCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// loadPrec drops semicolons, readPrecFile does not: a line "12,5;" is a number only for the first.
+TEST(UnreadPrecipitationSemicolons, CountedOnlyWhereTheyGiveZero) {
+    TempDir tmp;
+    TCaptAgua sim;
+    sim.strArqPrec = tmp.write("prec.csv", "12,5;\n4\n1;5\n");
+    const PrecUnreadLines viaLoadPrec = sim.loadPrec(LocaleSettings::ptBR());
+    EXPECT_EQ(viaLoadPrec.count, 0u);
+    PrecUnreadLines viaReadPrec;
+    readPrecFile(sim.strArqPrec, LocaleSettings::ptBR(), viaReadPrec);
+    EXPECT_EQ(viaReadPrec.count, 2u);
+    EXPECT_EQ(viaReadPrec.first, (std::vector<std::size_t>{1, 3}));
+}
+
+// The warning after a record is read: the 365-day rule, the lines that are not numbers, or
+// both in one text (the short-record sentence first, as it has always been shown).
+struct WarningCase {
+    const char* name;
+    std::size_t days;
+    PrecUnreadLines unread;
+    std::string text;
+};
+
+PrecUnreadLines unreadLines(std::size_t count, std::vector<std::size_t> first) {
+    PrecUnreadLines u;
+    u.count = count;
+    u.first = std::move(first);
+    return u;
+}
+
+const std::string k365 = "Os dados de precipitação devem conter no mínimo 365 precipitações diárias.";
+
+const std::vector<WarningCase> kWarningCases = {
+    {"NothingToSay", 365, unreadLines(0, {}), ""},
+    {"ShortRecordOnly", 364, unreadLines(0, {}), k365},
+    {"OneLine", 400, unreadLines(1, {2}),
+     "A linha 2 do arquivo não é um número e foi lida como um dia de 0 mm."},
+    {"SomeLines", 1461, unreadLines(3, {1, 5, 1200}),
+     "3 linhas do arquivo não são números e foram lidas como dias de 0 mm: linhas 1, 5 e 1200."},
+    {"MoreThanTen", 500, unreadLines(12, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}),
+     "12 linhas do arquivo não são números e foram lidas como dias de 0 mm: as 10 primeiras são as "
+     "linhas 1, 2, 3, 4, 5, 6, 7, 8, 9 e 10."},
+    {"ShortRecordOfWords", 3, unreadLines(3, {1, 2, 3}),
+     k365 + "\n\n3 linhas do arquivo não são números e foram lidas como dias de 0 mm: linhas 1, 2 e 3."},
+};
+
+class PrecWarning : public ::testing::TestWithParam<WarningCase> {};
+
+TEST_P(PrecWarning, Text) {
+    const WarningCase& c = GetParam();
+    EXPECT_EQ(precDataWarning(c.days, c.unread, LocaleSettings::ptBR()), c.text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Records, PrecWarning, ::testing::ValuesIn(kWarningCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // ---------------------------------------------------------------------------------------

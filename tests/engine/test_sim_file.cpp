@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 
 #include "common/numtext.h"
@@ -234,6 +235,93 @@ TEST_F(SimFileRoundTrip, SweepSettingsComeBack) {
     EXPECT_EQ(loaded->delta, 2);
     EXPECT_EQ(loaded->vecCaptAgua.size(), 1u);
     EXPECT_EQ(loaded->base().dblResInf, 0);
+}
+
+// ---------------------------------------------------------------------------------------
+// The start date of a file saved under another locale. Files are built as the program saves
+// them (the style of examples/en_US), with the date typed as the saving machine writes it.
+
+struct StartDateCase {
+    const char* name;
+    const char* savedUnder;  // the saving machine's locale
+    bool decimals;           // the file's numbers show its decimal mark
+    const char* dateText;    // the "Data inicial" field
+    const char* openedUnder;
+    int y, m, d;  // the date the load takes
+    bool notice;  // the load says which date it took
+};
+
+// A household whose saved numbers are whole (no decimal mark in the file) when asked.
+Lines savedWithDate(const LocaleSettings& saveLoc, bool decimals, const std::string& dateText) {
+    auto set = testsys::household(400);
+    if (!decimals) {
+        for (double& v : set->base().vecDadosPrecOrig) v = std::round(v);
+        set->base().dblPorcSubs = 1;
+        set->base().dblCoefAprov = 1;
+    }
+    Lines lines = set->simLines({}, saveLoc);
+    for (auto& l : lines) {
+        if (l.rfind("Data inicial;", 0) == 0) l = "Data inicial;" + dateText;
+    }
+    return lines;
+}
+
+class SimFileStartDate : public testing::TestWithParam<StartDateCase> {};
+
+TEST_P(SimFileStartDate, ReadInTheSavingMachinesOrder) {
+    const StartDateCase& c = GetParam();
+    const Lines lines = savedWithDate(LocaleSettings::fromName(c.savedUnder), c.decimals, c.dateText);
+    TCaptAguaInterval loaded;
+    const std::string notice = loaded.loadSimLines(lines, "f.csv", LocaleSettings::fromName(c.openedUnder));
+    EXPECT_EQ(loaded.base().dateDadosPrec, *TDate::fromYMD(c.y, c.m, c.d))
+        << formatDate(loaded.base().dateDadosPrec, kPt);
+    EXPECT_EQ(!notice.empty(), c.notice) << notice;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, SimFileStartDate,
+    testing::Values(
+        StartDateCase{"EnUsUnderPtBrIsMonthFirst", "en_US", true, "2/1/2012", "pt_BR", 2012, 2, 1, false},
+        StartDateCase{"EnUsUnderPtBrDayAbove12", "en_US", true, "3/15/2012", "pt_BR", 2012, 3, 15, false},
+        StartDateCase{"PtBrUnderEnUsIsDayFirst", "pt_BR", true, "02/01/2012", "en_US", 2012, 1, 2, false},
+        StartDateCase{"PtBrUnderEnUsDayAbove12", "pt_BR", true, "15/03/2012", "en_US", 2012, 3, 15, false},
+        StartDateCase{"EnUsUnderEnUs", "en_US", true, "2/1/2012", "en_US", 2012, 2, 1, false},
+        StartDateCase{"PtBrUnderPtBr", "pt_BR", true, "02/01/2012", "pt_BR", 2012, 1, 2, false},
+        // A point machine that writes the day first: the day above 12 shows the order.
+        StartDateCase{"EnGbUnderPtBrDayAbove12", "en_GB", true, "15/03/2012", "pt_BR", 2012, 3, 15, false},
+        StartDateCase{"IsoDate", "en_US", true, "2012-02-01", "pt_BR", 2012, 2, 1, false},
+        StartDateCase{"OtherSeparators", "pt_BR", true, "01.02.2012", "en_US", 2012, 2, 1, false},
+        // Whole numbers only: the file does not show its machine.
+        StartDateCase{"NoMarkTakesTheUsersOrderAndSays", "en_US", false, "2/1/2012", "pt_BR", 2012, 1, 2,
+                      true},
+        StartDateCase{"NoMarkUnderEnUsSays", "pt_BR", false, "02/01/2012", "en_US", 2012, 2, 1, true},
+        StartDateCase{"NoMarkDayAbove12ShowsTheOrder", "en_US", false, "3/15/2012", "pt_BR", 2012, 3, 15,
+                      false},
+        StartDateCase{"NoMarkDayEqualsMonth", "en_US", false, "1/1/2012", "pt_BR", 2012, 1, 1, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SimFileStartDateNotice, SaysWhichDateWasTaken) {
+    TCaptAguaInterval loaded;
+    const std::string notice = loaded.loadSimLines(savedWithDate(kEn, false, "2/1/2012"), "f.csv", kPt);
+    EXPECT_EQ(notice,
+              "A data inicial do arquivo, \"2/1/2012\", não mostra se o dia vem antes do mês; foi lida "
+              "como dia 2 do mês 1 de 2012 (02/01/2012).");
+}
+
+// Monthly inputs are laid over the year from the start date as the file means it.
+TEST(SimFileStartDateMonthly, MonthlyInputsFollowTheDateRead) {
+    auto set = testsys::household(400);
+    TCaptAgua& p = set->base();
+    p.boolNroMorMensal = true;
+    p.vecNroMorMensal = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+    p.dateDadosPrec = *TDate::fromYMD(2012, 3, 1);
+    TCaptAguaInterval loaded;
+    loaded.loadSimLines(set->simLines({}, kEn), "f.csv", kPt);  // "3/1/2012": 1 March
+    const TCaptAgua& q = loaded.base();
+    EXPECT_EQ(q.dateDadosPrec, *TDate::fromYMD(2012, 3, 1));
+    ASSERT_EQ(q.vecNroMor.size(), 365u);
+    EXPECT_EQ(q.vecNroMor[0], 3);    // 1 March
+    EXPECT_EQ(q.vecNroMor[122], 7);  // 1 July
 }
 
 // A file saved by the program with one line changed.

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/unit_classe.h"
+#include "examples/household.h"
 
 namespace testsys {
 
@@ -22,19 +23,14 @@ inline doubleArray series(std::size_t days) {
     return v;
 }
 
-// 100 m² roof, 4 people of 150 L/day, half replaced by rainwater, coefficient 0.8, 2 mm discard.
+// The example household (examples/household.h) on `days` of the record above.
 inline std::unique_ptr<TCaptAguaInterval> household(std::size_t days = 800, double resInf = 5000) {
     auto set = std::make_unique<TCaptAguaInterval>();
     TCaptAgua& p = set->base();
+    examples::setHousehold(p);
     p.strArqPrec = "chuva.txt";
     p.vecDadosPrecOrig = series(days);
     p.dateDadosPrec = *TDate::fromYMD(2012, 1, 1);
-    p.dblDescartPrec = 2;
-    p.dblAreaCapt = 100;
-    p.vecDemAguaPot = {150};
-    p.vecNroMor = {4};
-    p.dblPorcSubs = 0.5;
-    p.dblCoefAprov = 0.8;
     p.dblResInf = resInf;
     p.strObs = std::make_shared<TObsList>(TObsList{"Casa de teste"});
     return set;

@@ -94,7 +94,10 @@ std::optional<FakeUi::Expectation> FakeUi::take(const Shown& shown) {
 
 MsgResult FakeUi::message(QWidget*, const QString& caption, const QString& text, MsgIcon icon,
                           MsgButtons buttons) {
-    const MsgResult safe = buttons == MsgButtons::YesNo ? MsgResult::No : MsgResult::Ok;
+    // A question left unanswered changes nothing: No, or Cancel where the box offers it.
+    const MsgResult safe = buttons == MsgButtons::YesNo         ? MsgResult::No
+                           : buttons == MsgButtons::YesNoCancel ? MsgResult::Cancel
+                                                                : MsgResult::Ok;
     const auto e = take({QStringLiteral("message"), caption, text, icon, buttons});
     if (!e) return safe;
     const bool textMatches = e->partialText ? text.contains(e->text) : text == e->text;
@@ -105,8 +108,10 @@ MsgResult FakeUi::message(QWidget*, const QString& caption, const QString& text,
                          .arg(e->caption, e->text);
         return safe;
     }
-    const bool answerFits =
-        buttons == MsgButtons::YesNo ? e->answer != MsgResult::Ok : e->answer == MsgResult::Ok;
+    const bool answerFits = buttons == MsgButtons::YesNo
+                                ? e->answer == MsgResult::Yes || e->answer == MsgResult::No
+                            : buttons == MsgButtons::YesNoCancel ? e->answer != MsgResult::Ok
+                                                                 : e->answer == MsgResult::Ok;
     if (!answerFits) {
         failures_
             << QStringLiteral("message \"%1\" has other buttons than its announced answer").arg(caption);

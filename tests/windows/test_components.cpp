@@ -1,10 +1,12 @@
 // The building blocks of the windows: the radio group's click reaction, the numeric key
-// filters and the data grid.
+// filters, Qt's translations and the data grid.
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -14,6 +16,7 @@
 #include "components/data_grid.h"
 #include "components/key_filters.h"
 #include "components/radio_group.h"
+#include "components/translations.h"
 
 class TestComponents : public QObject {
     Q_OBJECT
@@ -25,7 +28,10 @@ class TestComponents : public QObject {
     void keyFilterRules();
     void keyFilterTyping_data();
     void keyFilterTyping();
+    void keyFilterKeypadDecimal_data();
+    void keyFilterKeypadDecimal();
     void keyFilterLeavesPasteAndEnter();
+    void qtTranslations();
     void gridHeadersAndNumbers();
     void gridRowsColoursAndClicks();
     void gridEditableCells();
@@ -140,6 +146,13 @@ void TestComponents::keyFilterTyping_data() {
                                 << "12.53";
     QTest::newRow("pt integer") << "pt_BR" << false << "4,5.x6"
                                 << "456";
+    // The other decimal mark types the locale's separator, still only once.
+    QTest::newRow("pt point types comma") << "pt_BR" << true << "1.5"
+                                          << "1,5";
+    QTest::newRow("pt either mark once") << "pt_BR" << true << "1.5.2,"
+                                         << "1,52";
+    QTest::newRow("en comma types point") << "en_US" << true << "1,5,2."
+                                          << "1.52";
 }
 
 void TestComponents::keyFilterTyping() {
@@ -159,6 +172,32 @@ void TestComponents::keyFilterTyping() {
     QCOMPARE(edit.text(), result.chopped(1));
 }
 
+void TestComponents::keyFilterKeypadDecimal_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("result");
+
+    QTest::newRow("pt keypad point") << "pt_BR" << int(Qt::Key_Period) << "1,";
+    QTest::newRow("pt keypad comma") << "pt_BR" << int(Qt::Key_Comma) << "1,";
+    QTest::newRow("en keypad comma") << "en_US" << int(Qt::Key_Comma) << "1.";
+    QTest::newRow("en keypad point") << "en_US" << int(Qt::Key_Period) << "1.";
+}
+
+// The keypad's decimal key types the locale's separator whichever mark the keyboard gives it.
+void TestComponents::keyFilterKeypadDecimal() {
+    QFETCH(QString, locale);
+    QFETCH(int, key);
+    QFETCH(QString, result);
+    setAppLocale(LocaleSettings::fromName(locale.toStdString()));
+    QLineEdit edit;
+    installDecimalKeyFilter(&edit);
+    QTest::keyClick(&edit, Qt::Key_1, Qt::KeypadModifier);
+    QTest::keyClick(&edit, Qt::Key(key), Qt::KeypadModifier);
+    QCOMPARE(edit.text(), result);
+    QTest::keyClick(&edit, Qt::Key(key), Qt::KeypadModifier);  // a second separator is dropped
+    QCOMPARE(edit.text(), result);
+}
+
 void TestComponents::keyFilterLeavesPasteAndEnter() {
     setAppLocale(LocaleSettings::ptBR());
     QLineEdit edit;
@@ -172,6 +211,25 @@ void TestComponents::keyFilterLeavesPasteAndEnter() {
     QSignalSpy enter(&edit, &QLineEdit::returnPressed);
     QTest::keyClick(&edit, Qt::Key_Return);
     QCOMPARE(enter.count(), 1);
+}
+
+// Qt's standard dialogs and buttons speak the user's language.
+void TestComponents::qtTranslations() {
+    QVERIFY(installQtTranslations(QStringLiteral("pt_BR.UTF-8")));
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancelar"));
+    QDialogButtonBox buttons(QDialogButtonBox::Open | QDialogButtonBox::Cancel);
+    QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Cancelar"));
+    QCOMPARE(buttons.button(QDialogButtonBox::Open)->text(), QStringLiteral("Abrir"));
+    QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Procurar em:"));
+    QCOMPARE(QCoreApplication::translate("QFileDialog", "%1 already exists.\nDo you want to replace it?"),
+             QStringLiteral("%1 já existe.\nDeseja substituí-la?"));
+    QCOMPARE(QCoreApplication::translate("QColorDialog", "Select Color"), QStringLiteral("Selecionar cor"));
+
+    // English, or no language, leaves Qt's own texts; a second call replaces the first.
+    QVERIFY(!installQtTranslations(QStringLiteral("en_US")));
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
+    QVERIFY(!installQtTranslations(QStringLiteral("C")));
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
 }
 
 void TestComponents::gridHeadersAndNumbers() {

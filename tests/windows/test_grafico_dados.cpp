@@ -107,6 +107,7 @@ class TestGraficoDados : public QObject {
     void exportWritesTheSheet();
     void cancelledExportWritesNothing();
     void failedExportKeepsTheOldFile();
+    void exportWritesTheTableNotTheCells();
 
   private:
     WindowFixture fx;
@@ -335,6 +336,17 @@ void TestGraficoDados::failedExportKeepsTheOldFile() {
     formGraficoDados->Button1Click();
     QCOMPARE(TempDir::read(path), std::string("old contents\r\n"));
     QCOMPARE(fx.ui.shown().back().icon, MsgIcon::Error);
+}
+
+// What the grid paints is not read back: a cell changed on screen changes no exported figure.
+void TestGraficoDados::exportWritesTheTableNotTheCells() {
+    fx.start("pt_BR");
+    const auto set = chosenSweep(1);
+    fill(*set);
+    const auto before = formGraficoDados->csvLines();
+    formGraficoDados->NextGrid1->setCellNumber(1, 1, 99.0);
+    QCOMPARE(formGraficoDados->csvLines(), before);
+    QCOMPARE(before, sweepTableCsv(buildSweepTable(*set), appLocale()));
 }
 
 QTEST_MAIN(TestGraficoDados)

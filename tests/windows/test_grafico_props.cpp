@@ -125,9 +125,9 @@ void TestGraficoProps::maximumKeys_data() {
     QTest::newRow("pt_BR: letters and a second comma dropped") << "pt_BR"
                                                                << "1a0,5,2b"
                                                                << "10,52";
-    QTest::newRow("pt_BR: the point is no separator") << "pt_BR"
+    QTest::newRow("pt_BR: the point types the comma") << "pt_BR"
                                                       << "8.5"
-                                                      << "85";
+                                                      << "8,5";
     QTest::newRow("en_US: the point, once") << "en_US"
                                             << "a9.5.5,x"
                                             << "9.55";

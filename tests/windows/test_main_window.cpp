@@ -2,11 +2,13 @@
 // the key filters, the precipitation grid, the run and its results, the entry into the
 // economic analysis, and saving, loading and clearing a simulation.
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -125,7 +127,19 @@ class TestMainWindow : public QObject {
     void variableBackToFixed_data();
     void variableBackToFixed();
     void observationsMemo();
-    void saveBeforeRunRefused();
+    void saveRunsTheInputsOnScreen();
+    void saveStoppedByTheRun();
+    void runChecksTheCustomRanges_data();
+    void runChecksTheCustomRanges();
+    void conversionErrorNamesTheBox_data();
+    void conversionErrorNamesTheBox();
+    void closeAsksToSave_data();
+    void closeAsksToSave();
+    void clearRemovesEveryCurve_data();
+    void clearRemovesEveryCurve();
+    void enterRunsTheSweep();
+    void checkBoxTickedByAssistiveTechnology();
+    void altLetterNeverTypes();
     void saveClearLoadRoundTrip_data();
     void saveClearLoadRoundTrip();
     void loadSweepExample_data();
@@ -293,17 +307,26 @@ void TestMainWindow::openingState() {
 
 void TestMainWindow::menuEntries() {
     start("pt_BR");
-    QStringList top;
-    for (QAction* a : win().menuBar()->actions()) top << a->text();
+    // The captions as quoted; the "&" before a letter only underlines it as the Alt mnemonic.
+    const auto caption = [](const QAction* a) { return QString(a->text()).remove(QLatin1Char('&')); };
+    QStringList top, topKeys;
+    for (QAction* a : win().menuBar()->actions()) {
+        top << caption(a);
+        topKeys << QKeySequence::mnemonic(a->text()).toString();
+    }
     QCOMPARE(top, (QStringList{"Simulação", "Ajuda", "Citação", "Validação", "Sobre"}));
+    QCOMPARE(topKeys, (QStringList{"Alt+S", "Alt+A", "Alt+C", "Alt+V", "Alt+O"}));
 
-    QStringList entries;
-    for (QAction* a : win().MenuSimulacao->actions())
-        entries << (a->isSeparator() ? QStringLiteral("|") : a->text());
+    QStringList entries, entryKeys;
+    for (QAction* a : win().MenuSimulacao->actions()) {
+        entries << (a->isSeparator() ? QStringLiteral("|") : caption(a));
+        if (!a->isSeparator()) entryKeys << QKeySequence::mnemonic(a->text()).toString();
+    }
     QCOMPARE(entries, (QStringList{"Carregar", "Salvar simulação", "|", "Simulação de cenários", "|",
                                    "Limpar campos", "Sair"}));
+    QCOMPARE(entryKeys, (QStringList{"Alt+C", "Alt+S", "Alt+E", "Alt+L", "Alt+R"}));
     QStringList load;
-    for (QAction* a : win().MenuCarregar->actions()) load << a->text();
+    for (QAction* a : win().MenuCarregar->actions()) load << caption(a);
     QCOMPARE(load, (QStringList{"Simulação previamente salva", "Dados de precipitação"}));
 
     // The information entries reach their windows: help as a message, the others shown.
@@ -480,7 +503,7 @@ void TestMainWindow::keyFilters_data() {
     QTest::newRow("point under comma") << "pt_BR"
                                        << "ed_demanda"
                                        << "1.5"
-                                       << "15";
+                                       << "1,5";
     QTest::newRow("second point") << "en_US"
                                   << "ed_captacao"
                                   << "1.5.3"
@@ -488,7 +511,7 @@ void TestMainWindow::keyFilters_data() {
     QTest::newRow("comma under point") << "en_US"
                                        << "ed_coef_aprov"
                                        << "0,5"
-                                       << "05";
+                                       << "0.5";
     QTest::newRow("letters and signs") << "pt_BR"
                                        << "ed_reservatorio_inf"
                                        << "5a0-0 "
@@ -1028,8 +1051,8 @@ void TestMainWindow::variableBackToFixed() {
 void TestMainWindow::observationsMemo() {
     start("pt_BR");
     fillOneVolume(writeRecord("rec.txt", 400), QStringLiteral("1000"));
-    win().BTCalcular->click();  // the placeholder, never entered, goes with the simulation
-    QCOMPARE(base().strObs->size(), std::size_t{3});
+    win().BTCalcular->click();  // the placeholder, never entered, is not the user's: no notes
+    QVERIFY(base().strObs->empty());
 
     QTest::mouseClick(win().MemObservacoes->viewport(), Qt::LeftButton);
     QCOMPARE(win().MemObservacoes->toPlainText(), QString());  // the placeholder goes away
@@ -1043,12 +1066,246 @@ void TestMainWindow::observationsMemo() {
     QCOMPARE(*base().strObs, (TObsList{"Casa 1", "telhado; cerâmica"}));
 }
 
-void TestMainWindow::saveBeforeRunRefused() {
+// The file holds what is on screen: the save runs the boxes first, as "Simular" does.
+void TestMainWindow::saveRunsTheInputsOnScreen() {
     start("pt_BR");
+    TformMain& w = win();
     fillOneVolume(writeRecord("rec.txt", 400), QStringLiteral("1000"));
-    // The menu entry saves even while the button is disabled.
-    fx.ui.expectMessageContaining(QStringLiteral("Salvar simulação"), QStringLiteral("Simular"));
-    win().MenuSalvarSimulacao->trigger();
+    w.BTCalcular->click();
+    const QString ranWith100 = w.Label5->text();
+    w.ed_captacao->setText(QStringLiteral("200"));
+
+    const QString path = QString::fromStdString(tmp->file("sim.csv"));
+    fx.ui.expectSaveFile(path);
+    w.MenuSalvarSimulacao->trigger();
+    const QString ranWith200 = w.Label5->text();
+    QVERIFY(ranWith200 != ranWith100);
+    const auto lines = readTextLines(path.toStdString());
+    QVERIFY(IndexOfLine(lines, "Área de captação (m²);200") >= 0);
+    QVERIFY(IndexOfLine(lines, "Observações (linhas);0") >= 0);  // the placeholder is not a note
+
+    fx.ui.expectOpenFile(path);
+    w.MenuCarregarSimulacao->trigger();
+    QCOMPARE(w.ed_captacao->text(), QStringLiteral("200"));
+    QCOMPARE(w.Label5->text(), ranWith200);
+
+    // Before any run, the save runs the typed inputs too.
+    w.ed_captacao->setText(QStringLiteral("150"));
+    fx.ui.expectSaveFile(path);
+    w.BTSalvarClick();
+    QVERIFY(IndexOfLine(readTextLines(path.toStdString()), "Área de captação (m²);150") >= 0);
+}
+
+void TestMainWindow::saveStoppedByTheRun() {
+    start("pt_BR");
+    TformMain& w = win();
+    fillOneVolume(writeRecord("rec.txt", 400), QStringLiteral("1000"));
+    w.BTCalcular->click();
+    const QString path = QString::fromStdString(tmp->write("sim.csv", "antes"));
+    w.ed_captacao->setText(QStringLiteral(","));  // pasted past the key filter
+    fx.ui.expectMessageContaining(QStringLiteral("Vespra 4"), QStringLiteral("','"));
+    w.MenuSalvarSimulacao->trigger();  // no file name is asked: nothing is written
+    QCOMPARE(readTextLines(path.toStdString()), (std::vector<std::string>{"antes"}));
+
+    // Without a mode there is nothing to run.
+    fx.ui.expectMessage(QStringLiteral("Limpar campos"),
+                        QStringLiteral("Você tem certeza de que deseja limpar TODOS os campos?"),
+                        MsgIcon::Question, MsgResult::Yes);
+    w.BTLimparClick();
+    fx.ui.expectMessageContaining(QStringLiteral("Salvar simulação"), QStringLiteral("antes de salvar"));
+    w.MenuSalvarSimulacao->trigger();
+}
+
+// A value typed and never left gets the same check when "Simular" runs (here by Enter, in
+// the box itself): the message, the focus back, and nothing run.
+void TestMainWindow::runChecksTheCustomRanges_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("message");
+    const QString coef =
+        QStringLiteral("O Coeficiente de escoamento superficial deve ser maior que 0 e menor ou igual a 1.");
+    const QString porc = QStringLiteral(
+        "O Percentual da demanda total a ser substituída por água pluvial deve ser maior que 0% e menor ou "
+        "igual a 100%.");
+    QTest::newRow("coefficient above 1") << "ed_coef_aprov"
+                                         << "1,5" << coef;
+    QTest::newRow("coefficient 0") << "ed_coef_aprov"
+                                   << "0" << coef;
+    QTest::newRow("substitution above 100") << "ed_porcentagem_subst"
+                                            << "150" << porc;
+    QTest::newRow("substitution 0") << "ed_porcentagem_subst"
+                                    << "0" << porc;
+}
+
+void TestMainWindow::runChecksTheCustomRanges() {
+    QFETCH(QString, box);
+    QFETCH(QString, typed);
+    QFETCH(QString, message);
+    start("pt_BR");
+    TformMain& w = win();
+    fillOneVolume(writeRecord("rec.txt", 400), QStringLiteral("1000"));
+    QComboBox* list = box == QLatin1String("ed_coef_aprov") ? w.cb_coef_aprov : w.cb_porcentagem_subst;
+    choose(list, 10);  // "Outro valor": the box shows and takes the focus
+    QLineEdit* edit = w.findChild<QLineEdit*>(box);
+    QTest::keyClicks(edit, typed);
+    QVERIFY(w.BTCalcular->isEnabled());
+    fx.ui.expectMessage(QStringLiteral("Erro"), message, MsgIcon::Warning);
+    QTest::keyClick(edit, Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), edit);
+    QCOMPARE(edit->text(), typed);
+    QVERIFY(!w.PanelResultados->isVisible());
+    QCOMPARE(base().dblCoefAprov, 0.0);
+    QCOMPARE(base().dblPorcSubs, 0.0);
+    QVERIFY(!w.BTAnalise->isEnabled());
+}
+
+void TestMainWindow::conversionErrorNamesTheBox_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("empty area") << "ed_captacao"
+                                << ""
+                                << "Área de captação (m²): '' não é um número válido.";
+    QTest::newRow("occupants with a decimal") << "ed_moradores"
+                                              << "4,5"
+                                              << "Número de moradores: '4,5' não é um número inteiro válido.";
+    QTest::newRow("volume") << "ed_reservatorio_inf"
+                            << "5.000"
+                            << "Volume do Reservatório inferior (litros): '5.000' não é um número válido.";
+    QTest::newRow("start date") << "date"
+                                << "2012-01-01"
+                                << TformMain::precDateLabel() + ": '2012-01-01' não é uma data válida.";
+    QTest::newRow("discard") << "discard"
+                             << "2,5,1"
+                             << "Descarte escoamento inicial (mm): '2,5,1' não é um número válido.";
+}
+
+void TestMainWindow::conversionErrorNamesTheBox() {
+    QFETCH(QString, box);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+    start("pt_BR");
+    TformMain& w = win();
+    fillOneVolume(writeRecord("rec.txt", 400), QStringLiteral("1000"));
+    w.BTCalcular->setFocus(Qt::OtherFocusReason);
+    const int row = box == QLatin1String("date") ? PrecRowData : PrecRowDescarte;
+    const bool cell = box == QLatin1String("date") || box == QLatin1String("discard");
+    if (cell)
+        w.setPrecCell(row, text);
+    else
+        w.findChild<QLineEdit*>(box)->setText(text);  // pasted: no key filter
+    fx.ui.expectMessage(QStringLiteral("Vespra 4"), message, MsgIcon::Error);
+    w.BTCalcularClick();
+    if (cell) {
+        QCOMPARE(QApplication::focusWidget(), w.strGridPrec);
+        QCOMPARE(w.strGridPrec->currentRow(), row);
+    } else {
+        QCOMPARE(QApplication::focusWidget(), w.findChild<QLineEdit*>(box));
+    }
+}
+
+// Leaving the program with work not saved asks first; Sim saves, and a save that does not
+// happen keeps the window open, as Cancelar does.
+void TestMainWindow::closeAsksToSave_data() {
+    QTest::addColumn<QString>("work");    // "none", "typed", "run", "saved"
+    QTest::addColumn<QString>("answer");  // "", "Sim", "Não", "Cancelar"
+    QTest::addColumn<QString>("saveAs");  // the file name given to the save, "" to cancel it
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("nothing typed") << "none"
+                                   << ""
+                                   << "" << true;
+    QTest::newRow("just saved") << "saved"
+                                << ""
+                                << "" << true;
+    QTest::newRow("typed, Não") << "typed"
+                                << "Não"
+                                << "" << true;
+    QTest::newRow("typed, Cancelar") << "typed"
+                                     << "Cancelar"
+                                     << "" << false;
+    QTest::newRow("run, Sim and saved") << "run"
+                                        << "Sim"
+                                        << "sim.csv" << true;
+    QTest::newRow("run, Sim and the save cancelled") << "run"
+                                                     << "Sim"
+                                                     << "" << false;
+}
+
+void TestMainWindow::closeAsksToSave() {
+    QFETCH(QString, work);
+    QFETCH(QString, answer);
+    QFETCH(QString, saveAs);
+    QFETCH(bool, closes);
+    start("pt_BR");
+    TformMain& w = win();
+    if (work != QLatin1String("none")) fillOneVolume(writeRecord("rec.txt", 400), QStringLiteral("1000"));
+    if (work == QLatin1String("run")) w.BTCalcular->click();
+    if (work == QLatin1String("saved")) {
+        fx.ui.expectSaveFile(QString::fromStdString(tmp->file("antes.csv")));
+        w.BTSalvarClick();
+    }
+    if (!answer.isEmpty()) {
+        const MsgResult result = answer == QLatin1String("Sim")    ? MsgResult::Yes
+                                 : answer == QStringLiteral("Não") ? MsgResult::No
+                                                                   : MsgResult::Cancel;
+        fx.ui.expectMessage(QStringLiteral("Vespra 4"),
+                            QStringLiteral("Deseja salvar a simulação antes de sair?"), MsgIcon::Question,
+                            result);
+    }
+    const QString path =
+        saveAs.isEmpty() ? QString() : QString::fromStdString(tmp->file(saveAs.toStdString()));
+    if (answer == QLatin1String("Sim")) fx.ui.expectSaveFile(path);
+    w.MenuSair->trigger();
+    QCOMPARE(!w.isVisible(), closes);
+    if (!path.isEmpty()) QVERIFY(QFile::exists(path));
+}
+
+// "Limpar campos", and a load (which clears first), leave no curve of an earlier sweep,
+// whichever mode the window was in.
+void TestMainWindow::clearRemovesEveryCurve_data() {
+    QTest::addColumn<bool>("load");
+    QTest::newRow("clear in the one-volume mode") << false;
+    QTest::newRow("load in the one-volume mode") << true;
+}
+
+void TestMainWindow::clearRemovesEveryCurve() {
+    QFETCH(bool, load);
+    start("pt_BR");
+    TformMain& w = win();
+    fillSweep(writeRecord("rec.txt", 400), QStringLiteral("3000"), QStringLiteral("1000"), QString());
+    w.BTCalcular->click();
+    QCOMPARE(formGrafico->Chart1->series().size(), 1);
+    w.RGResInf->setItemIndex(0);
+    w.ed_reservatorio_inf->setText(QStringLiteral("1000"));
+    w.BTCalcular->click();
+    if (load) {
+        fx.ui.expectOpenFile(QStringLiteral(VESPRA_SOURCE_DIR "/examples/seattle-faixa-volumes.csv"));
+        w.BTCarregarClick();
+        QCOMPARE(formGrafico->Chart1->series().size(), 1);  // the loaded sweep's line alone
+    } else {
+        fx.ui.expectMessage(QStringLiteral("Limpar campos"),
+                            QStringLiteral("Você tem certeza de que deseja limpar TODOS os campos?"),
+                            MsgIcon::Question, MsgResult::Yes);
+        w.BTLimparClick();
+        QVERIFY(formGrafico->Chart1->series().isEmpty());
+    }
+}
+
+// "Simular" is the default button from the start: Enter runs a sweep as it runs one volume.
+void TestMainWindow::enterRunsTheSweep() {
+    start("pt_BR");
+    TformMain& w = win();
+    QVERIFY(w.BTCalcular->isDefault());
+    fillSweep(writeRecord("rec.txt", 400), QStringLiteral("3000"), QStringLiteral("1000"), QString());
+    w.EdIntervaloVols->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(w.EdIntervaloVols, Qt::Key_Return);
+    QCOMPARE(formGrafico->Chart1->series().size(), 1);
+    QCOMPARE(w.sim().vecCaptAgua.size(), std::size_t{4});
+
+    w.EdIntervaloVols->clear();  // "Simular" disabled: Enter does nothing
+    QVERIFY(!w.BTCalcular->isEnabled());
+    QTest::keyClick(w.EdIntervaloVols, Qt::Key_Return);
+    QCOMPARE(formGrafico->Chart1->series().size(), 1);
 }
 
 void TestMainWindow::saveClearLoadRoundTrip_data() {
@@ -1239,6 +1496,48 @@ void TestMainWindow::dadosPrecDialog() {
     dialog.edDescartPrec->setText(QStringLiteral("1.5"));
     QCOMPARE(dialog.dateDadosPrec(), *TDate::fromYMD(2012, 2, 29));
     QCOMPARE(dialog.dblDescartPrec(), 1.5);
+}
+
+// A screen reader toggles the box without a click: the box's reaction follows its state.
+void TestMainWindow::checkBoxTickedByAssistiveTechnology() {
+    start("pt_BR");
+    TformMain& w = win();
+    fillSweep(writeRecord("rec.txt", 400), QStringLiteral("3000"), QStringLiteral("1000"), QString());
+    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(w.CBVolIdeal);
+    QVERIFY(box && box->actionInterface());
+    box->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    QVERIFY(w.CBVolIdeal->isChecked());
+    QVERIFY(w.Label13->isVisible());
+    QVERIFY(w.EdDiferenca->isVisible());
+    QVERIFY(!w.BTCalcular->isEnabled());  // the difference is now required
+    box->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    QVERIFY(!w.EdDiferenca->isVisible());
+    QVERIFY(w.BTCalcular->isEnabled());
+}
+
+// A letter typed with Alt held is for the menus: it lands in no box, filtered or not.
+void TestMainWindow::altLetterNeverTypes() {
+    start("pt_BR");
+    TformMain& w = win();
+    w.RGResInf->setItemIndex(1);
+    w.CBVolIdeal->setChecked(true);
+    for (QLineEdit* edit : {w.ed_captacao, w.EdIntervaloVols, w.EdDiferenca}) {
+        edit->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(edit, Qt::Key_X, Qt::AltModifier);
+        QTest::keyClick(edit, Qt::Key_1, Qt::AltModifier);
+        QCOMPARE(edit->text(), QString());
+        QTest::keyClicks(edit, QStringLiteral("12"));  // plain typing still types
+        QCOMPARE(edit->text(), QStringLiteral("12"));
+    }
+    w.MemObservacoes->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(w.MemObservacoes, Qt::Key_X, Qt::AltModifier);
+    QCOMPARE(w.MemObservacoes->toPlainText(), QString());
+    // The boxes of the other windows too.
+    formGraficoProps->show();
+    formGraficoProps->EdTitulo->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(formGraficoProps->EdTitulo, Qt::Key_T, Qt::AltModifier);
+    QCOMPARE(formGraficoProps->EdTitulo->text(), QString());
+    formGraficoProps->hide();
 }
 
 QTEST_MAIN(TestMainWindow)

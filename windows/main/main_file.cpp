@@ -8,11 +8,13 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
+#include <QSignalBlocker>
 #include <QTableWidget>
 
-#include "common/numtext.h"
 #include "common/textfile.h"
 #include "components/app_locale.h"
+#include "components/number_texts.h"
 #include "components/radio_group.h"
 #include "components/ui_seam.h"
 #include "windows/main/main_links.h"
@@ -22,13 +24,9 @@ namespace {
 
 const QString kCsvFilter = QStringLiteral("Arquivo CSV|*.csv");
 
-QString general(double value) {
-    return fromUtf8(formatGeneral(value, appLocale()));
-}
-
 // A series of one value is a fixed figure; anything else came from the series editor.
 QString fixedOrVariable(const doubleArray& daily) {
-    return daily.size() == 1 ? general(daily[0]) : QStringLiteral("Variável");
+    return daily.size() == 1 ? generalText(daily[0]) : kTextoVariavel;
 }
 
 }  // namespace
@@ -43,20 +41,27 @@ int IndexOfLine(const std::vector<std::string>& lines, const std::string& text) 
 // Save
 
 void TformMain::BTSalvarClick() {
-    // The file holds what the last run computed; a set that has not run since it was made
-    // holds none of the typed inputs, and saving it would lose them without a word.
-    if (!simRun_) {
+    saveCurrent();
+}
+
+// The file holds what is on screen: the inputs are run first, as "Simular" runs them, and a
+// run that stops on an error writes nothing (its message has been shown).
+bool TformMain::saveCurrent() {
+    if (RGResInf->itemIndex() != 0 && RGResInf->itemIndex() != 1) {
         ui().message(this, QStringLiteral("Salvar simulação"),
-                     QStringLiteral("Clique em \"Simular\" antes de salvar: o arquivo guarda os dados e os "
-                                    "resultados da última simulação."),
+                     QStringLiteral("Escolha uma das simulações do reservatório inferior e preencha os "
+                                    "campos antes de salvar."),
                      MsgIcon::Information, MsgButtons::Ok);
-        return;
+        return false;
     }
+    if (!runInputs()) return false;
     const QString path = ui().saveFileName(this, QStringLiteral("Salvar simulação"), lastSaveName_,
                                            kCsvFilter, QStringLiteral("csv"));
-    if (path.isEmpty()) return;
+    if (path.isEmpty()) return false;
     lastSaveName_ = path;
-    saveSimulation(path);
+    if (!saveSimulation(path)) return false;
+    unsaved_ = false;
+    return true;
 }
 
 bool TformMain::saveSimulation(const QString& path) {
@@ -83,23 +88,46 @@ void TformMain::BTCarregarClick() {
 void TformMain::loadSimulation(const QString& path) {
     // The file is read completely before anything is cleared: a file that cannot be read
     // leaves the window and the current simulation as they were.
-    auto loaded = std::make_unique<TCaptAguaInterval>();
-    std::vector<std::string> lines;
+    LoadedSimulation loaded;
     try {
-        loaded->loadSim(toUtf8(path), appLocale());
-        lines = readTextLines(toUtf8(path));
+        loaded = readSimulationFile(toUtf8(path), appLocale());
     } catch (const std::exception& e) {
         showException(this, e);
         return;
     }
     LimparCampos();
     releaseSweep(*simMain);
-    simMain = std::move(loaded);
+    simMain = std::move(loaded.sim);
     simRun_ = false;
-    refillFromSim();
-    const int economic = IndexOfLine(lines, "ANÁLISE ECONÔMICA");
-    if (economic >= 0) loadAnaliseEcon(lines, economic + 1);
-    BTCalcularClick();
+    {
+        const QScopedValueRollback<bool> refilling(refilling_, true);
+        refillFromSim();
+    }
+    // A start date whose order of day and month the file does not show: say which was taken.
+    if (!loaded.dateNotice.empty())
+        ui().message(this, QStringLiteral("Data inicial"), fromUtf8(loaded.dateNotice), MsgIcon::Warning,
+                     MsgButtons::Ok);
+    const int economic = IndexOfLine(loaded.lines, "ANÁLISE ECONÔMICA");
+    if (economic >= 0) loadAnaliseEcon(loaded.lines, economic + 1);
+    // The loaded set runs as the command line runs it; the window shows its results.
+    try {
+        runLoadedSimulation(*simMain);
+    } catch (const EngineError& e) {
+        showException(this, e);
+        return;
+    }
+    showLoadedRun();
+    afterRun();
+    unsaved_ = false;  // what is on screen is the file
+}
+
+void TformMain::showLoadedRun() {
+    if (simMain->volmax != 0) {
+        showSweepChart(*simMain);
+        return;
+    }
+    setAnaliseVolume(ed_reservatorio_inf->text());
+    showOneVolumeResults(simMain->base());
 }
 
 // Writes the loaded inputs into the controls; each write runs the control's own reaction,
@@ -107,14 +135,14 @@ void TformMain::loadSimulation(const QString& path) {
 void TformMain::refillFromSim() {
     const TCaptAgua& p = simMain->base();
     setPrecCell(PrecRowArquivo, QFileInfo(fromUtf8(p.strArqPrec)).fileName());
-    setPrecCell(PrecRowRegistros, general(static_cast<double>(p.vecDadosPrecOrig.size())));
+    setPrecCell(PrecRowRegistros, generalText(static_cast<double>(p.vecDadosPrecOrig.size())));
     setPrecCell(PrecRowData, fromUtf8(formatDate(p.dateDadosPrec, appLocale())));
-    setPrecCell(PrecRowDescarte, general(p.dblDescartPrec));
-    ed_captacao->setText(general(p.dblAreaCapt));
+    setPrecCell(PrecRowDescarte, generalText(p.dblDescartPrec));
+    ed_captacao->setText(generalText(p.dblAreaCapt));
     ed_demanda->setText(fixedOrVariable(p.vecDemAguaPot));
     ed_moradores->setText(fixedOrVariable(p.vecNroMor));
-    ed_porcentagem_subst->setText(general(p.dblPorcSubs * 100.0));
-    ed_coef_aprov->setText(general(p.dblCoefAprov));
+    ed_porcentagem_subst->setText(generalText(p.dblPorcSubs * 100.0));
+    ed_coef_aprov->setText(generalText(p.dblCoefAprov));
     // A value that matches no preset is shown in its box, next to "Outro valor".
     ed_porcentagem_subst->setVisible(cb_porcentagem_subst->currentIndex() == 10 ||
                                      ed_porcentagem_subst->isVisible());
@@ -124,28 +152,28 @@ void TformMain::refillFromSim() {
         for (const std::string& line : *p.strObs) notes << fromUtf8(line);
         MemObservacoes->setPlainText(notes.join(QLatin1Char('\n')));
     }
+    memoPlaceholder_ = false;  // the file's notes, or none, are the user's own
 
     if (p.flagResSupDem)
-        setResSupFromFile(0, QString(), general(p.dblResSupMinRec));
+        setResSupFromFile(0, QString(), generalText(p.dblResSupMinRec));
     else if (p.dblResSup != 0)
-        setResSupFromFile(1, general(p.dblResSup), general(p.dblResSupMinRec));
+        setResSupFromFile(1, generalText(p.dblResSup), generalText(p.dblResSupMinRec));
     else
         setResSupFromFile(2, QString(), QString());
 
     if (simMain->volmax != 0) {
         RGResInf->setItemIndex(1);
-        EdVolMaximo->setText(general(simMain->volmax));
-        EdIntervaloVols->setText(general(simMain->interval));
+        EdVolMaximo->setText(generalText(simMain->volmax));
+        EdIntervaloVols->setText(generalText(simMain->interval));
         const bool ideal = simMain->delta != 0;
         CBVolIdeal->setChecked(ideal);
         if (ideal)
-            EdDiferenca->setText(general(simMain->delta));
+            EdDiferenca->setText(generalText(simMain->delta));
         else
             EdDiferenca->clear();
-        CBVolIdealClick();
     } else {
         RGResInf->setItemIndex(0);
-        ed_reservatorio_inf->setText(general(p.dblResInf));
+        ed_reservatorio_inf->setText(generalText(p.dblResInf));
     }
 }
 
@@ -159,6 +187,7 @@ void TformMain::BTLimparClick() {
 }
 
 void TformMain::LimparCampos() {
+    const QScopedValueRollback<bool> refilling(refilling_, true);
     for (int row = 0; row < 4; ++row) setPrecCell(row, QString());
     ed_captacao->clear();
     MemObservacoes->clear();
@@ -167,8 +196,7 @@ void TformMain::LimparCampos() {
         EdVolMaximo->clear();
         EdIntervaloVols->clear();
         EdDiferenca->clear();
-        CBVolIdeal->setChecked(false);
-        CBVolIdealClick();
+        CBVolIdeal->setChecked(false);  // its reaction hides the difference box
         clearSweepChart();
     } else {
         ed_reservatorio_inf->clear();
@@ -182,6 +210,8 @@ void TformMain::LimparCampos() {
     ed_coef_aprov->clear();
     cb_coef_aprov->setCurrentIndex(-1);
     closeGrafico();
+    // Every curve goes, whatever the mode: the next sweep starts on an empty chart.
+    removeSweepLines();
     for (QPushButton* b : {BTCalcular, BTSalvar, BTLimpar, BTAnalise}) b->hide();
     BTAnalise->setEnabled(false);
     lastSaveName_.clear();
@@ -189,10 +219,14 @@ void TformMain::LimparCampos() {
     // The old set goes only now: the reactions above still read it.
     newSimMain();
     clearAnalise();
+    memoPlaceholder_ = false;
+    unsaved_ = false;
 }
 
 // The placeholder notes go away when the user starts writing; notes the user wrote stay.
 void TformMain::MemObservacoesEnter() {
-    if (MemObservacoes->toPlainText() == placeholderObservacoes().join(QLatin1Char('\n')))
-        MemObservacoes->clear();
+    if (!memoPlaceholder_) return;
+    const QSignalBlocker quiet(MemObservacoes);  // removing the placeholder changes no input
+    MemObservacoes->clear();
+    memoPlaceholder_ = false;
 }

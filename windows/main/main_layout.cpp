@@ -17,38 +17,12 @@
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <tuple>
 
-#include "common/numtext.h"
-#include "components/app_locale.h"
+#include "components/number_texts.h"
 #include "components/radio_group.h"
+#include "components/window_controls.h"
 #include "windows/main/unit_main.h"
-
-namespace {
-
-QLineEdit* makeEdit(QWidget* parent, const char* name, const QString& accessibleName) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QLatin1String(name));
-    edit->setAccessibleName(accessibleName);
-    return edit;
-}
-
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setAccessibleName(caption);
-    return button;
-}
-
-// A label bound to its box (its buddy), so that assistive technology reads them together.
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, QWidget* buddy = nullptr) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setWordWrap(true);
-    if (buddy) label->setBuddy(buddy);
-    return label;
-}
-
-}  // namespace
 
 QStringList TformMain::percentageItems() {
     return {QStringLiteral("10%"),  QStringLiteral("20%"),        QStringLiteral("30%"),
@@ -73,7 +47,7 @@ QStringList TformMain::coefficientItems() {
 
 QStringList TformMain::coefficientValues() {
     QStringList values;
-    for (int tenth = 1; tenth <= 9; ++tenth) values << fromUtf8(formatGeneral(tenth / 10.0, appLocale()));
+    for (int tenth = 1; tenth <= 9; ++tenth) values << generalText(tenth / 10.0);
     values << QStringLiteral("1");
     return values;
 }
@@ -106,24 +80,22 @@ void TformMain::buildControls() {
 
     auto* params = new QGridLayout;
     left->addLayout(params);
-    ed_captacao = makeEdit(central, "ed_captacao", QStringLiteral("Área de captação (m²)"));
-    LabelCaptacao = makeLabel(central, "LabelCaptacao", QStringLiteral("Área de captação (m²)"), ed_captacao);
+    std::tie(LabelCaptacao, ed_captacao) =
+        makeLabelledEdit(central, "LabelCaptacao", "ed_captacao", QStringLiteral("Área de captação (m²)"));
     params->addWidget(LabelCaptacao, 0, 0);
     params->addWidget(ed_captacao, 0, 1);
 
-    ed_demanda =
-        makeEdit(central, "ed_demanda", QStringLiteral("Demanda total de água (litros per capita/dia)"));
-    LabelDemanda = makeLabel(central, "LabelDemanda",
-                             QStringLiteral("Demanda total de água (litros per capita/dia)"), ed_demanda);
+    std::tie(LabelDemanda, ed_demanda) =
+        makeLabelledEdit(central, "LabelDemanda", "ed_demanda",
+                         QStringLiteral("Demanda total de água (litros per capita/dia)"));
     BTDemPluvVariavel = makeButton(central, "BTDemPluvVariavel", QStringLiteral("Variável..."));
     BTDemPluvVariavel->setAccessibleDescription(QStringLiteral("Demanda total de água variável"));
     params->addWidget(LabelDemanda, 1, 0);
     params->addWidget(ed_demanda, 1, 1);
     params->addWidget(BTDemPluvVariavel, 1, 2);
 
-    ed_moradores = makeEdit(central, "ed_moradores", QStringLiteral("Número de moradores"));
-    LabelMoradores =
-        makeLabel(central, "LabelMoradores", QStringLiteral("Número de moradores"), ed_moradores);
+    std::tie(LabelMoradores, ed_moradores) =
+        makeLabelledEdit(central, "LabelMoradores", "ed_moradores", QStringLiteral("Número de moradores"));
     BTNroMorVariavel = makeButton(central, "BTNroMorVariavel", QStringLiteral("Variável..."));
     BTNroMorVariavel->setAccessibleDescription(QStringLiteral("Número de moradores variável"));
     // Enabled once the series editor can fill the simulation (BTDemPluvVariavelClick).
@@ -182,8 +154,7 @@ void TformMain::buildControls() {
     RGResInf->setAccessibleName(QStringLiteral("Reservatório inferior"));
     right->addWidget(RGResInf);
 
-    GBSimulacao = new QGroupBox(central);
-    GBSimulacao->setObjectName(QStringLiteral("GBSimulacao"));
+    GBSimulacao = makeGroup(central, "GBSimulacao", QString());
     GBSimulacao->hide();
     right->addWidget(GBSimulacao);
     auto* gbLayout = new QVBoxLayout(GBSimulacao);
@@ -196,11 +167,10 @@ void TformMain::buildControls() {
     PanelUmaSimulacao->setObjectName(QStringLiteral("PanelUmaSimulacao"));
     PagesSimulacao->addWidget(PanelUmaSimulacao);
     auto* one = new QVBoxLayout(PanelUmaSimulacao);
-    ed_reservatorio_inf = makeEdit(PanelUmaSimulacao, "ed_reservatorio_inf",
-                                   QStringLiteral("Volume do Reservatório inferior (litros)"));
-    LabelReservatorioInf =
-        makeLabel(PanelUmaSimulacao, "LabelReservatorioInf",
-                  QStringLiteral("Volume do Reservatório inferior (litros):"), ed_reservatorio_inf);
+    std::tie(LabelReservatorioInf, ed_reservatorio_inf) =
+        makeLabelledEdit(PanelUmaSimulacao, "LabelReservatorioInf", "ed_reservatorio_inf",
+                         QStringLiteral("Volume do Reservatório inferior (litros):"),
+                         QStringLiteral("Volume do Reservatório inferior (litros)"));
     one->addWidget(LabelReservatorioInf);
     one->addWidget(ed_reservatorio_inf);
     PanelResultados = new QWidget(PanelUmaSimulacao);
@@ -232,13 +202,11 @@ void TformMain::buildControls() {
     PanelVariasSimulacoes->setObjectName(QStringLiteral("PanelVariasSimulacoes"));
     PagesSimulacao->addWidget(PanelVariasSimulacoes);
     auto* sweep = new QVBoxLayout(PanelVariasSimulacoes);
-    EdVolMaximo = makeEdit(PanelVariasSimulacoes, "EdVolMaximo", QStringLiteral("Volume máximo (litros)"));
-    LabelVolMaximo = makeLabel(PanelVariasSimulacoes, "LabelVolMaximo",
-                               QStringLiteral("Volume máximo (litros)"), EdVolMaximo);
-    EdIntervaloVols = makeEdit(PanelVariasSimulacoes, "EdIntervaloVols",
-                               QStringLiteral("Intervalo entre volumes (litros)"));
-    LabelIntervaloVols = makeLabel(PanelVariasSimulacoes, "LabelIntervaloVols",
-                                   QStringLiteral("Intervalo entre volumes (litros)"), EdIntervaloVols);
+    std::tie(LabelVolMaximo, EdVolMaximo) = makeLabelledEdit(
+        PanelVariasSimulacoes, "LabelVolMaximo", "EdVolMaximo", QStringLiteral("Volume máximo (litros)"));
+    std::tie(LabelIntervaloVols, EdIntervaloVols) =
+        makeLabelledEdit(PanelVariasSimulacoes, "LabelIntervaloVols", "EdIntervaloVols",
+                         QStringLiteral("Intervalo entre volumes (litros)"));
     CBVolIdeal = new QCheckBox(QStringLiteral("Indicar volume ideal para o reservatório inferior"),
                                PanelVariasSimulacoes);
     CBVolIdeal->setObjectName(QStringLiteral("CBVolIdeal"));
@@ -246,8 +214,8 @@ void TformMain::buildControls() {
     const QString diffCaption = QStringLiteral(
         "Diferença entre potenciais de economia de água potável por meio do aproveitamento de água pluvial "
         "(%/m³)");
-    EdDiferenca = makeEdit(PanelVariasSimulacoes, "EdDiferenca", diffCaption);
-    Label13 = makeLabel(PanelVariasSimulacoes, "Label13", diffCaption, EdDiferenca);
+    std::tie(Label13, EdDiferenca) =
+        makeLabelledEdit(PanelVariasSimulacoes, "Label13", "EdDiferenca", diffCaption);
     Label13->hide();
     EdDiferenca->hide();
     for (QWidget* w : {static_cast<QWidget*>(LabelVolMaximo), static_cast<QWidget*>(EdVolMaximo),
@@ -274,34 +242,37 @@ void TformMain::buildControls() {
     BTSalvar->setEnabled(false);
 }
 
+// Each caption carries an Alt mnemonic (the underlined letter, marked "&"); the captions'
+// letters are those of the menu as quoted.
 void TformMain::buildMenu() {
     auto addAction = [this](QMenu* menu, const char* name, const QString& caption) {
         QAction* action = menu->addAction(caption);
         action->setObjectName(QLatin1String(name));
         return action;
     };
-    MenuSimulacao = menuBar()->addMenu(QStringLiteral("Simulação"));
+    MenuSimulacao = menuBar()->addMenu(QStringLiteral("&Simulação"));
     MenuSimulacao->setObjectName(QStringLiteral("MenuSimulacao"));
-    MenuCarregar = MenuSimulacao->addMenu(QStringLiteral("Carregar"));
+    MenuCarregar = MenuSimulacao->addMenu(QStringLiteral("&Carregar"));
     MenuCarregar->setObjectName(QStringLiteral("MenuCarregar"));
     MenuCarregarSimulacao =
-        addAction(MenuCarregar, "MenuCarregarSimulacao", QStringLiteral("Simulação previamente salva"));
+        addAction(MenuCarregar, "MenuCarregarSimulacao", QStringLiteral("&Simulação previamente salva"));
     MenuCarregarDadosPrec =
-        addAction(MenuCarregar, "MenuCarregarDadosPrec", QStringLiteral("Dados de precipitação"));
-    MenuSalvarSimulacao = addAction(MenuSimulacao, "MenuSalvarSimulacao", QStringLiteral("Salvar simulação"));
+        addAction(MenuCarregar, "MenuCarregarDadosPrec", QStringLiteral("&Dados de precipitação"));
+    MenuSalvarSimulacao =
+        addAction(MenuSimulacao, "MenuSalvarSimulacao", QStringLiteral("&Salvar simulação"));
     MenuSimulacao->addSeparator();
-    MenuSimCenarios = addAction(MenuSimulacao, "MenuSimCenarios", QStringLiteral("Simulação de cenários"));
+    MenuSimCenarios = addAction(MenuSimulacao, "MenuSimCenarios", QStringLiteral("Simulação de c&enários"));
     MenuSimulacao->addSeparator();
-    MenuLimparCampos = addAction(MenuSimulacao, "MenuLimparCampos", QStringLiteral("Limpar campos"));
-    MenuSair = addAction(MenuSimulacao, "MenuSair", QStringLiteral("Sair"));
+    MenuLimparCampos = addAction(MenuSimulacao, "MenuLimparCampos", QStringLiteral("&Limpar campos"));
+    MenuSair = addAction(MenuSimulacao, "MenuSair", QStringLiteral("Sai&r"));
 
     auto addCommand = [this](const char* name, const QString& caption) {
         QAction* action = menuBar()->addAction(caption);
         action->setObjectName(QLatin1String(name));
         return action;
     };
-    MenuAjuda = addCommand("MenuAjuda", QStringLiteral("Ajuda"));
-    MenuCitacao = addCommand("MenuCitacao", QStringLiteral("Citação"));
-    MenuValidacao = addCommand("MenuValidacao", QStringLiteral("Validação"));
-    MenuSobre = addCommand("MenuSobre", QStringLiteral("Sobre"));
+    MenuAjuda = addCommand("MenuAjuda", QStringLiteral("&Ajuda"));
+    MenuCitacao = addCommand("MenuCitacao", QStringLiteral("&Citação"));
+    MenuValidacao = addCommand("MenuValidacao", QStringLiteral("&Validação"));
+    MenuSobre = addCommand("MenuSobre", QStringLiteral("S&obre"));
 }

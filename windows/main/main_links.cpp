@@ -132,13 +132,17 @@ void closeGrafico() {
 }
 
 void clearSweepChart() {
-    if (formGrafico) formGrafico->RemoveAllLines();
+    removeSweepLines();
     if (formGraficoProps) {
         formGraficoProps->EdTitulo->clear();
         formGraficoProps->EdEixoX->clear();
         formGraficoProps->EdEixoY->clear();
         formGraficoProps->CBEstiloMarcador->setCurrentIndex(0);
     }
+}
+
+void removeSweepLines() {
+    if (formGrafico) formGrafico->RemoveAllLines();
 }
 
 void releaseSweep(const TCaptAguaInterval& sim) {

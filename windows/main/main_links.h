@@ -35,7 +35,8 @@ void clearAnalise();  // empties and closes the analysis, when started
 // Results.
 void showSweepChart(TCaptAguaInterval& sim);  // adds the sweep's line and shows the chart
 void closeGrafico();
-void clearSweepChart();  // removes every line and the chart's titles
+void clearSweepChart();   // removes every line and the chart's titles
+void removeSweepLines();  // removes every line only
 // The set is about to be released or rebuilt: the chart window stops using it.
 void releaseSweep(const TCaptAguaInterval& sim);
 void fillMonthlyResults(TCaptAgua& sim);

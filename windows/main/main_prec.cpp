@@ -15,8 +15,6 @@
 
 namespace {
 
-const QString kVariavel = QStringLiteral("Variável");
-
 // Column 0 holds the labels: shown like a header, never selected or edited.
 QTableWidgetItem* labelItem(const QString& text) {
     auto* item = new QTableWidgetItem(text);
@@ -89,7 +87,7 @@ void TformMain::strGridPrecClick() {
 void TformMain::choosePrecFile() {
     const QString path =
         ui().openFileName(this, QStringLiteral("Carregar dados de precipitação"), lastOpenDir_,
-                          QStringLiteral("Arquivo CSV|*.csv|Todos os arquivos|*"));
+                          QStringLiteral("Arquivo CSV|*.csv|Arquivo de texto|*.txt|Todos os arquivos|*"));
     if (path.isEmpty()) return;
     lastOpenDir_ = QFileInfo(path).absolutePath();
     loadPrecFile(path);
@@ -101,8 +99,9 @@ bool TformMain::loadPrecFile(const QString& path) {
     auto fresh = std::make_unique<TCaptAguaInterval>();
     TCaptAgua& p = fresh->base();
     p.strArqPrec = toUtf8(path);
+    PrecUnreadLines unread;
     try {
-        p.loadPrec(appLocale());
+        unread = p.loadPrec(appLocale());
     } catch (const FileError& e) {
         showException(this, e);
         return false;
@@ -110,12 +109,12 @@ bool TformMain::loadPrecFile(const QString& path) {
     // Series typed through "Variável..." belong to the household, not to the record: they
     // go over to the new set while their boxes still say so.
     const TCaptAgua& old = simMain->base();
-    if (ed_demanda->text() == kVariavel) {
+    if (ed_demanda->text() == kTextoVariavel) {
         p.vecDemAguaPot = old.vecDemAguaPot;
         p.vecDemAguaPotMensal = old.vecDemAguaPotMensal;
         p.boolDemAguaPotMensal = old.boolDemAguaPotMensal;
     }
-    if (ed_moradores->text() == kVariavel) {
+    if (ed_moradores->text() == kTextoVariavel) {
         p.vecNroMor = old.vecNroMor;
         p.vecNroMorMensal = old.vecNroMorMensal;
         p.boolNroMorMensal = old.boolNroMorMensal;
@@ -125,11 +124,11 @@ bool TformMain::loadPrecFile(const QString& path) {
     simMain = std::move(fresh);
     simRun_ = false;
     const std::size_t count = simMain->base().vecDadosPrecOrig.size();
-    if (count < 365)
-        ui().message(
-            this, QStringLiteral("Dados de precipitação"),
-            QStringLiteral("Os dados de precipitação devem conter no mínimo 365 precipitações diárias."),
-            MsgIcon::Warning, MsgButtons::Ok);
+    // A short record and lines that are not numbers are told in one box; the record stays.
+    const std::string warning = precDataWarning(count, unread, appLocale());
+    if (!warning.empty())
+        ui().message(this, QStringLiteral("Dados de precipitação"), fromUtf8(warning), MsgIcon::Warning,
+                     MsgButtons::Ok);
     setPrecCell(PrecRowRegistros, fromUtf8(formatGeneral(static_cast<double>(count), appLocale())));
     return true;
 }

@@ -7,33 +7,20 @@
 #include <QPushButton>
 #include <QTableWidget>
 
-#include "common/numtext.h"
 #include "components/app_locale.h"
+#include "components/number_texts.h"
 #include "components/radio_group.h"
 #include "components/ui_seam.h"
 #include "windows/main/main_links.h"
 #include "windows/main/unit_main.h"
 
-namespace {
-
-const QString kVariavel = QStringLiteral("Variável");
-
-double readNumber(const QString& text) {
-    return readStrict(toUtf8(text), appLocale());
-}
-
-QString savingsText(double percent) {
-    return fromUtf8(formatNumber(percent, 4, 2, appLocale()));
-}
-
-}  // namespace
-
 // The memo's lines as the simulation keeps them: an empty memo has no line, and the line
-// break after the last line starts no new one.
+// break after the last line starts no new one. The placeholder the memo opens with is not
+// the user's: it is never kept as observations.
 TObsListRef TformMain::observationLines() const {
     auto lines = std::make_shared<TObsList>();
     const QString text = MemObservacoes->toPlainText();
-    if (text.isEmpty()) return lines;
+    if (text.isEmpty() || memoPlaceholder_) return lines;
     QStringList parts = text.split(QLatin1Char('\n'));
     if (parts.size() > 1 && parts.back().isEmpty()) parts.removeLast();
     for (const QString& line : parts) lines->push_back(toUtf8(line));
@@ -41,37 +28,71 @@ TObsListRef TformMain::observationLines() const {
 }
 
 void TformMain::BTCalcularClick() {
+    runInputs();
+}
+
+// A cell of the precipitation grid read strictly; one that does not convert names its row
+// and becomes the current cell.
+double TformMain::readPrecCell(int row) const {
+    try {
+        return readFieldText(precCell(row), strGridPrec->item(row, 0)->text(), strGridPrec);
+    } catch (const ConversionError&) {
+        strGridPrec->setCurrentCell(row, 1);
+        throw;
+    }
+}
+
+TDate TformMain::readPrecDate() const {
+    try {
+        return readDateFieldText(precCell(PrecRowData), strGridPrec->item(PrecRowData, 0)->text(),
+                                 strGridPrec);
+    } catch (const ConversionError&) {
+        strGridPrec->setCurrentCell(PrecRowData, 1);
+        throw;
+    }
+}
+
+bool TformMain::runInputs() {
     const int mode = RGResInf->itemIndex();
-    if (mode != 0 && mode != 1) return;
+    if (mode != 0 && mode != 1) return false;
+    // The custom boxes' own checks, also when their box never lost the focus.
+    if (!ed_porcentagem_substExit() || !ed_coef_aprovExit()) return false;
     TCaptAgua& p = simMain->base();
     try {
-        p.dateDadosPrec = readDate(toUtf8(precCell(PrecRowData)), appLocale());
-        p.dblDescartPrec = readNumber(precCell(PrecRowDescarte));
-        p.dblAreaCapt = readNumber(ed_captacao->text());
-        if (ed_demanda->text() != kVariavel) {
-            p.vecDemAguaPot = {readNumber(ed_demanda->text())};
+        p.dateDadosPrec = readPrecDate();
+        p.dblDescartPrec = readPrecCell(PrecRowDescarte);
+        p.dblAreaCapt = readField(ed_captacao);
+        if (ed_demanda->text() != kTextoVariavel) {
+            p.vecDemAguaPot = {readField(ed_demanda)};
             p.vecDemAguaPotMensal.clear();
             p.boolDemAguaPotMensal = false;
         }
-        if (ed_moradores->text() != kVariavel) {
-            p.vecNroMor = {static_cast<double>(readInteger(toUtf8(ed_moradores->text())))};
+        if (ed_moradores->text() != kTextoVariavel) {
+            p.vecNroMor = {static_cast<double>(readIntegerField(ed_moradores))};
             p.vecNroMorMensal.clear();
             p.boolNroMorMensal = false;
         }
-        p.dblPorcSubs = readNumber(ed_porcentagem_subst->text()) / 100.0;
-        p.dblCoefAprov = readNumber(ed_coef_aprov->text());
+        p.dblPorcSubs = readField(ed_porcentagem_subst, LabelPorcentagemSubst->text()) / 100.0;
+        p.dblCoefAprov = readField(ed_coef_aprov, LabelCoefAprov->text());
         p.strObs = observationLines();
         readUpperReservoir(p);
         const bool ran = mode == 1 ? runSweep(p) : runOneVolume(p);
-        if (!ran) return;
+        if (!ran) return false;
     } catch (const ConversionError& e) {
-        showException(this, e);
-        return;
+        showConversionError(this, e);
+        return false;
     } catch (const EngineError& e) {
         showException(this, e);
-        return;
+        return false;
     }
+    afterRun();
+    return true;
+}
+
+// What follows every run, typed or loaded.
+void TformMain::afterRun() {
     simRun_ = true;
+    unsaved_ = true;
     // An economic analysis already under way follows every new run.
     if (analiseStarted()) recomputeAnalise();
     BTSalvar->setEnabled(true);
@@ -85,12 +106,12 @@ void TformMain::readUpperReservoir(TCaptAgua& p) {
         case 0:  // as large as the mean daily rainwater demand
             p.dblResSup = p.resSupFromDemand();
             p.flagResSupDem = true;
-            p.dblResSupMinRec = readNumber(resSupThresholdText());
+            p.dblResSupMinRec = readStrictText(resSupThresholdText());
             break;
         case 1:  // a chosen volume; texts that are not numbers count as 0
-            p.dblResSup = readLenient(toUtf8(resSupVolumeText()), appLocale());
+            p.dblResSup = readLenientText(resSupVolumeText());
             p.flagResSupDem = false;
-            p.dblResSupMinRec = readLenient(toUtf8(resSupThresholdText()), appLocale());
+            p.dblResSupMinRec = readLenientText(resSupThresholdText());
             break;
         default:  // none
             p.dblResSup = 0;
@@ -102,9 +123,9 @@ void TformMain::readUpperReservoir(TCaptAgua& p) {
 
 bool TformMain::runSweep(TCaptAgua& p) {
     p.dblResInf = 0;  // the first member of a sweep is the system without a lower reservoir
-    const double volmax = readNumber(EdVolMaximo->text());
-    const double interval = readNumber(EdIntervaloVols->text());
-    const double delta = CBVolIdeal->isChecked() ? readNumber(EdDiferenca->text()) : 0.0;
+    const double volmax = readField(EdVolMaximo);
+    const double interval = readField(EdIntervaloVols);
+    const double delta = CBVolIdeal->isChecked() ? readField(EdDiferenca) : 0.0;
     if (!(interval > 0)) {
         showError(this, QStringLiteral("O intervalo entre volumes deve ser maior que 0 litros."));
         EdIntervaloVols->setFocus(Qt::OtherFocusReason);
@@ -119,7 +140,7 @@ bool TformMain::runSweep(TCaptAgua& p) {
 }
 
 bool TformMain::runOneVolume(TCaptAgua& p) {
-    p.dblResInf = readNumber(ed_reservatorio_inf->text());
+    p.dblResInf = readField(ed_reservatorio_inf);
     // Members of an earlier sweep would make this set a sweep again when it is saved.
     releaseSweep(*simMain);
     simMain->vecCaptAgua.resize(1);
@@ -128,10 +149,14 @@ bool TformMain::runOneVolume(TCaptAgua& p) {
     simMain->delta = 0;
     setAnaliseVolume(ed_reservatorio_inf->text());
     p.simula();
+    showOneVolumeResults(p);
+    return true;
+}
+
+void TformMain::showOneVolumeResults(TCaptAgua& p) {
     PanelResultados->show();
     showResults(p);
     fillMonthlyResults(p);
-    return true;
 }
 
 void TformMain::showResults(const TCaptAgua& p) {
@@ -152,10 +177,9 @@ void TformMain::BTValsMensaisClick() {
 
 // The ideal volume of the last sweep, when it asked for one and found one.
 std::optional<double> TformMain::idealVolume() const {
-    const auto& members = simMain->vecCaptAgua;
-    const std::int32_t ind = simMain->indVolOtimo;
-    if (members.size() < 2 || ind < 0 || static_cast<std::size_t>(ind) >= members.size()) return std::nullopt;
-    return members[static_cast<std::size_t>(ind)]->dblResInf;
+    const TCaptAgua* ideal = simMain->idealMember();
+    if (ideal == nullptr) return std::nullopt;
+    return ideal->dblResInf;
 }
 
 void TformMain::BTAnaliseClick() {
@@ -164,7 +188,7 @@ void TformMain::BTAnaliseClick() {
         if (!CBVolIdeal->isChecked()) {
             execVolumeInfAnalise();
         } else if (const auto v = idealVolume()) {
-            const QString volume = fromUtf8(formatGeneral(*v, appLocale()));
+            const QString volume = generalText(*v);
             if (askYesNo(this, caption,
                          QStringLiteral("Deseja utilizar o volume ideal para o reservatório inferior (") +
                              volume + QStringLiteral(" litros) na análise econômica?"))) {

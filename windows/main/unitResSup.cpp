@@ -7,11 +7,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopedValueRollback>
+#include <tuple>
 
-#include "common/numtext.h"
-#include "components/app_locale.h"
+#include "components/number_texts.h"
 #include "components/radio_group.h"
 #include "components/ui_seam.h"
+#include "components/window_controls.h"
 #include "windows/main/unit_main.h"
 
 TformResSup* formResSup = nullptr;
@@ -19,13 +20,9 @@ TformResSup* formResSup = nullptr;
 namespace {
 
 const QString kZero = QStringLiteral("0");
-const QString kVariavel = QStringLiteral("Variável");
 
 double number(const QLineEdit* edit) {
-    return readStrict(toUtf8(edit->text()), appLocale());
-}
-QString general(double value) {
-    return fromUtf8(formatGeneral(value, appLocale()));
+    return readStrictText(edit->text());
 }
 bool emptyOrZero(const QString& text) {
     return text.isEmpty() || text == kZero;
@@ -35,7 +32,7 @@ bool emptyOrZero(const QString& text) {
 // an empty box counts 0; anything else is read as a number.
 double perPersonValue(const QLineEdit* edit, bool hasSeries, double seriesMean) {
     if (edit->text().isEmpty()) return 0.0;
-    if (hasSeries && edit->text() == kVariavel) return seriesMean;
+    if (hasSeries && edit->text() == kTextoVariavel) return seriesMean;
     return number(edit);
 }
 
@@ -47,6 +44,13 @@ TformResSup::TformResSup(QWidget* parent) : QDialog(parent) {
     buildControls();
     connectReactions();
     RGResSup->setItemIndex(ItemSemReservatorio);
+    // From here on a change of the dialog is a change of the main window's simulation.
+    const auto changed = [] {
+        if (formMain) formMain->inputsChanged();
+    };
+    connect(RGResSup, &RadioGroup::clicked, this, changed);
+    for (QLineEdit* edit : {ed_reservatorio_sup, edResSupRec, edPercResSupRec})
+        connect(edit, &QLineEdit::textChanged, this, changed);
 }
 
 void TformResSup::buildControls() {
@@ -57,33 +61,29 @@ void TformResSup::buildControls() {
         this);
     RGResSup->setObjectName(QStringLiteral("RGResSup"));
 
-    Label8 = new QLabel(QStringLiteral("Volume do reservatório superior (litros)"), this);
-    Label8->setObjectName(QStringLiteral("Label8"));
-    ed_reservatorio_sup = new QLineEdit(kZero, this);
-    ed_reservatorio_sup->setObjectName(QStringLiteral("ed_reservatorio_sup"));
+    std::tie(Label8, ed_reservatorio_sup) = makeLabelledEdit(
+        this, "Label8", "ed_reservatorio_sup", QStringLiteral("Volume do reservatório superior (litros)"),
+        QString(), LabelKind::OneLine);
+    ed_reservatorio_sup->setText(kZero);
     ed_reservatorio_sup->setEnabled(false);
-    Label8->setBuddy(ed_reservatorio_sup);
 
     RBVolResSupRec = new QRadioButton(
         QStringLiteral("Volume no reservatório superior abaixo do qual há recalque (litros)"), this);
     RBVolResSupRec->setObjectName(QStringLiteral("RBVolResSupRec"));
     RBVolResSupRec->setEnabled(false);
-    edResSupRec = new QLineEdit(kZero, this);
-    edResSupRec->setObjectName(QStringLiteral("edResSupRec"));
-    edResSupRec->setAccessibleName(RBVolResSupRec->text());
+    edResSupRec = makeEdit(this, "edResSupRec", RBVolResSupRec->text());
+    edResSupRec->setText(kZero);
     edResSupRec->setEnabled(false);
 
     RBPercResSupRec = new QRadioButton(
         QStringLiteral("Percentual do volume do reservatório superior abaixo do qual há recalque"), this);
     RBPercResSupRec->setObjectName(QStringLiteral("RBPercResSupRec"));
     RBPercResSupRec->setEnabled(false);
-    edPercResSupRec = new QLineEdit(kZero, this);
-    edPercResSupRec->setObjectName(QStringLiteral("edPercResSupRec"));
-    edPercResSupRec->setAccessibleName(RBPercResSupRec->text());
+    edPercResSupRec = makeEdit(this, "edPercResSupRec", RBPercResSupRec->text());
+    edPercResSupRec->setText(kZero);
     edPercResSupRec->setEnabled(false);
 
-    BTConcluir = new QPushButton(QStringLiteral("Concluir"), this);
-    BTConcluir->setObjectName(QStringLiteral("BTConcluir"));
+    BTConcluir = makeButton(this, "BTConcluir", QStringLiteral("Concluir"));
     BTConcluir->setDefault(true);
 
     auto* grid = new QGridLayout(this);
@@ -136,7 +136,7 @@ bool TformResSup::setResSup() {
         showException(formMain, e);
         return false;
     }
-    if (RGResSup->itemIndex() == ItemDemanda) ed_reservatorio_sup->setText(general(porc * dem * mor));
+    if (RGResSup->itemIndex() == ItemDemanda) ed_reservatorio_sup->setText(generalText(porc * dem * mor));
     return true;
 }
 
@@ -230,7 +230,7 @@ void TformResSup::edPercResSupRecChange() {
             setFollower(edResSupRec, kZero);
             return;
         }
-        setFollower(edResSupRec, general(number(edPercResSupRec) * number(ed_reservatorio_sup) / 100.0));
+        setFollower(edResSupRec, generalText(number(edPercResSupRec) * number(ed_reservatorio_sup) / 100.0));
     });
 }
 
@@ -242,7 +242,7 @@ void TformResSup::edResSupRecChange() {
         }
         // A volume such as "0,0" has no percentage either (and must not divide by zero).
         const double vol = number(ed_reservatorio_sup);
-        setFollower(edPercResSupRec, vol == 0.0 ? kZero : general(number(edResSupRec) * 100.0 / vol));
+        setFollower(edPercResSupRec, vol == 0.0 ? kZero : generalText(number(edResSupRec) * 100.0 / vol));
     });
 }
 
@@ -253,17 +253,17 @@ void TformResSup::ed_reservatorio_supChange() {
             setFollower(edResSupRec, kZero);
             return;
         }
-        setFollower(edResSupRec, general(number(edPercResSupRec) * number(ed_reservatorio_sup) / 100.0));
+        setFollower(edResSupRec, generalText(number(edPercResSupRec) * number(ed_reservatorio_sup) / 100.0));
     });
 }
 
 void TformResSup::BTConcluirClick() {
     double rec = 0, vol = 0;
     try {
-        rec = number(edResSupRec);
-        vol = number(ed_reservatorio_sup);
+        rec = readField(edResSupRec);
+        vol = readField(ed_reservatorio_sup);
     } catch (const ConversionError& e) {
-        showException(this, e);
+        showConversionError(this, e);
         return;
     }
     if (vol < rec) {

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "components/ui_seam.h"
+#include "components/window_controls.h"
 
 TformCitacao* formCitacao = nullptr;
 
@@ -23,11 +24,9 @@ TformCitacao::TformCitacao(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Citação"));
 
     Label1 =
-        new QLabel(QStringLiteral("Ao utilizar e mencionar o programa Vespra em publicações, solicitamos a "
-                                  "citação da seguinte forma:"),
-                   this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setWordWrap(true);
+        makeLabel(this, "Label1",
+                  QStringLiteral("Ao utilizar e mencionar o programa Vespra em publicações, solicitamos a "
+                                 "citação da seguinte forma:"));
     Memo1 = new QPlainTextEdit(referenceLines().join(QLatin1Char('\n')), this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setReadOnly(true);
@@ -39,10 +38,8 @@ TformCitacao::TformCitacao(QWidget* parent) : QDialog(parent) {
     Edit1->setAccessibleName(QStringLiteral("Citação em uma linha"));
     Edit1->setVisible(false);
 
-    Button1 = new QPushButton(QStringLiteral("Copiar"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button2 = new QPushButton(QStringLiteral("OK"), this);
-    Button2->setObjectName(QStringLiteral("Button2"));
+    Button1 = makeButton(this, "Button1", QStringLiteral("Copiar"));
+    Button2 = makeButton(this, "Button2", QStringLiteral("OK"));
     Button2->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
     connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });

@@ -5,10 +5,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <tuple>
 
-#include "common/numtext.h"
 #include "components/app_locale.h"
+#include "components/number_texts.h"
 #include "components/ui_seam.h"
+#include "components/window_controls.h"
 
 TformDadosPrec* formDadosPrec = nullptr;
 
@@ -17,41 +19,30 @@ TformDadosPrec::TformDadosPrec(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Dados de precipitação"));
     auto* grid = new QGridLayout(this);
 
-    edCaminho = new QLineEdit(this);
-    edCaminho->setObjectName(QStringLiteral("edCaminho"));
+    std::tie(Label1, edCaminho) = makeLabelledEdit(
+        this, "Label1", "edCaminho", QStringLiteral("Carregar arquivo"), QString(), LabelKind::OneLine);
     edCaminho->setMinimumWidth(320);
-    Label1 = new QLabel(QStringLiteral("Carregar arquivo"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setBuddy(edCaminho);
-    Button1 = new QPushButton(QStringLiteral("Procurar..."), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setAutoDefault(false);
+    Button1 = makeButton(this, "Button1", QStringLiteral("Procurar..."), false);
     grid->addWidget(Label1, 0, 0, 1, 2);
     grid->addWidget(edCaminho, 1, 0);
     grid->addWidget(Button1, 1, 1);
 
-    edDataInicial = new QLineEdit(this);
-    edDataInicial->setObjectName(QStringLiteral("edDataInicial"));
-    Label2 = new QLabel(QStringLiteral("Data inicial dos dados de precipitação"), this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setBuddy(edDataInicial);
+    std::tie(Label2, edDataInicial) = makeLabelledEdit(
+        this, "Label2", "edDataInicial", QStringLiteral("Data inicial dos dados de precipitação"), QString(),
+        LabelKind::OneLine);
     grid->addWidget(Label2, 2, 0, 1, 2);
     grid->addWidget(edDataInicial, 3, 0);
 
-    edDescartPrec = new QLineEdit(this);
-    edDescartPrec->setObjectName(QStringLiteral("edDescartPrec"));
-    Label3 = new QLabel(QStringLiteral("Descarte do escoamento inicial (mm)"), this);
-    Label3->setObjectName(QStringLiteral("Label3"));
-    Label3->setBuddy(edDescartPrec);
+    std::tie(Label3, edDescartPrec) = makeLabelledEdit(this, "Label3", "edDescartPrec",
+                                                       QStringLiteral("Descarte do escoamento inicial (mm)"),
+                                                       QString(), LabelKind::OneLine);
     grid->addWidget(Label3, 4, 0, 1, 2);
     grid->addWidget(edDescartPrec, 5, 0);
 
-    Button2 = new QPushButton(QStringLiteral("Concluir"), this);
-    Button2->setObjectName(QStringLiteral("Button2"));
+    Button2 = makeButton(this, "Button2", QStringLiteral("Concluir"));
     Button2->setDefault(true);
     grid->addWidget(Button2, 6, 1);
 
-    for (QLabel* label : {Label1, Label2, Label3}) label->buddy()->setAccessibleName(label->text());
     FormCreate();
 
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
@@ -69,11 +60,11 @@ std::string TformDadosPrec::strDadosPrec() const {
 }
 
 TDate TformDadosPrec::dateDadosPrec() const {
-    return readDate(toUtf8(edDataInicial->text()), appLocale());
+    return readDateField(edDataInicial);
 }
 
 double TformDadosPrec::dblDescartPrec() const {
-    return readStrict(toUtf8(edDescartPrec->text()), appLocale());
+    return readField(edDescartPrec);
 }
 
 void TformDadosPrec::Button1Click() {

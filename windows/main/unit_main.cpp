@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QGroupBox>
@@ -13,9 +14,9 @@
 #include <QStackedWidget>
 #include <QTableWidget>
 
-#include "common/numtext.h"
-#include "components/app_locale.h"
+#include "components/alt_typing_guard.h"
 #include "components/key_filters.h"
+#include "components/number_texts.h"
 #include "components/radio_group.h"
 #include "components/ui_seam.h"
 #include "windows/main/main_links.h"
@@ -23,8 +24,6 @@
 TformMain* formMain = nullptr;
 
 namespace {
-
-const QString kVariavel = QStringLiteral("Variável");
 
 // True when a focus change means that the user moved to another control of this window
 // (not that another window, a menu or a message box took the focus for a while).
@@ -49,6 +48,9 @@ TformMain::TformMain(QWidget* parent) : QMainWindow(parent), simMain(std::make_u
     buildMenu();
     installKeyFilters();
     connectReactions();
+    connectChangeTracking();
+    // "Simular" answers Enter from the start, in either mode, whenever it is enabled.
+    BTCalcular->setDefault(true);
 }
 
 TformMain::~TformMain() {
@@ -74,6 +76,8 @@ void TformMain::installKeyFilters() {
                              static_cast<QObject*>(ed_demanda), static_cast<QObject*>(ed_moradores)})
         watched->installEventFilter(this);
     strGridPrec->installEventFilter(this);
+    // Alt with a letter is for the menus' mnemonics: it never types into a box.
+    installAltTypingGuard(this);
 }
 
 void TformMain::connectReactions() {
@@ -88,7 +92,9 @@ void TformMain::connectReactions() {
     connect(BTAnalise, &QPushButton::clicked, this, [this] { BTAnaliseClick(); });
 
     connect(RGResInf, &RadioGroup::clicked, this, [this](int index) { RGResInfClick(index); });
-    connect(CBVolIdeal, &QCheckBox::clicked, this, [this] { CBVolIdealClick(); });
+    // The box's state, not the click: a tick through the keyboard, assistive technology or
+    // the program reacts the same.
+    connect(CBVolIdeal, &QCheckBox::toggled, this, [this] { CBVolIdealClick(); });
     connect(cb_porcentagem_subst, &QComboBox::activated, this,
             [this](int index) { cb_porcentagem_substChange(index); });
     connect(cb_coef_aprov, &QComboBox::activated, this, [this](int index) { cb_coef_aprovChange(index); });
@@ -150,18 +156,44 @@ bool TformMain::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TformMain::keyPressEvent(QKeyEvent* event) {
-    // "Simular" is the window's default button once a lower-reservoir volume is typed.
+    // "Simular" is the window's default button: Enter runs it whenever it can be clicked.
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && runDefault_ && BTCalcular->isVisible() && BTCalcular->isEnabled()) {
+    if (enter && BTCalcular->isVisible() && BTCalcular->isEnabled()) {
         BTCalcular->click();
         return;
     }
     QMainWindow::keyPressEvent(event);
 }
 
-void TformMain::setRunDefault(bool on) {
-    runDefault_ = on;
-    BTCalcular->setDefault(on);
+// Any change of an input, by the user or by a dialog of the program, is work a close would
+// lose; the program's own refill after a load and a clear are not.
+void TformMain::connectChangeTracking() {
+    const auto changed = [this] { inputsChanged(); };
+    for (QLineEdit* edit : {ed_captacao, ed_demanda, ed_moradores, ed_porcentagem_subst, ed_coef_aprov,
+                            ed_reservatorio_inf, EdVolMaximo, EdIntervaloVols, EdDiferenca})
+        connect(edit, &QLineEdit::textChanged, this, changed);
+    connect(strGridPrec, &QTableWidget::itemChanged, this, changed);
+    connect(RGResInf, &RadioGroup::clicked, this, changed);
+    connect(CBVolIdeal, &QCheckBox::toggled, this, changed);
+    connect(MemObservacoes, &QPlainTextEdit::textChanged, this, [this, changed] {
+        memoPlaceholder_ = false;
+        changed();
+    });
+}
+
+void TformMain::closeEvent(QCloseEvent* event) {
+    if (!unsaved_) {
+        event->accept();
+        return;
+    }
+    const MsgResult answer = ui().message(this, QStringLiteral("Vespra 4"),
+                                          QStringLiteral("Deseja salvar a simulação antes de sair?"),
+                                          MsgIcon::Question, MsgButtons::YesNoCancel);
+    // Sim closes only once the file is written; a cancelled or failed save keeps the window.
+    if (answer == MsgResult::No || (answer == MsgResult::Yes && saveCurrent()))
+        event->accept();
+    else
+        event->ignore();
 }
 
 // ---------------------------------------------------------------------------------------
@@ -220,7 +252,7 @@ void TformMain::CBVolIdealClick() {
 void TformMain::cb_porcentagem_substChange(int index) {
     if (index < 0) return;
     if (index < 10) {
-        ed_porcentagem_subst->setText(fromUtf8(formatGeneral(10.0 * (index + 1), appLocale())));
+        ed_porcentagem_subst->setText(generalText(10.0 * (index + 1)));
         ed_porcentagem_subst->hide();
     } else {
         ed_porcentagem_subst->clear();
@@ -233,7 +265,7 @@ void TformMain::ed_porcentagem_substChange() {
     const QString text = ed_porcentagem_subst->text();
     int match = 10;  // "Outro valor"
     for (int i = 0; i < 10; ++i)
-        if (text == fromUtf8(formatGeneral(10.0 * (i + 1), appLocale()))) {
+        if (text == generalText(10.0 * (i + 1))) {
             match = i;
             break;
         }
@@ -244,13 +276,14 @@ void TformMain::ed_porcentagem_substChange() {
 
 bool TformMain::ed_porcentagem_substExit() {
     if (exitCheckActive_) return true;
-    const auto value = tryReadNumber(toUtf8(ed_porcentagem_subst->text()), appLocale());
+    const auto value = tryReadText(ed_porcentagem_subst->text());
     if (value && *value > 0 && *value <= 100) return true;
     exitCheckActive_ = true;
     showError(this, QStringLiteral(
                         "O Percentual da demanda total a ser substituída por água pluvial deve ser maior "
                         "que 0% e menor ou igual a 100%."));
-    ed_porcentagem_subst->setFocus(Qt::OtherFocusReason);
+    (ed_porcentagem_subst->isVisible() ? static_cast<QWidget*>(ed_porcentagem_subst) : cb_porcentagem_subst)
+        ->setFocus(Qt::OtherFocusReason);
     exitCheckActive_ = false;
     return false;
 }
@@ -275,13 +308,14 @@ void TformMain::ed_coef_aprovChange() {
 
 bool TformMain::ed_coef_aprovExit() {
     if (exitCheckActive_) return true;
-    const auto value = tryReadNumber(toUtf8(ed_coef_aprov->text()), appLocale());
+    const auto value = tryReadText(ed_coef_aprov->text());
     if (value && *value > 0 && *value <= 1) return true;
     exitCheckActive_ = true;
     showError(
         this,
         QStringLiteral("O Coeficiente de escoamento superficial deve ser maior que 0 e menor ou igual a 1."));
-    ed_coef_aprov->setFocus(Qt::OtherFocusReason);
+    (ed_coef_aprov->isVisible() ? static_cast<QWidget*>(ed_coef_aprov) : cb_coef_aprov)
+        ->setFocus(Qt::OtherFocusReason);
     exitCheckActive_ = false;
     return false;
 }
@@ -304,9 +338,7 @@ void TformMain::ed_moradoresChange() {
 }
 
 void TformMain::ed_reservatorio_infChange() {
-    const bool filled = !ed_reservatorio_inf->text().isEmpty();
-    BTCalcular->setEnabled(filled);
-    setRunDefault(filled);
+    BTCalcular->setEnabled(!ed_reservatorio_inf->text().isEmpty());
     setAnaliseVolume(ed_reservatorio_inf->text());
 }
 
@@ -314,7 +346,7 @@ void TformMain::ed_reservatorio_infChange() {
 // Going back from a series to a fixed demand or number of occupants
 
 void TformMain::ed_demandaClick() {
-    if (ed_demanda->text() != kVariavel) return;
+    if (ed_demanda->text() != kTextoVariavel) return;
     if (!askYesNo(this, QStringLiteral("Demanda variável"),
                   QStringLiteral("Deseja alternar Demanda de água potável de variável para fixa?")))
         return;
@@ -323,7 +355,7 @@ void TformMain::ed_demandaClick() {
 }
 
 void TformMain::ed_moradoresClick() {
-    if (ed_moradores->text() != kVariavel) return;
+    if (ed_moradores->text() != kTextoVariavel) return;
     if (!askYesNo(this, QStringLiteral("Número de moradores variável"),
                   QStringLiteral("Deseja alternar Número de moradores de variável para fixo?")))
         return;

@@ -26,6 +26,9 @@ class QTableWidget;
 class QWidget;
 class RadioGroup;
 
+// What the demand and occupants boxes read while they stand for a series of the editor.
+inline const QString kTextoVariavel = QStringLiteral("Variável");
+
 // Rows of the precipitation grid strGridPrec (column 0 holds the labels, column 1 the values).
 enum PrecGridRow { PrecRowArquivo = 0, PrecRowRegistros = 1, PrecRowData = 2, PrecRowDescarte = 3 };
 
@@ -153,6 +156,14 @@ class TformMain : public QMainWindow {
     void MemObservacoesEnter();
     // Reads a simulation file and refills the window from it, then runs it.
     void loadSimulation(const QString& path);
+    // Runs the window's current inputs as "Simular" does; false when the run stopped (after
+    // its message) or there is no mode to run.
+    bool runInputs();
+    // An input changed (here or in a dialog that holds inputs of the simulation); the
+    // program's own refill after a load and its clear do not count.
+    void inputsChanged() {
+        if (!refilling_) unsaved_ = true;
+    }
 
     // Menu commands.
     void MenuAjudaClick();
@@ -179,6 +190,8 @@ class TformMain : public QMainWindow {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Offers to save unsaved work before the window (and the program) closes.
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     void buildControls();
@@ -186,20 +199,28 @@ class TformMain : public QMainWindow {
     void buildPrecGrid();
     void connectReactions();
     void installKeyFilters();
-    void setRunDefault(bool on);
+    void connectChangeTracking();
     bool requiredFilled() const;
+    double readPrecCell(int row) const;
+    TDate readPrecDate() const;
     bool runSweep(TCaptAgua& p);  // false when the sweep was refused
     bool runOneVolume(TCaptAgua& p);
+    void showOneVolumeResults(TCaptAgua& p);
+    void afterRun();
+    void showLoadedRun();
     void readUpperReservoir(TCaptAgua& p);
     void showResults(const TCaptAgua& p);
     void refillFromSim();
     TObsListRef observationLines() const;
     std::optional<double> idealVolume() const;
     bool saveSimulation(const QString& path);
+    bool saveCurrent();  // runs, asks for a file and writes it; false when nothing was written
     void moveAnaliseLabel11();
 
     bool simRun_ = false;           // the current set has run since it was made
-    bool runDefault_ = false;       // BTCalcular answers Enter
+    bool unsaved_ = false;          // inputs changed or a run not saved
+    bool memoPlaceholder_ = true;   // the memo holds its opening placeholder, not the user's notes
+    bool refilling_ = false;        // the program is writing the controls (load, clear)
     bool exitCheckActive_ = false;  // a range message of a custom box is being handled
     QString lastOpenDir_;           // where the file-open dialog starts
     QString lastSaveName_;          // the save dialog's last file name, forgotten by a clear

@@ -5,35 +5,22 @@
 #include <QVBoxLayout>
 
 #include "components/ui_seam.h"
+#include "components/window_controls.h"
 
 TformSobre* formSobre = nullptr;
-
-namespace {
-
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, bool bold) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    if (bold) {
-        QFont f = label->font();
-        f.setBold(true);
-        label->setFont(f);
-    }
-    return label;
-}
-
-}  // namespace
 
 TformSobre::TformSobre(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("formSobre"));
     setWindowTitle(QStringLiteral("Sobre"));
 
-    Label1 = makeLabel(this, "Label1", QStringLiteral("O programa Vespra 4 foi desenvolvido por:"), false);
-    Label2 = makeLabel(this, "Label2", QStringLiteral("Equipe Vespra"), true);
-    Label3 = makeLabel(this, "Label3", QStringLiteral("(criação e programação)"), true);
-    Label4 = makeLabel(this, "Label4",
-                       QStringLiteral("Vespra 4, versão %1").arg(QStringLiteral(VESPRA_VERSION)), false);
-    Button1 = new QPushButton(QStringLiteral("OK"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
+    Label1 = makeLabel(this, "Label1", QStringLiteral("O programa Vespra 4 foi desenvolvido por:"), nullptr,
+                       LabelKind::OneLine);
+    Label2 = makeLabel(this, "Label2", QStringLiteral("Equipe Vespra"), nullptr, LabelKind::Bold);
+    Label3 = makeLabel(this, "Label3", QStringLiteral("(criação e programação)"), nullptr, LabelKind::Bold);
+    Label4 =
+        makeLabel(this, "Label4", QStringLiteral("Vespra 4, versão %1").arg(QStringLiteral(VESPRA_VERSION)),
+                  nullptr, LabelKind::OneLine);
+    Button1 = makeButton(this, "Button1", QStringLiteral("OK"));
     Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
 

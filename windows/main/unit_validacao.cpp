@@ -4,6 +4,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "components/window_controls.h"
+
 TformValidacao* formValidacao = nullptr;
 
 QStringList TformValidacao::textLines() {
@@ -27,8 +29,7 @@ TformValidacao::TformValidacao(QWidget* parent) : QDialog(parent) {
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setReadOnly(true);
     Memo1->setAccessibleName(windowTitle());
-    Button1 = new QPushButton(QStringLiteral("OK"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1 = makeButton(this, "Button1", QStringLiteral("OK"));
     Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
 

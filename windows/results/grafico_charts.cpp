@@ -37,10 +37,7 @@ void TformGrafico::showFurtherChart(const std::vector<FurtherLine>& lines, const
                                     const QString& axisTitle, const QString& unit, bool serviceShares) {
     if (simCurrent == nullptr || formGraficoVextravasado == nullptr) return;
     const TCaptAguaInterval& sim = *simCurrent;
-    const std::int32_t ind = sim.indVolOtimo;
-    const TCaptAgua* ideal = ind >= 0 && static_cast<std::size_t>(ind) < sim.vecCaptAgua.size()
-                                 ? sim.vecCaptAgua[static_cast<std::size_t>(ind)].get()
-                                 : nullptr;
+    const TCaptAgua* ideal = sim.idealMember();
     std::vector<ChartSeries*> made;
     for (const FurtherLine& line : lines) {
         auto* series = new ChartSeries(line.title, this);

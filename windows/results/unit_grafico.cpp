@@ -14,9 +14,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "common/numtext.h"
-#include "components/app_locale.h"
 #include "components/chart_view.h"
+#include "components/number_texts.h"
+#include "components/window_controls.h"
 #include "scenarios/unitSimCenariosGrid.h"
 #include "windows/results/chart_export.h"
 #include "windows/results/unit_grafico_props.h"
@@ -25,36 +25,12 @@ TformGrafico* formGrafico = nullptr;
 
 namespace {
 
-QString general(double v) {
-    return fromUtf8(formatGeneral(v, appLocale()));
-}
-QString savings(double v) {
-    return fromUtf8(formatNumber(v, 4, 2, appLocale()));
-}
-
-QLabel* boldLabel(QWidget* parent, const char* name) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setTextFormat(Qt::PlainText);
-    QFont font = label->font();
-    font.setBold(true);
-    label->setFont(font);
-    return label;
-}
-
 // A curve of this window: line width 2 and circles reaching 4 pixels from their point.
 void styleSweepSeries(ChartSeries* series) {
     series->setLineWidth(2);
     series->setMarkerStyle(MarkerStyle::Circle);
     series->setMarkerRadius(4);
     series->setMarkersVisible(true);
-}
-
-// The ideal volume's member, or nullptr when the sweep has none.
-const TCaptAgua* idealMember(const TCaptAguaInterval& sim) {
-    const std::int32_t ind = sim.indVolOtimo;
-    if (ind < 0 || static_cast<std::size_t>(ind) >= sim.vecCaptAgua.size()) return nullptr;
-    return sim.vecCaptAgua[static_cast<std::size_t>(ind)].get();
 }
 
 }  // namespace
@@ -72,9 +48,7 @@ void TformGrafico::buildControls() {
     auto* bar = new QHBoxLayout;
     const auto button = [&](QPushButton*& target, const char* name, const QString& caption,
                             void (TformGrafico::*click)()) {
-        target = new QPushButton(caption, this);
-        target->setObjectName(QString::fromLatin1(name));
-        target->setAutoDefault(false);
+        target = makeButton(this, name, caption, false);
         connect(target, &QPushButton::clicked, this, click);
         bar->addWidget(target, 1);  // four equal buttons
     };
@@ -98,8 +72,8 @@ void TformGrafico::buildControls() {
     Chart1->setTitleVisible(false);  // until the user gives the chart a title
     connect(Chart1, &ChartView::mouseMoved, this, &TformGrafico::Chart1MouseMove);
 
-    Label1 = boldLabel(this, "Label1");
-    Label2 = boldLabel(this, "Label2");
+    Label1 = makeLabel(this, "Label1", QString(), nullptr, LabelKind::Bold);
+    Label2 = makeLabel(this, "Label2", QString(), nullptr, LabelKind::Bold);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
@@ -157,7 +131,7 @@ void TformGrafico::GenChart(TCaptAguaInterval& sim, bool flagClearSeries) {
     ChartAxis& left = Chart1->leftAxis();
     const double current = left.isMaximumAutomatic() ? 0.0 : left.maximum();
     left.setRange(0, std::max(current, q.dblPorcSubs * 100.0));
-    if (formGraficoProps) formGraficoProps->EdMaxEixoY->setText(general(q.dblPorcSubs * 100.0));
+    if (formGraficoProps) formGraficoProps->EdMaxEixoY->setText(generalText(q.dblPorcSubs * 100.0));
     Chart1->bottomAxis().setRange(0, sim.volmax);
 
     drawIdealVolume(sim);
@@ -167,14 +141,14 @@ void TformGrafico::GenChart(TCaptAguaInterval& sim, bool flagClearSeries) {
 
 void TformGrafico::drawIdealVolume(const TCaptAguaInterval& sim) {
     const QString start = QStringLiteral("Volume ideal para o reservatório inferior: ");
-    const TCaptAgua* ideal = idealMember(sim);
+    const TCaptAgua* ideal = sim.idealMember();
     if (ideal == nullptr) {
         Label2->setText(start + QStringLiteral("Não determinado"));
         return;
     }
-    Label2->setText(start + general(ideal->dblResInf) + QStringLiteral(" litros. ") +
-                    QStringLiteral("Potencial de utilização de água pluvial: ") + savings(ideal->dblEconPot) +
-                    QStringLiteral("%"));
+    Label2->setText(start + generalText(ideal->dblResInf) + QStringLiteral(" litros. ") +
+                    QStringLiteral("Potencial de utilização de água pluvial: ") +
+                    savingsText(ideal->dblEconPot) + QStringLiteral("%"));
     SeriesSim->addPoint(ideal->dblResInf, ideal->dblEconPot, Qt::black);
 }
 
@@ -198,8 +172,8 @@ void TformGrafico::Chart1MouseMove(QPoint pos) {
         return;
     }
     const ChartPoint& p = SeriesSim->point(index);
-    Label1->setText(QStringLiteral("Volume do reservatório inferior: ") + general(p.x) +
-                    QStringLiteral(" litros. Potencial de utilização de água pluvial: ") + savings(p.y) +
+    Label1->setText(QStringLiteral("Volume do reservatório inferior: ") + generalText(p.x) +
+                    QStringLiteral(" litros. Potencial de utilização de água pluvial: ") + savingsText(p.y) +
                     QStringLiteral("%"));
 }
 

@@ -11,43 +11,18 @@
 #include <QWindow>
 #include <algorithm>
 
-#include "common/numtext.h"
 #include "common/textfile.h"
 #include "components/app_locale.h"
 #include "components/data_grid.h"
 #include "components/ui_seam.h"
+#include "components/window_controls.h"
 #include "windows/results/unitResultSimMensal.h"
 
 TformGraficoDados* formGraficoDados = nullptr;
 
 namespace {
 
-struct ColumnSpec {
-    const char* line1;
-    const char* line2;
-    int decimals;  // of the display mask
-};
-
-// The blanks inside the captions are part of them: the export writes the captions as they
-// stand, their two lines run together.
-constexpr ColumnSpec kColumns[] = {
-    {"Volume", " (litros)", 1},
-    {"Potencial de economia ", "de água potável (%)", 2},
-    {"Volume consumido de ", "água pluvial (litros/dia)", 2},
-    {" Volume consumido de ", "água potável (litros/dia)", 2},
-    {"Volume extravasado ", "        (litros/dia)", 2},
-    {"Demanda de água pluvial é", "atendida completamente (%)", 2},
-    {"Demanda de água pluvial é ", " atendida parcialmente (%)", 2},
-    {"Demanda de água pluvial ", "     não é atendida (%)", 2},
-    {"  Diferença entre potenciais", "de atendimento pluvial (%/m³)", 2},
-};
-constexpr int kColGain = 8;
 constexpr int kGridHeight = 360;  // pixels
-
-// The ideal-volume rule's gain per cubic metre of the volume actually added from `prev`.
-double gainPerM3(const TCaptAgua& cur, const TCaptAgua& prev) {
-    return volumeGain(cur, prev, cur.dblResInf - prev.dblResInf);
-}
 
 }  // namespace
 
@@ -56,9 +31,7 @@ TformGraficoDados::TformGraficoDados(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Planilha de dados"));
     buildGrid();
 
-    Button1 = new QPushButton(QStringLiteral("Exportar para CSV"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setAutoDefault(false);
+    Button1 = makeButton(this, "Button1", QStringLiteral("Exportar para CSV"), false);
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
 
     auto* buttons = new QHBoxLayout;
@@ -83,7 +56,7 @@ void TformGraficoDados::buildGrid() {
     const QFontMetrics metrics(headerFont);
     const QFontMetrics cellMetrics(NextGrid1->font());
     int totalWidth = 0;
-    for (const ColumnSpec& c : kColumns) {
+    for (const SweepColumn& c : kSweepTableColumns) {
         const QString line1 = QString::fromUtf8(c.line1);
         const QString line2 = QString::fromUtf8(c.line2);
         // Wide enough for the longer caption line and for volumes of a million litres.
@@ -108,25 +81,13 @@ void TformGraficoDados::buildGrid() {
 
 void TformGraficoDados::FillStrGrid() {
     NextGrid1->clearRows();
-    if (!sim) return;
-    const auto& members = sim->vecCaptAgua;
-    for (std::size_t i = 0; i < members.size(); ++i) {
-        const TCaptAgua& m = *members[i];
+    table_ = sim ? buildSweepTable(*sim) : SweepTable{};
+    for (const auto& values : table_.rows) {
         const int row = NextGrid1->addRow();
-        const double values[] = {static_cast<double>(i) * sim->interval,
-                                 m.dblEconPot,
-                                 m.dblConsPluvMed,
-                                 m.dblConsPotMed,
-                                 m.dblVExtravMed,
-                                 m.dblPorcAtendTotal,
-                                 m.dblPorcAtendParc,
-                                 m.dblPorcNaoAtend,
-                                 i == 0 ? 0.0 : gainPerM3(m, *members[i - 1])};
-        for (int col = 0; col <= kColGain; ++col) NextGrid1->setCellNumber(col, row, values[col]);
+        for (int col = 0; col < kSweepColumns; ++col)
+            NextGrid1->setCellNumber(col, row, values[static_cast<std::size_t>(col)]);
     }
-    // A sweep names its ideal volume from member 1 on; 0 is what an object holds before any.
-    const int ideal = sim->indVolOtimo;
-    if (ideal > 0 && ideal < NextGrid1->rowCount()) NextGrid1->setRowColour(ideal, idealColour());
+    if (table_.idealRow >= 0) NextGrid1->setRowColour(table_.idealRow, idealColour());
 }
 
 void TformGraficoDados::NextGrid1CellClick(int /*ACol*/, int ARow) {
@@ -151,21 +112,9 @@ void TformGraficoDados::hideEvent(QHideEvent* event) {
     QDialog::hideEvent(event);
 }
 
+// The exact values of the table the sheet shows, not the one or two decimals it paints.
 std::vector<std::string> TformGraficoDados::csvLines() const {
-    std::vector<std::string> lines;
-    QString header;
-    for (int col = 0; col < NextGrid1->columnCount(); ++col) header += NextGrid1->headerCaption(col) + u';';
-    header.remove(QStringLiteral("\r\n"));
-    lines.push_back(toUtf8(header));
-    // The exact values, not the one or two decimals the grid shows.
-    for (int row = 0; row < NextGrid1->rowCount(); ++row) {
-        std::string line;
-        for (int col = 0; col < NextGrid1->columnCount(); ++col) {
-            line += formatGeneral(NextGrid1->cellNumber(col, row), appLocale()) + ";";
-        }
-        lines.push_back(std::move(line));
-    }
-    return lines;
+    return sweepTableCsv(table_, appLocale());
 }
 
 void TformGraficoDados::Button1Click() {

@@ -36,7 +36,8 @@ class TformGraficoDados : public QDialog {
     // Moves the window to the top left corner of its screen.
     void FormShow();
 
-    // The lines of the export, UTF-8, without line ends: the headers, then one line per row.
+    // The lines of the export, UTF-8, without line ends: the headers, then one line per row
+    // of the table last filled.
     std::vector<std::string> csvLines() const;
 
     static QColor idealColour() { return QColor(192, 220, 192); }
@@ -49,6 +50,7 @@ class TformGraficoDados : public QDialog {
     void buildGrid();
 
     int gridWidth_ = 0;  // pixels that show every column
+    SweepTable table_;   // what the grid paints and the export writes
 };
 
 extern TformGraficoDados* formGraficoDados;

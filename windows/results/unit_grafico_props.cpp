@@ -8,10 +8,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "common/numtext.h"
-#include "components/app_locale.h"
 #include "components/key_filters.h"
+#include "components/number_texts.h"
 #include "components/ui_seam.h"
+#include "components/window_controls.h"
 
 TformGraficoProps* formGraficoProps = nullptr;
 
@@ -20,19 +20,11 @@ namespace {
 const QString kLabelMaxEixoY = QStringLiteral("Valor máximo do eixo y");
 
 QLineEdit* addEdit(QFormLayout* form, QWidget* parent, const char* name, const QString& caption) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QString::fromLatin1(name));
+    QLineEdit* edit = makeEdit(parent, name, caption);
     // Room for an axis title such as "Potencial de economia de água potável (%)".
     edit->setMinimumWidth(edit->fontMetrics().averageCharWidth() * 44);
     form->addRow(caption, edit);  // the row's label is the box's buddy
     return edit;
-}
-
-QPushButton* newButton(QWidget* parent, const char* name, const QString& caption) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
-    return button;
 }
 
 // The items of CBEstiloMarcador, in order.
@@ -57,15 +49,14 @@ TformGraficoProps::TformGraficoProps(QWidget* parent) : QDialog(parent) {
     EdMaxEixoY = addEdit(form, this, "EdMaxEixoY", kLabelMaxEixoY);
     installDecimalKeyFilter(EdMaxEixoY);
 
-    GBModificarCor = new QGroupBox(QStringLiteral("Modificar Cor"), this);
-    GBModificarCor->setObjectName(QStringLiteral("GBModificarCor"));
-    BTCorLinha = newButton(GBModificarCor, "BTCorLinha", QStringLiteral("Linha"));
-    BTCorMarc = newButton(GBModificarCor, "BTCorMarc", QStringLiteral("Marcadores"));
+    GBModificarCor = makeGroup(this, "GBModificarCor", QStringLiteral("Modificar Cor"));
+    BTCorLinha = makeButton(GBModificarCor, "BTCorLinha", QStringLiteral("Linha"), false);
+    BTCorMarc = makeButton(GBModificarCor, "BTCorMarc", QStringLiteral("Marcadores"), false);
     auto* colours = new QHBoxLayout(GBModificarCor);
     colours->addWidget(BTCorLinha);
     colours->addWidget(BTCorMarc);
 
-    BTConcluir = newButton(this, "BTConcluir", QStringLiteral("Concluir"));
+    BTConcluir = makeButton(this, "BTConcluir", QStringLiteral("Concluir"), false);
     auto* bottom = new QHBoxLayout;
     bottom->addStretch();
     bottom->addWidget(BTConcluir);
@@ -148,11 +139,8 @@ void TformGraficoProps::BTCorMarcClick() {
     for (std::size_t i = 0; i < members.size(); ++i) {
         points.append({static_cast<double>(i) * simCurrent->interval, members[i]->dblEconPot, *chosen});
     }
-    const int ideal = simCurrent->indVolOtimo;
-    if (ideal > 0 && static_cast<std::size_t>(ideal) < members.size()) {
-        const TCaptAgua& t = *members[static_cast<std::size_t>(ideal)];
-        points.append({t.dblResInf, t.dblEconPot, QColor(Qt::black)});
-    }
+    if (const TCaptAgua* t = simCurrent->idealMember())
+        points.append({t->dblResInf, t->dblEconPot, QColor(Qt::black)});
     SeriesSim->addPoints(points);
 }
 
@@ -161,11 +149,10 @@ void TformGraficoProps::BTConcluirClick() {
     if (text.isEmpty()) return;
     double maximum = 0;
     try {
-        maximum = readStrict(toUtf8(text), appLocale());
+        maximum = readField(EdMaxEixoY, kLabelMaxEixoY);
     } catch (const ConversionError& error) {
         // Only pasted text gets past the key filter this way.
-        showException(this, error);
-        EdMaxEixoY->setFocus();
+        showConversionError(this, error);
         return;
     }
     if (maximum > 100) {

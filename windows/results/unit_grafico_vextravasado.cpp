@@ -6,9 +6,9 @@
 #include <QMenu>
 #include <QVBoxLayout>
 
-#include "common/numtext.h"
-#include "components/app_locale.h"
 #include "components/chart_view.h"
+#include "components/number_texts.h"
+#include "components/window_controls.h"
 #include "windows/results/chart_export.h"
 
 TformGraficoVextravasado* formGraficoVextravasado = nullptr;
@@ -31,12 +31,7 @@ TformGraficoVextravasado::TformGraficoVextravasado(QWidget* parent) : QDialog(pa
     connect(ChartVextravasado, &ChartView::mouseMoved, this,
             &TformGraficoVextravasado::ChartVextravasadoMouseMove);
 
-    Label1 = new QLabel(this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setTextFormat(Qt::PlainText);
-    QFont font = Label1->font();
-    font.setBold(true);
-    Label1->setFont(font);
+    Label1 = makeLabel(this, "Label1", QString(), nullptr, LabelKind::Bold);
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
@@ -82,11 +77,9 @@ void TformGraficoVextravasado::ChartVextravasadoMouseMove(QPoint pos) {
         const int index = ChartVextravasado->hitTest(series, pos);
         if (index < 0) continue;
         const ChartPoint& p = series->point(index);
-        const LocaleSettings& loc = appLocale();
-        Label1->setText(QStringLiteral("Volume do reservatório inferior: ") +
-                        fromUtf8(formatGeneral(p.x, loc)) + QStringLiteral(" litros. ") + series->title() +
-                        QStringLiteral(": ") + fromUtf8(formatNumber(p.y, 4, 2, loc)) + QStringLiteral(" ") +
-                        sTextoAdicionalUnid);
+        Label1->setText(QStringLiteral("Volume do reservatório inferior: ") + generalText(p.x) +
+                        QStringLiteral(" litros. ") + series->title() + QStringLiteral(": ") +
+                        savingsText(p.y) + QStringLiteral(" ") + sTextoAdicionalUnid);
         return;
     }
     Label1->clear();

@@ -1,0 +1,34 @@
+// A simulation file loaded and run as the program runs it after a load, for the command line
+// and the main window alike.
+
+#include "common/textfile.h"
+#include "engine/unit_classe.h"
+
+LoadedSimulation readSimulationFile(const std::string& path, const LocaleSettings& loc) {
+    LoadedSimulation loaded{std::make_unique<TCaptAguaInterval>(), readTextLines(path), {}};
+    loaded.dateNotice = loaded.sim->loadSimLines(loaded.lines, path, loc);
+    return loaded;
+}
+
+void runLoadedSimulation(TCaptAguaInterval& sim) {
+    TCaptAgua& p = sim.base();
+    // A demand-sized upper reservoir follows the loaded demand; without an upper reservoir
+    // there is no pumping threshold either.
+    if (p.flagResSupDem) {
+        p.dblResSup = p.resSupFromDemand();
+    } else if (p.dblResSup == 0) {
+        p.dblResSupMinRec = 0;
+    }
+    if (sim.volmax != 0) {
+        p.dblResInf = 0;  // the first member of a sweep is the system without a lower reservoir
+        sim.simula();
+    } else {
+        p.simula();
+    }
+}
+
+LoadedSimulation loadAndRunSimulation(const std::string& path, const LocaleSettings& loc) {
+    LoadedSimulation loaded = readSimulationFile(path, loc);
+    runLoadedSimulation(*loaded.sim);
+    return loaded;
+}
