@@ -9,27 +9,20 @@
 
 #include "components/app_locale.h"
 #include "components/key_filters.h"
+#include "components/window_controls.h"
 
 QLabel* makeEconLabel(QWidget* parent, const char* name, const QString& caption) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(QLatin1String(name));
-    return label;
+    return makeLabel(parent, name, caption, nullptr, LabelKind::OneLine);
 }
 
 QLineEdit* makeEconEdit(QWidget* parent, const char* name, const QString& accessibleName, QLabel* label) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QLatin1String(name));
-    edit->setAccessibleName(accessibleName);
+    QLineEdit* edit = makeEdit(parent, name, accessibleName);
     if (label) label->setBuddy(edit);
     return edit;
 }
 
 QPushButton* makeEconButton(QWidget* parent, const char* name, const QString& caption) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setAccessibleName(caption);
-    button->setAutoDefault(false);
-    return button;
+    return makeButton(parent, name, caption, false);
 }
 
 QComboBox* makeEconCombo(QWidget* parent, const char* name, const QString& accessibleName,

@@ -1,6 +1,8 @@
 #pragma once
-// The controls of the economic analysis windows, each built with its name and the text a
-// screen reader announces, and the texts of their boxes as the analysis reads them.
+// The controls of the economic analysis windows, built with the shared factories: one-line
+// labels, boxes bound to their label, buttons that Enter does not press unless they are the
+// default; the lists and check boxes those factories lack; the texts of the boxes as the
+// analysis reads them, and the keystroke filters of the analysis's own boxes.
 
 #include <QString>
 #include <QStringList>

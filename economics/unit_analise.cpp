@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "common/numtext.h"
 #include "components/app_locale.h"
 #include "components/key_filters.h"
+#include "components/number_texts.h"
 #include "components/ui_seam.h"
 #include "economics/analise_links.h"
 #include "economics/core/analise.h"
@@ -266,7 +266,7 @@ void TformAnalise::BTModificarVolClick() {
     if (formVolumeInfAnalise) ui().execModal(formVolumeInfAnalise);
     if (!estado.simAnalise) return;
     try {
-        const double volume = readStrict(toUtf8(Label10->text()), appLocale());
+        const double volume = readStrictText(Label10->text());
         if (volume == estado.simAnalise->dblResInf) return;
         estado.simAnalise->dblResInf = volume;
         estado.simAnalise->simula();

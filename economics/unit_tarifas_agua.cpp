@@ -9,8 +9,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 
-#include "common/numtext.h"
 #include "components/app_locale.h"
+#include "components/number_texts.h"
 #include "components/radio_group.h"
 #include "components/ui_seam.h"
 #include "economics/core/erros_economia.h"
@@ -163,7 +163,7 @@ void TformTarifasAgua::preenche(const TCamposTarifas& c) {
         faixasSeguintes();
         CBVolume->setCurrentIndex(topo ? 1 : 0);
         CBVolumeChange();
-        edVol1->setText(fromUtf8(formatGeneral(topo ? ultima.De : ultima.Ate, appLocale())));
+        edVol1->setText(generalText(topo ? ultima.De : ultima.Ate));
     }
     RGTarEsgoto->setItemIndex(static_cast<int>(c.tipoEsgoto));
     setTextOf(edTarEsgoto, c.strTarEsgoto);
