@@ -73,6 +73,8 @@ class TestAnaliseArquivo : public QObject {
     void saveThenLoadRestores_data();
     void saveThenLoadRestores();
     void noPeriodNoSection();
+    void malformedSectionChangesNothing_data();
+    void malformedSectionChangesNothing();
 
   private:
     // A household run for one volume with a whole analysis calculated.
@@ -181,6 +183,50 @@ void TestAnaliseArquivo::noPeriodNoSection() {
                         QStringLiteral("Período de análise (anos): '' não é um número válido."));
     const auto lines = readTextLines(save().toStdString());
     QCOMPARE(IndexOfLine(lines, kMarcadorAnalise), -1);
+}
+
+void TestAnaliseArquivo::malformedSectionChangesNothing_data() {
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<bool>("namesThisLine");
+    QTest::newRow("band count not a number") << "Tarifas de agua;3"
+                                             << "Tarifas de agua;x" << true;
+    QTest::newRow("more bands than lines") << "Tarifas de agua;3"
+                                           << "Tarifas de agua;40" << false;
+    QTest::newRow("month not a number") << "Mes de instalacao;9"
+                                        << "Mes de instalacao;out" << true;
+    QTest::newRow("item count too large") << "Custos operacionais;1"
+                                          << "Custos operacionais;5" << false;
+}
+
+void TestAnaliseArquivo::malformedSectionChangesNothing() {
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QFETCH(bool, namesThisLine);
+    analysed(false);
+    const QString path = save();
+    std::vector<std::string> lines = readTextLines(path.toStdString());
+    const int at = IndexOfLine(lines, from.toStdString());
+    QVERIFY(at >= 0);
+    lines[static_cast<std::size_t>(at)] = to.toStdString();
+    writeTextLines(path.toStdString(), lines);
+
+    // Something else in the windows, which the refused file must leave alone.
+    formMain->ed_captacao->setText(QStringLiteral("120"));
+    a().edTMA->setText(QStringLiteral("2"));
+    const QStringList fields = everything(false);
+    const QStringList results = resultLines();
+    const TCaptAguaInterval* set = formMain->simMain.get();
+
+    const QString line = QStringLiteral("Análise econômica do arquivo, linha ");
+    fx.ui.expectMessageContaining(QStringLiteral("Vespra 4"),
+                                  namesThisLine ? line + QString::number(at + 1) + QLatin1Char(':') : line);
+    formMain->loadSimulation(path);
+    QCOMPARE(formMain->simMain.get(), set);
+    QCOMPARE(formMain->ed_captacao->text(), QStringLiteral("120"));
+    QCOMPARE(everything(false), fields);
+    QCOMPARE(resultLines(), results);
+    QVERIFY(a().hasSimAnalise());
 }
 
 QTEST_MAIN(TestAnaliseArquivo)

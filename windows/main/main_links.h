@@ -4,8 +4,11 @@
 // tests that build only some of the windows).
 
 #include <QString>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "economics/core/campos_analise.h"
 
 class QWidget;
 class TCaptAgua;
@@ -29,8 +32,11 @@ void resimulateAnalise();                      // rebuilds the working simulatio
 void showAnalise();
 void execVolumeInfAnalise();                  // asks for the volume to analyse, modally
 std::vector<std::string> analiseEconLines();  // the file's economic section, empty when none
-void loadAnaliseEcon(const std::vector<std::string>& lines, int index);
-void clearAnalise();  // empties and closes the analysis, when started
+// The economic section of a file's lines, read for the simulation loaded from it; none when the
+// file has none. A malformed section throws its error, which names the line.
+std::optional<TDadosAnalise> readAnaliseEcon(const std::vector<std::string>& lines, const TCaptAgua& loaded);
+void loadAnaliseEcon(const TDadosAnalise& dados);  // shows the analysis, filled, and recalculates
+void clearAnalise();                               // empties and closes the analysis, when started
 
 // Results.
 void showSweepChart(TCaptAguaInterval& sim);  // adds the sweep's line and shows the chart
