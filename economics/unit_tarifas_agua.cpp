@@ -219,6 +219,10 @@ void TformTarifasAgua::BTConcluirClick() {
         try {
             const TCamposTarifas c = campos();
             estado.contas = CalculaContas(c.vecTarifas, leEsgotoImpostos(c, appLocale()), *sim);
+        } catch (const AnaliseError& e) {
+            showErrorBox(this, fromUtf8(e.what()));
+            edTarEsgoto->setFocus();
+            return;
         } catch (const std::exception& e) {
             showException(this, e);
             return;

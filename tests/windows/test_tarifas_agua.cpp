@@ -56,6 +56,7 @@ class TestTarifasAgua : public QObject {
     void limparDados_data();
     void limparDados();
     void concluirFillsTheEstimates();
+    void concluirRefusesAnEmptySewerPercentage();
 
   private:
     // The window after "Abaixo de 10" and "Entre 10 e 20".
@@ -239,6 +240,19 @@ void TestTarifasAgua::concluirFillsTheEstimates() {
         const double com = t().estado.contas.vecContaComPluv[static_cast<std::size_t>(m)];
         QVERIFY2(sem > com, qPrintable(QString::number(m)));
     }
+}
+
+void TestTarifasAgua::concluirRefusesAnEmptySewerPercentage() {
+    fx.start("pt_BR");
+    econtest::startAnalysis(false);
+    econtest::tariffs();
+    t().edTarEsgoto->clear();  // "Variável" needs its percentage
+    t().show();
+    fx.ui.expectMessageContaining(QStringLiteral("Erro"), QStringLiteral("Tarifa de esgoto: ''"));
+    t().BTConcluir->click();
+    QVERIFY(t().isVisible());
+    QCOMPARE(formEconomiaAgua->NextGrid1->rowCount(), 0);
+    QVERIFY(formAnalise->BTConsumosEconomias->isHidden());
 }
 
 QTEST_MAIN(TestTarifasAgua)
