@@ -29,15 +29,15 @@ TformAnalise* formAnalise = nullptr;
 
 namespace {
 
-constexpr int kLargura = 520;
+constexpr int kLargura = 580;
 
 // A label and its box on one line at height y.
 QLineEdit* settingRow(QWidget* parent, QLabel*& label, const char* labelName, const char* editName,
                       const QString& caption, int y) {
     label = makeEconLabel(parent, labelName, caption);
-    label->setGeometry(12, y + 4, 380, 20);
+    label->setGeometry(12, y + 4, 440, 20);
     QLineEdit* edit = makeEconEdit(parent, editName, caption, label);
-    edit->setGeometry(400, y, 100, 24);
+    edit->setGeometry(460, y, 100, 24);
     installDecimalKeyFilter(edit);
     return edit;
 }
@@ -85,7 +85,7 @@ void TformAnalise::buildControls() {
     BTTarifasAgua->setGeometry(12, 72, 240, 26);
     BTConsumosEconomias =
         makeEconButton(this, "BTConsumosEconomias", QStringLiteral("Estimativas de consumo de água"));
-    BTConsumosEconomias->setGeometry(260, 72, 240, 26);
+    BTConsumosEconomias->setGeometry(320, 72, 240, 26);
     BTConsumosEconomias->hide();
 
     edInflacao = settingRow(this, Label6, "Label6", "edInflacao", QStringLiteral("Inflação (% ao mês)"), 110);
@@ -98,18 +98,18 @@ void TformAnalise::buildControls() {
                        QStringLiteral("Taxa mínima de atratividade (% ao mês)"), 200);
     Label8 = makeEconLabel(this, "Label8",
                            QStringLiteral("Mês de instalação do sistema de captação de águas pluviais"));
-    Label8->setGeometry(12, 234, 380, 20);
+    Label8->setGeometry(12, 234, 440, 20);
     QStringList meses;
     for (std::string_view m : kMesesAbrev)
         meses << QString::fromUtf8(m.data(), static_cast<qsizetype>(m.size()));
     CBMesIn = makeEconCombo(this, "CBMesIn", Label8->text(), meses);
-    CBMesIn->setGeometry(400, 230, 100, 24);
+    CBMesIn->setGeometry(460, 230, 100, 24);
     CBMesIn->setCurrentIndex(0);
     Label8->setBuddy(CBMesIn);
 
     BTsCustos = new QWidget(this);
     BTsCustos->setObjectName(QStringLiteral("BTsCustos"));
-    BTsCustos->setGeometry(12, 262, 488, 150);
+    BTsCustos->setGeometry(12, 262, 548, 150);
     auto* categorias = new QVBoxLayout(BTsCustos);
     categorias->setContentsMargins(0, 0, 0, 0);
     auto categoria = [&](const char* name, const QString& caption) {
@@ -133,7 +133,7 @@ void TformAnalise::buildControls() {
     BTCalcular = makeEconButton(this, "BTCalcular", QStringLiteral("Calcular"));
     BTCalcular->setGeometry(12, 430, 160, 30);
     BTCustosEconomia = makeEconButton(this, "BTCustosEconomia", QStringLiteral("Economia e custos mensais"));
-    BTCustosEconomia->setGeometry(260, 430, 240, 30);
+    BTCustosEconomia->setGeometry(320, 430, 240, 30);
     BTCustosEconomia->hide();
 
     int y = 482;
@@ -142,7 +142,7 @@ void TformAnalise::buildControls() {
         QFont bold = (*label)->font();
         bold.setBold(true);
         (*label)->setFont(bold);
-        (*label)->setGeometry(12, y, 488, 20);
+        (*label)->setGeometry(12, y, 548, 20);
         y += 22;
     }
     BTLimpar = makeEconButton(this, "BTLimpar", QStringLiteral("Limpar análise econômica"));

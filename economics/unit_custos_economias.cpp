@@ -53,6 +53,7 @@ TformCustosEconomias::TformCustosEconomias(QWidget* parent) : QDialog(parent) {
     resize(580, 520);
 
     connect(RGDados, &RadioGroup::clicked, this, [this] { RGDadosClick(); });
+    RGDados->setItemIndex(0);
     connect(BTExportar, &QPushButton::clicked, this, [this] { BTExportarClick(); });
 }
 
