@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "common/currency.h"
 #include "common/numtext.h"
 
 namespace {
@@ -16,6 +17,15 @@ std::string months(const MonthArray<T>& a) {
     for (int m = 1; m <= 12; ++m) {
         if (m > 1) s += ",";
         s += num(static_cast<double>(a[m]));
+    }
+    return s + "]";
+}
+
+std::string array(const doubleArray& a) {
+    std::string s = "[";
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (i > 0) s += ",";
+        s += num(a[i]);
     }
     return s + "]";
 }
@@ -50,7 +60,16 @@ std::string member(const TCaptAgua& s) {
 
 }  // namespace
 
-std::string simulationJson(const TCaptAguaInterval& sim) {
+std::string economiaJson(const TResultadoAnalise& r) {
+    // The present value is whole cents: its Currency text (point, no grouping) is exact.
+    return "{\"nroPeriodos\":" + std::to_string(r.nroPeriodos) +
+           ",\"curVPL\":" + formatCurrencyGeneral(r.curVPL, LocaleSettings::enUS()) +
+           ",\"intTempoRetorno\":" + std::to_string(r.intTempoRetorno) +
+           ",\"dblTIR\":" + (r.dblTIR ? num(*r.dblTIR) : "null") +
+           ",\"vecEconomias\":" + array(r.vecEconomias) + ",\"vecCustos\":" + array(r.vecCustos) + "}";
+}
+
+std::string simulationJson(const TCaptAguaInterval& sim, const TResultadoAnalise* economia) {
     const bool sweep = sim.vecCaptAgua.size() > 1;
     std::string j = "{\"volmax\":" + num(sweep ? sim.volmax : 0.0) +
                     ",\"interval\":" + num(sweep ? sim.interval : 0.0) +
@@ -60,5 +79,7 @@ std::string simulationJson(const TCaptAguaInterval& sim) {
         if (i > 0) j += ",";
         j += member(*sim.vecCaptAgua[i]);
     }
-    return j + "]}";
+    j += "]";
+    if (economia) j += ",\"economia\":" + economiaJson(*economia);
+    return j + "}";
 }

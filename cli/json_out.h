@@ -2,9 +2,16 @@
 
 #include <string>
 
+#include "economics/core/analise.h"
 #include "engine/unit_classe.h"
 
 // A simulation set as one JSON object: the sweep settings, the ideal volume's index and
 // every member's results, numbers with 17 significant digits so that they round-trip.
-// A single-volume set reports volmax, interval and delta 0 and indVolOtimo -1.
-std::string simulationJson(const TCaptAguaInterval& sim);
+// A single-volume set reports volmax, interval and delta 0 and indVolOtimo -1. When the file
+// carries an economic analysis, `economia` adds its figures under the key "economia".
+std::string simulationJson(const TCaptAguaInterval& sim, const TResultadoAnalise* economia = nullptr);
+
+// The figures of an economic analysis: the month count, the net present value in R$, the
+// payback month (-1 for none), the rate of return in % per month (null when undefined) and
+// the saving and the cost of every analysis month in R$.
+std::string economiaJson(const TResultadoAnalise& r);

@@ -193,3 +193,17 @@ void writeTextLines(const std::string& path, const std::vector<std::string>& lin
     if (std::fclose(f) != 0 || !written || !flushed) fail("escrita", !written ? writeErr : flushErr);
     if (std::rename(temp.c_str(), path.c_str()) != 0) fail("substituição", errno);
 }
+
+std::vector<std::string_view> splitFields(std::string_view line) {
+    std::vector<std::string_view> fields;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t pos = line.find(';', start);
+        if (pos == std::string_view::npos) {
+            fields.push_back(line.substr(start));
+            return fields;
+        }
+        fields.push_back(line.substr(start, pos - start));
+        start = pos + 1;
+    }
+}

@@ -20,6 +20,9 @@ std::vector<std::string> readTextLines(const std::string& path);
 // The same for text already in memory (bytes as they would be on disk).
 std::vector<std::string> decodeTextLines(std::string_view bytes);
 
+// The fields of one ';'-separated line, as views into it; a line without ';' is one field.
+std::vector<std::string_view> splitFields(std::string_view line);
+
 // Writes the lines in one go: Windows-1252, each line ended by CR LF, no byte-order mark.
 // Characters the code page lacks become "?". The file is written beside the target and then
 // renamed over it, so a failed write never destroys the file that was there.

@@ -1,10 +1,12 @@
 #include "components/window_controls.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 
 QLineEdit* makeEdit(QWidget* parent, const char* name, const QString& accessibleName) {
     auto* edit = new QLineEdit(parent);
@@ -28,6 +30,37 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, QWi
         label->setFont(font);
     }
     return label;
+}
+
+namespace {
+
+// The narrowest width at which the label's text needs no more than `lines` lines.
+int widthForLines(const QLabel* label, int lines) {
+    const int oneLine = label->fontMetrics().horizontalAdvance(label->text()) + 2 * label->margin() + 4;
+    const int target = label->heightForWidth(oneLine) + (lines - 1) * label->fontMetrics().lineSpacing();
+    int low = 1, high = oneLine;
+    while (low < high) {
+        const int mid = (low + high) / 2;
+        if (label->heightForWidth(mid) <= target)
+            high = mid;
+        else
+            low = mid + 1;
+    }
+    return high;
+}
+
+}  // namespace
+
+void keepWrappedLabelsWhole(QWidget* window, int lines) {
+    // A wrapped label is never narrower than its text needs for `lines` lines, and never
+    // shorter than its text at that width: the layouts then keep every caption whole, at the
+    // default size as at the minimum size.
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        if (!label->wordWrap() || label->text().isEmpty()) continue;
+        const int width = std::max(label->minimumWidth(), widthForLines(label, lines));
+        label->setMinimumWidth(width);
+        label->setMinimumHeight(label->heightForWidth(width));
+    }
 }
 
 LabelledEdit makeLabelledEdit(QWidget* parent, const char* labelName, const char* editName,

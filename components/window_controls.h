@@ -20,6 +20,9 @@ enum class LabelKind { Wrapped, OneLine, Bold };
 // together.
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, QWidget* buddy = nullptr,
                   LabelKind kind = LabelKind::Wrapped);
+// Keeps every wrapped label of a window whole: each reads on at most `lines` lines and is
+// never cut, whatever size the window is given. Call once the window's controls are built.
+void keepWrappedLabelsWhole(QWidget* window, int lines);
 // A labelled edit: the label (first) bound to its box (second), the box read aloud as the
 // caption unless another accessible name is given.
 using LabelledEdit = std::pair<QLabel*, QLineEdit*>;

@@ -13,20 +13,6 @@
 
 namespace {
 
-std::vector<std::string_view> splitFields(std::string_view line) {
-    std::vector<std::string_view> fields;
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t pos = line.find(';', start);
-        if (pos == std::string_view::npos) {
-            fields.push_back(line.substr(start));
-            return fields;
-        }
-        fields.push_back(line.substr(start, pos - start));
-        start = pos + 1;
-    }
-}
-
 // Walks the lines of one file, turning every fault into an error that names its line.
 class Reader {
   public:

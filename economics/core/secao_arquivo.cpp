@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "common/numtext.h"
+#include "common/textfile.h"
 #include "economics/core/custos.h"
 #include "economics/core/erros_economia.h"
 #include "economics/core/tarifas.h"
@@ -86,18 +87,10 @@ std::vector<std::string> LinhasSecaoAnalise(const TDadosAnalise& d, bool usaResS
 
 namespace {
 
-std::vector<std::string> splitFields(std::string_view line) {
-    std::vector<std::string> fields;
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t pos = line.find(';', start);
-        if (pos == std::string_view::npos) {
-            fields.emplace_back(line.substr(start));
-            return fields;
-        }
-        fields.emplace_back(line.substr(start, pos - start));
-        start = pos + 1;
-    }
+// The fields of a line, as texts of their own.
+std::vector<std::string> fieldTexts(std::string_view line) {
+    const std::vector<std::string_view> views = splitFields(line);
+    return {views.begin(), views.end()};
 }
 
 // Takes the section's lines one by one; every fault names its line of the file.
@@ -115,7 +108,7 @@ class Leitor {
     std::vector<std::string> linha(const char* what, std::size_t atLeast) {
         current_ = next_;
         if (next_ >= lines_.size()) falha(next_, std::string("falta a linha de ") + what + ".");
-        auto f = splitFields(lines_[next_++]);
+        auto f = fieldTexts(lines_[next_++]);
         if (f.size() < atLeast) falha(current_, std::string("faltam campos na linha de ") + what + ".");
         return f;
     }
@@ -157,7 +150,7 @@ class Leitor {
         return *v != 0;
     }
     std::string peekLabel() const {
-        return next_ < lines_.size() ? splitFields(lines_[next_])[0] : std::string();
+        return next_ < lines_.size() ? std::string(splitFields(lines_[next_])[0]) : std::string();
     }
 
     // Runs one of "Adicionar"'s reads, turning its refusal into an error on the current line.

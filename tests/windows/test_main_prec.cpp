@@ -12,6 +12,7 @@
 #include "tests/support/systems.h"
 #include "tests/support/temp_dir.h"
 #include "tests/windows/window_fixture.h"
+#include "windows/main/unit_dados_prec.h"
 #include "windows/main/unit_main.h"
 
 namespace {
@@ -72,13 +73,17 @@ void TestMainPrec::cleanup() {
     tmp.reset();
 }
 
-// The grid's file cell and the menu entry offer CSV files, text files and every file.
+// The grid's file cell, the menu entry and the precipitation dialog's "Procurar..." offer CSV
+// files, text files and every file.
 void TestMainPrec::filterOffered() {
     fx.ui.expectOpenFile(QString());
     clickValueCell(PrecRowArquivo);
     fx.ui.expectOpenFile(QString());
     win().MenuCarregarDadosPrec->trigger();
-    QCOMPARE(fx.ui.shown().size(), std::size_t(2));
+    TformDadosPrec dialog;
+    fx.ui.expectOpenFile(QString());
+    dialog.Button1->click();
+    QCOMPARE(fx.ui.shown().size(), std::size_t(3));
     for (const FakeUi::Shown& shown : fx.ui.shown()) {
         QCOMPARE(shown.kind, QStringLiteral("open"));
         QCOMPARE(shown.text, QStringLiteral("Arquivo CSV|*.csv|Arquivo de texto|*.txt|Todos os arquivos|*"));

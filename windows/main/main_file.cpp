@@ -100,7 +100,6 @@ void TformMain::loadSimulation(const QString& path) {
     LimparCampos();
     releaseSweep(*simMain);
     simMain = std::move(loaded.sim);
-    simRun_ = false;
     {
         const QScopedValueRollback<bool> refilling(refilling_, true);
         refillFromSim();

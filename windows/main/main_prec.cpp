@@ -85,9 +85,8 @@ void TformMain::strGridPrecClick() {
 }
 
 void TformMain::choosePrecFile() {
-    const QString path =
-        ui().openFileName(this, QStringLiteral("Carregar dados de precipitação"), lastOpenDir_,
-                          QStringLiteral("Arquivo CSV|*.csv|Arquivo de texto|*.txt|Todos os arquivos|*"));
+    const QString path = ui().openFileName(this, QStringLiteral("Carregar dados de precipitação"),
+                                           lastOpenDir_, kFiltroPrecipitacao);
     if (path.isEmpty()) return;
     lastOpenDir_ = QFileInfo(path).absolutePath();
     loadPrecFile(path);
@@ -122,7 +121,6 @@ bool TformMain::loadPrecFile(const QString& path) {
     setPrecCell(PrecRowArquivo, QFileInfo(path).fileName());
     releaseSweep(*simMain);
     simMain = std::move(fresh);
-    simRun_ = false;
     const std::size_t count = simMain->base().vecDadosPrecOrig.size();
     // A short record and lines that are not numbers are told in one box; the record stays.
     const std::string warning = precDataWarning(count, unread, appLocale());

@@ -91,7 +91,6 @@ bool TformMain::runInputs() {
 
 // What follows every run, typed or loaded.
 void TformMain::afterRun() {
-    simRun_ = true;
     unsaved_ = true;
     // An economic analysis already under way follows every new run.
     if (analiseStarted()) recomputeAnalise();

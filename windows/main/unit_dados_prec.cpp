@@ -11,6 +11,7 @@
 #include "components/number_texts.h"
 #include "components/ui_seam.h"
 #include "components/window_controls.h"
+#include "windows/main/unit_main.h"
 
 TformDadosPrec* formDadosPrec = nullptr;
 
@@ -68,8 +69,8 @@ double TformDadosPrec::dblDescartPrec() const {
 }
 
 void TformDadosPrec::Button1Click() {
-    const QString path = ui().openFileName(this, QStringLiteral("Dados de precipitação"), QString(),
-                                           QStringLiteral("Arquivo CSV|*.csv|Todos os arquivos|*"));
+    const QString path =
+        ui().openFileName(this, QStringLiteral("Dados de precipitação"), QString(), kFiltroPrecipitacao);
     if (!path.isEmpty()) edCaminho->setText(path);
 }
 

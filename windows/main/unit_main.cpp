@@ -19,6 +19,7 @@
 #include "components/number_texts.h"
 #include "components/radio_group.h"
 #include "components/ui_seam.h"
+#include "components/window_controls.h"
 #include "windows/main/main_links.h"
 
 TformMain* formMain = nullptr;
@@ -51,6 +52,7 @@ TformMain::TformMain(QWidget* parent) : QMainWindow(parent), simMain(std::make_u
     connectChangeTracking();
     // "Simular" answers Enter from the start, in either mode, whenever it is enabled.
     BTCalcular->setDefault(true);
+    keepWrappedLabelsWhole(this, 2);
 }
 
 TformMain::~TformMain() {
@@ -60,7 +62,6 @@ TformMain::~TformMain() {
 void TformMain::newSimMain() {
     releaseSweep(*simMain);
     simMain = std::make_unique<TCaptAguaInterval>();
-    simRun_ = false;
 }
 
 void TformMain::installKeyFilters() {

@@ -28,6 +28,10 @@ class RadioGroup;
 
 // What the demand and occupants boxes read while they stand for a series of the editor.
 inline const QString kTextoVariavel = QStringLiteral("Variável");
+// The file choice of a precipitation record: records come as .csv or .txt, or with no
+// extension at all.
+inline const QString kFiltroPrecipitacao =
+    QStringLiteral("Arquivo CSV|*.csv|Arquivo de texto|*.txt|Todos os arquivos|*");
 
 // Rows of the precipitation grid strGridPrec (column 0 holds the labels, column 1 the values).
 enum PrecGridRow { PrecRowArquivo = 0, PrecRowRegistros = 1, PrecRowData = 2, PrecRowDescarte = 3 };
@@ -217,7 +221,6 @@ class TformMain : public QMainWindow {
     bool saveCurrent();  // runs, asks for a file and writes it; false when nothing was written
     void moveAnaliseLabel11();
 
-    bool simRun_ = false;           // the current set has run since it was made
     bool unsaved_ = false;          // inputs changed or a run not saved
     bool memoPlaceholder_ = true;   // the memo holds its opening placeholder, not the user's notes
     bool refilling_ = false;        // the program is writing the controls (load, clear)

@@ -6,6 +6,8 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QVBoxLayout>
 
 #include "components/key_filters.h"
@@ -25,6 +27,18 @@ QLineEdit* addEdit(QFormLayout* form, QWidget* parent, const char* name, const Q
     edit->setMinimumWidth(edit->fontMetrics().averageCharWidth() * 44);
     form->addRow(caption, edit);  // the row's label is the box's buddy
     return edit;
+}
+
+// Widens a box (the dialog follows) until its whole text shows, so that an axis title is read
+// from its first letter.
+void showWholeText(QLineEdit* edit) {
+    // The text, the box's inner margins and the cursor, with a character to spare.
+    const int text = edit->fontMetrics().horizontalAdvance(edit->text()) + edit->textMargins().left() +
+                     edit->textMargins().right() + 2 * edit->fontMetrics().averageCharWidth();
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    const QSize needed = edit->style()->sizeFromContents(QStyle::CT_LineEdit, &option, QSize(text, 0), edit);
+    if (needed.width() > edit->minimumWidth()) edit->setMinimumWidth(needed.width());
 }
 
 // The items of CBEstiloMarcador, in order.
@@ -96,6 +110,7 @@ void TformGraficoProps::FormShow() {
     if (chart_) {
         EdEixoX->setText(chart_->bottomAxis().title());
         EdEixoY->setText(chart_->leftAxis().title());
+        for (QLineEdit* axis : {EdEixoX, EdEixoY}) showWholeText(axis);
     }
     if (SeriesSim) CBEstiloMarcador->setCurrentIndex(markerItem(SeriesSim->markerStyle()));
 }

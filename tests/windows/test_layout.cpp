@@ -1,0 +1,110 @@
+// What a user reads of the windows' captions: every wrapped label of the main window reads
+// whole on at most two lines at the default size, nothing is cut at the minimum size (in
+// either simulation mode), the window has no empty status bar strip, and the axis titles in
+// the chart's properties show from their first letter.
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QStatusBar>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <QTest>
+
+#include "components/chart_view.h"
+#include "components/radio_group.h"
+#include "tests/windows/window_fixture.h"
+#include "windows/main/unit_main.h"
+#include "windows/results/unit_grafico_props.h"
+
+namespace {
+
+// Lines the label's text takes at its present width.
+int linesShown(const QLabel* label) {
+    const int oneLine = label->heightForWidth(QWIDGETSIZE_MAX);
+    const int spacing = label->fontMetrics().lineSpacing();
+    return 1 + (label->heightForWidth(label->width()) - oneLine + spacing / 2) / spacing;
+}
+
+// The wrapped labels with a caption that the window shows now.
+QList<QLabel*> shownCaptions(QWidget* window) {
+    QList<QLabel*> shown;
+    for (QLabel* label : window->findChildren<QLabel*>())
+        if (label->wordWrap() && !label->text().isEmpty() && label->isVisibleTo(window)) shown << label;
+    return shown;
+}
+
+}  // namespace
+
+class TestLayout : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void cleanup() { fx.finish(); }
+    void mainWindowCaptionsReadWhole_data();
+    void mainWindowCaptionsReadWhole();
+    void noEmptyStatusBar();
+    void axisTitlesShowWhole();
+
+  private:
+    WindowFixture fx;
+};
+
+void TestLayout::mainWindowCaptionsReadWhole_data() {
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("minimum");
+    QTest::newRow("one volume, default size") << 0 << false;
+    QTest::newRow("one volume, minimum size") << 0 << true;
+    QTest::newRow("sweep, default size") << 1 << false;
+    QTest::newRow("sweep, minimum size") << 1 << true;
+}
+
+void TestLayout::mainWindowCaptionsReadWhole() {
+    QFETCH(int, mode);
+    QFETCH(bool, minimum);
+    fx.start("pt_BR");
+    formMain->show();
+    QVERIFY(QTest::qWaitForWindowExposed(formMain));
+    formMain->RGResInf->setItemIndex(mode);
+    if (minimum) formMain->resize(formMain->minimumSize().expandedTo(formMain->minimumSizeHint()));
+    QTest::qWait(20);
+
+    const QList<QLabel*> labels = shownCaptions(formMain);
+    QVERIFY(labels.size() >= 5);
+    for (const QLabel* label : labels) {
+        const QByteArray what = label->objectName().toUtf8() + ": " + label->text().toUtf8();
+        QVERIFY2(label->height() >= label->heightForWidth(label->width()), "cut: " + what);
+        QVERIFY2(linesShown(label) <= 2, "more than two lines: " + what);
+        const QRect inWindow(label->mapTo(formMain, QPoint(0, 0)), label->size());
+        QVERIFY2(formMain->rect().contains(inWindow), "outside the window: " + what);
+    }
+}
+
+void TestLayout::noEmptyStatusBar() {
+    fx.start("pt_BR");
+    QCOMPARE(formMain->findChild<QStatusBar*>(), nullptr);
+}
+
+void TestLayout::axisTitlesShowWhole() {
+    fx.start("pt_BR");
+    ChartView chart;
+    chart.bottomAxis().setTitle(QStringLiteral("Volume do reservatório inferior (litros)"));
+    chart.leftAxis().setTitle(QStringLiteral("Potencial de economia de água potável (%)"));
+    formGraficoProps->defineChart(&chart);
+    formGraficoProps->show();
+    QVERIFY(QTest::qWaitForWindowExposed(formGraficoProps));
+    for (QLineEdit* axis : {formGraficoProps->EdEixoX, formGraficoProps->EdEixoY}) {
+        // The text area Qt's line edit paints in: its contents less 2 pixels each side and the
+        // cursor.
+        QStyleOptionFrame option;
+        option.initFrom(axis);
+        const QRect contents = axis->style()->subElementRect(QStyle::SE_LineEditContents, &option, axis);
+        const int room = contents.width() - 4 - 1 - axis->textMargins().left() - axis->textMargins().right();
+        const int textWidth = axis->fontMetrics().horizontalAdvance(axis->text());
+        QVERIFY2(room >= textWidth, qPrintable(axis->objectName() + QStringLiteral(": ") + axis->text()));
+    }
+    formGraficoProps->defineChart(nullptr);
+    formGraficoProps->hide();
+}
+
+QTEST_MAIN(TestLayout)
+#include "test_layout.moc"
