@@ -1,13 +1,67 @@
 #pragma once
-// The list of other operating costs of the economic analysis.
-// For now the window exists with its caption; its contents come with its module.
+// The other operating costs of the economic analysis (maintenance, water treatment and the
+// like): a list of items, each fixed or proportional to the rainwater consumed, charged every
+// few months. Items are edited and removed in the edit window.
 
 #include <QDialog>
+#include <vector>
+
+#include "economics/core/variaveis_tipos.h"
+
+class DataGrid;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class RadioGroup;
 
 class TformCustoManutencao : public QDialog {
     Q_OBJECT
   public:
     explicit TformCustoManutencao(QWidget* parent = nullptr);
+
+    static constexpr int kLarguraEstreita = 231;
+    static constexpr int kLarguraComLista = 712;
+
+    QLabel* Label1 = nullptr;
+    QLineEdit* edNomeManutencao = nullptr;
+    QLabel* Label2 = nullptr;
+    QLineEdit* edMeses = nullptr;
+    RadioGroup* RGTipoCusto = nullptr;
+    QLabel* Label6 = nullptr;
+    QLineEdit* edCoefLinear = nullptr;
+    QLabel* Label7 = nullptr;
+    QLineEdit* edCoefAng = nullptr;
+    QPushButton* BTAdicionar = nullptr;
+    DataGrid* NxGManut = nullptr;
+    QPushButton* BTEditar = nullptr;
+    QPushButton* BTConcluir = nullptr;
+
+    // The items in the order of entry; each Cod equals its index.
+    std::vector<TManutencao> vecManutencao;
+
+    // Puts items read from a file into the list and the grid.
+    void preenche(const std::vector<TManutencao>& itens);
+    // Empties the list, the grid and the entry and narrows the window.
+    void Limpa();
+    // The edit window's changes to item `ind`.
+    void Modifica(std::size_t ind, const TManutencao& item);
+    void Exclui(std::size_t ind);
+
+    void BTAdicionarClick();
+    void BTEditarClick();
+    void NxGManutCellClick(int col, int row);
+    void RGTipoCustoClick();
+
+  private:
+    void limpaEntrada();
+    void atualizaGrade();
+    void mostraLista(bool mostra);
 };
 
 extern TformCustoManutencao* formCustoManutencao;
+
+// The entry of an operating cost item, shared by the list window and the edit window: the
+// coefficient label and boxes follow the cost type ("Fixo": one cost; "Variável": both).
+void aplicaTipoCusto(int tipo, QLabel* label6, QLineEdit* coefLinear, QLineEdit* coefAng);
+// A name holding ";" cannot be written to the simulation file; says so and returns false.
+bool nomeGravavel(QWidget* parent, const QLineEdit* nome);

@@ -1,13 +1,44 @@
 #pragma once
-// The editor of one operating-cost item of the economic analysis.
-// For now the window exists with its caption; its contents come with its module.
+// Edits or removes one item of the operating cost list, the one last clicked in its grid.
 
 #include <QDialog>
+#include <cstddef>
+
+#include "economics/core/variaveis_tipos.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class RadioGroup;
 
 class TformEditCustoManutencao : public QDialog {
     Q_OBJECT
   public:
     explicit TformEditCustoManutencao(QWidget* parent = nullptr);
+
+    QLabel* Label1 = nullptr;
+    QLineEdit* edNomeManutencao = nullptr;
+    QLabel* Label2 = nullptr;
+    QLineEdit* edMeses = nullptr;
+    RadioGroup* RGTipoCusto = nullptr;
+    QLabel* Label6 = nullptr;
+    QLineEdit* edCoefLinear = nullptr;
+    QLabel* Label7 = nullptr;
+    QLineEdit* edCoefAng = nullptr;
+    QPushButton* BTModificar = nullptr;
+    QPushButton* BTExcluir = nullptr;
+    QLineEdit* edCod = nullptr;  // hidden: the index of the item shown
+
+    // Shows item `ind` in the fields, without showing the window.
+    void Carrega(std::size_t ind, const TManutencao& item);
+    void Limpa();
+
+    void BTModificarClick();
+    void BTExcluirClick();
+    void RGTipoCustoClick();
+
+  private:
+    std::size_t indice() const;
 };
 
 extern TformEditCustoManutencao* formEditCustoManutencao;

@@ -51,11 +51,6 @@ void TformVolumeInfAnalise::EdVolAnaliseChange() {
 }
 
 void TformVolumeInfAnalise::BTConcluirClick() {
-    if (formAnalise) {
-        formAnalise->Label10->setText(EdVolAnalise->text());
-        formAnalise->Label10->adjustSize();
-        formAnalise->Label11->move(formAnalise->Label10->geometry().right() + 1 + 5,
-                                   formAnalise->Label11->y());
-    }
+    if (formAnalise) formAnalise->defineVolume(EdVolAnalise->text());
     accept();
 }

@@ -1007,6 +1007,10 @@ void TestMainWindow::startedAnalysisFollowsRuns() {
     win().BTCalcular->click();
     QCOMPARE(recalculated.count(), 0);  // no analysis yet
     formAnalise->simAnalise = std::make_unique<TCaptAgua>();
+    // The analysis has no period yet: each recalculation says so.
+    const QString noPeriod = QStringLiteral("Período de análise (anos): '' não é um número válido.");
+    fx.ui.expectMessage(QStringLiteral("Erro"), noPeriod);
+    fx.ui.expectMessage(QStringLiteral("Erro"), noPeriod);
     win().BTCalcular->click();
     win().BTCalcular->click();
     QCOMPARE(recalculated.count(), 2);

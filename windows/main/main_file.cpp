@@ -86,11 +86,13 @@ void TformMain::BTCarregarClick() {
 }
 
 void TformMain::loadSimulation(const QString& path) {
-    // The file is read completely before anything is cleared: a file that cannot be read
-    // leaves the window and the current simulation as they were.
+    // The file is read completely, its economic section included, before anything is cleared:
+    // a file that cannot be read leaves the windows and the current simulation as they were.
     LoadedSimulation loaded;
+    std::optional<TDadosAnalise> analise;
     try {
         loaded = readSimulationFile(toUtf8(path), appLocale());
+        analise = readAnaliseEcon(loaded.lines, loaded.sim->base());
     } catch (const std::exception& e) {
         showException(this, e);
         return;
@@ -106,8 +108,7 @@ void TformMain::loadSimulation(const QString& path) {
     if (!loaded.dateNotice.empty())
         ui().message(this, QStringLiteral("Data inicial"), fromUtf8(loaded.dateNotice), MsgIcon::Warning,
                      MsgButtons::Ok);
-    const int economic = IndexOfLine(loaded.lines, "ANÁLISE ECONÔMICA");
-    if (economic >= 0) loadAnaliseEcon(loaded.lines, economic + 1);
+    if (analise) loadAnaliseEcon(*analise);
     // The loaded set runs as the command line runs it; the window shows its results.
     try {
         runLoadedSimulation(*simMain);

@@ -8,8 +8,11 @@
 #include <memory>
 
 #include "common/numtext.h"
+#include "components/app_locale.h"
 #include "components/radio_group.h"
 #include "components/ui_seam.h"
+#include "economics/core/analise_arquivo.h"
+#include "economics/core/secao_arquivo.h"
 #include "economics/unit_analise.h"
 #include "economics/unit_volume_inf_analise.h"
 #include "scenarios/unitSimCenarios.h"
@@ -101,12 +104,7 @@ void clearDemandEditor() {
 // Economic analysis
 
 void setAnaliseVolume(const QString& volume) {
-    if (!formAnalise) return;
-    formAnalise->Label10->setText(volume);
-    formAnalise->Label10->adjustSize();
-    // "litros" follows the volume, 5 pixels after its right edge.
-    const QRect v = formAnalise->Label10->geometry();
-    formAnalise->Label11->move(v.x() + v.width() + 5, formAnalise->Label11->y());
+    if (formAnalise) formAnalise->defineVolume(volume);
 }
 
 bool analiseStarted() {
@@ -136,10 +134,16 @@ std::vector<std::string> analiseEconLines() {
     return formAnalise->SalvarAnaliseEcon();
 }
 
-void loadAnaliseEcon(const std::vector<std::string>& lines, int index) {
+std::optional<TDadosAnalise> readAnaliseEcon(const std::vector<std::string>& lines, const TCaptAgua& loaded) {
+    const auto marker = LinhaMarcadorAnalise(lines);
+    if (!marker) return std::nullopt;
+    return LeSecaoAnalise(lines, *marker + 1, UsaReservatorioSuperior(loaded), appLocale());
+}
+
+void loadAnaliseEcon(const TDadosAnalise& dados) {
     if (!formAnalise) return;
     formAnalise->show();
-    formAnalise->CarregaAnaliseEcon(lines, static_cast<std::size_t>(index));
+    formAnalise->CarregaAnaliseEcon(dados);
 }
 
 void clearAnalise() {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/arrays.h"
+#include "economics/core/campos_analise.h"
 
 class QWidget;
 class TCaptAgua;
@@ -42,8 +43,11 @@ void resimulateAnalise();                      // rebuilds the working simulatio
 void showAnalise();
 void execVolumeInfAnalise();                  // asks for the volume to analyse, modally
 std::vector<std::string> analiseEconLines();  // the file's economic section, empty when none
-void loadAnaliseEcon(const std::vector<std::string>& lines, int index);
-void clearAnalise();  // empties and closes the analysis, when started
+// The economic section of a file's lines, read for the simulation loaded from it; none when the
+// file has none. A malformed section throws its error, which names the line.
+std::optional<TDadosAnalise> readAnaliseEcon(const std::vector<std::string>& lines, const TCaptAgua& loaded);
+void loadAnaliseEcon(const TDadosAnalise& dados);  // shows the analysis, filled, and recalculates
+void clearAnalise();                               // empties and closes the analysis, when started
 
 // Results.
 void showSweepChart(TCaptAguaInterval& sim);  // adds the sweep's line and shows the chart
