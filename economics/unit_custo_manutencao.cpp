@@ -18,46 +18,11 @@
 
 TformCustoManutencao* formCustoManutencao = nullptr;
 
-void aplicaTipoCusto(int tipo, QLabel* label6, QLineEdit* coefLinear, QLineEdit* coefAng) {
-    if (tipo == 1) {
-        label6->setText(QStringLiteral("Coeficiente linear (R$)"));
-        coefLinear->setEnabled(true);
-        coefAng->setEnabled(true);
-    } else if (tipo == 0) {
-        label6->setText(QStringLiteral("Custo (R$)"));
-        coefLinear->setEnabled(true);
-        coefAng->setEnabled(false);
-    }
-}
-
-bool nomeGravavel(QWidget* parent, const QLineEdit* nome) {
-    if (TextoGravavel(textOf(nome))) return true;
-    showErrorBox(parent, QStringLiteral("O nome do custo operacional não pode conter \";\"."));
-    return false;
-}
-
 TformCustoManutencao::TformCustoManutencao(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("formCustoManutencao"));
     setWindowTitle(QStringLiteral("Outros custos operacionais"));
 
-    Label1 = makeEconLabel(this, "Label1", QStringLiteral("Nome do custo operacional"));
-    edNomeManutencao = makeEconEdit(this, "edNomeManutencao", Label1->text(), Label1);
-    installNoSemicolonFilter(edNomeManutencao);
-    Label2 = makeEconLabel(this, "Label2", QStringLiteral("Periodicidade (meses)"));
-    edMeses = makeEconEdit(this, "edMeses", Label2->text(), Label2);
-    installDecimalKeyFilter(edMeses);
-    RGTipoCusto =
-        new RadioGroup(QStringLiteral("Tipo de custo"),
-                       {QStringLiteral("Fixo"), QStringLiteral("Variável (consumo de água pluvial)")}, this);
-    RGTipoCusto->setObjectName(QStringLiteral("RGTipoCusto"));
-    Label6 = makeEconLabel(this, "Label6", QStringLiteral("Coeficiente linear (R$)"));
-    edCoefLinear = makeEconEdit(this, "edCoefLinear", QStringLiteral("Coeficiente linear (R$)"), Label6);
-    Label7 = makeEconLabel(this, "Label7", QStringLiteral("Coeficiente angular (R$/m³)"));
-    edCoefAng = makeEconEdit(this, "edCoefAng", Label7->text(), Label7);
-    for (QLineEdit* e : {edCoefLinear, edCoefAng}) {
-        installNoSemicolonFilter(e);
-        e->setEnabled(false);
-    }
+    constroiCampos(this, QStringLiteral("Nome do custo operacional"));
     BTAdicionar = makeEconButton(this, "BTAdicionar", QStringLiteral("Adicionar"));
 
     NxGManut = new DataGrid(this);
@@ -101,12 +66,12 @@ void TformCustoManutencao::mostraLista(bool mostra) {
 }
 
 void TformCustoManutencao::RGTipoCustoClick() {
-    aplicaTipoCusto(RGTipoCusto->itemIndex(), Label6, edCoefLinear, edCoefAng);
+    aplicaTipoCusto(RGTipoCusto->itemIndex());
     edCoefLinear->setFocus();
 }
 
 void TformCustoManutencao::BTAdicionarClick() {
-    if (!nomeGravavel(this, edNomeManutencao)) return;
+    if (!nomeGravavel(this)) return;
     TManutencao item;
     try {
         item = LeManutencao(textOf(edNomeManutencao), textOf(edMeses), RGTipoCusto->itemIndex(),

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <vector>
 
+#include "economics/campos_manutencao.h"
 #include "economics/core/variaveis_tipos.h"
 
 class DataGrid;
@@ -14,7 +15,7 @@ class QLineEdit;
 class QPushButton;
 class RadioGroup;
 
-class TformCustoManutencao : public QDialog {
+class TformCustoManutencao : public QDialog, public CamposManutencao {
     Q_OBJECT
   public:
     explicit TformCustoManutencao(QWidget* parent = nullptr);
@@ -22,15 +23,6 @@ class TformCustoManutencao : public QDialog {
     static constexpr int kLarguraEstreita = 231;
     static constexpr int kLarguraComLista = 712;
 
-    QLabel* Label1 = nullptr;
-    QLineEdit* edNomeManutencao = nullptr;
-    QLabel* Label2 = nullptr;
-    QLineEdit* edMeses = nullptr;
-    RadioGroup* RGTipoCusto = nullptr;
-    QLabel* Label6 = nullptr;
-    QLineEdit* edCoefLinear = nullptr;
-    QLabel* Label7 = nullptr;
-    QLineEdit* edCoefAng = nullptr;
     QPushButton* BTAdicionar = nullptr;
     DataGrid* NxGManut = nullptr;
     QPushButton* BTEditar = nullptr;
@@ -61,7 +53,3 @@ class TformCustoManutencao : public QDialog {
 extern TformCustoManutencao* formCustoManutencao;
 
 // The entry of an operating cost item, shared by the list window and the edit window: the
-// coefficient label and boxes follow the cost type ("Fixo": one cost; "Variável": both).
-void aplicaTipoCusto(int tipo, QLabel* label6, QLineEdit* coefLinear, QLineEdit* coefAng);
-// A name holding ";" cannot be written to the simulation file; says so and returns false.
-bool nomeGravavel(QWidget* parent, const QLineEdit* nome);

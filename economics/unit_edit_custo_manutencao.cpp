@@ -20,24 +20,7 @@ TformEditCustoManutencao::TformEditCustoManutencao(QWidget* parent) : QDialog(pa
     setObjectName(QStringLiteral("formEditCustoManutencao"));
     setWindowTitle(QStringLiteral("Custo de Manutenção"));
 
-    Label1 = makeEconLabel(this, "Label1", QStringLiteral("Tipo de manutenção"));
-    edNomeManutencao = makeEconEdit(this, "edNomeManutencao", Label1->text(), Label1);
-    installNoSemicolonFilter(edNomeManutencao);
-    Label2 = makeEconLabel(this, "Label2", QStringLiteral("Periodicidade (meses)"));
-    edMeses = makeEconEdit(this, "edMeses", Label2->text(), Label2);
-    installDecimalKeyFilter(edMeses);
-    RGTipoCusto =
-        new RadioGroup(QStringLiteral("Tipo de custo"),
-                       {QStringLiteral("Fixo"), QStringLiteral("Variável (consumo de água pluvial)")}, this);
-    RGTipoCusto->setObjectName(QStringLiteral("RGTipoCusto"));
-    Label6 = makeEconLabel(this, "Label6", QStringLiteral("Coeficiente linear (R$)"));
-    edCoefLinear = makeEconEdit(this, "edCoefLinear", QStringLiteral("Coeficiente linear (R$)"), Label6);
-    Label7 = makeEconLabel(this, "Label7", QStringLiteral("Coeficiente angular (R$/m³)"));
-    edCoefAng = makeEconEdit(this, "edCoefAng", Label7->text(), Label7);
-    for (QLineEdit* e : {edCoefLinear, edCoefAng}) {
-        installNoSemicolonFilter(e);
-        e->setEnabled(false);
-    }
+    constroiCampos(this, QStringLiteral("Tipo de manutenção"));
     BTModificar = makeEconButton(this, "BTModificar", QStringLiteral("Modificar"));
     BTExcluir = makeEconButton(this, "BTExcluir", QStringLiteral("Excluir"));
     edCod = makeEconEdit(this, "edCod", QStringLiteral("Item"));
@@ -77,7 +60,7 @@ void TformEditCustoManutencao::Carrega(std::size_t ind, const TManutencao& item)
         const QSignalBlocker block(RGTipoCusto);
         RGTipoCusto->setItemIndex(tipo);
     }
-    aplicaTipoCusto(tipo, Label6, edCoefLinear, edCoefAng);
+    aplicaTipoCusto(tipo);
     setTextOf(edCoefLinear, linha[2]);
     setTextOf(edCoefAng, linha[3]);
 }
@@ -91,13 +74,13 @@ void TformEditCustoManutencao::Limpa() {
 }
 
 void TformEditCustoManutencao::RGTipoCustoClick() {
-    aplicaTipoCusto(RGTipoCusto->itemIndex(), Label6, edCoefLinear, edCoefAng);
+    aplicaTipoCusto(RGTipoCusto->itemIndex());
     edCoefLinear->setFocus();
 }
 
 void TformEditCustoManutencao::BTModificarClick() {
     if (!formCustoManutencao || edCod->text().isEmpty()) return;
-    if (!nomeGravavel(this, edNomeManutencao)) return;
+    if (!nomeGravavel(this)) return;
     TManutencao item;
     try {
         item = LeManutencao(textOf(edNomeManutencao), textOf(edMeses), RGTipoCusto->itemIndex() == 1 ? 1 : 0,

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <cstddef>
 
+#include "economics/campos_manutencao.h"
 #include "economics/core/variaveis_tipos.h"
 
 class QLabel;
@@ -11,20 +12,11 @@ class QLineEdit;
 class QPushButton;
 class RadioGroup;
 
-class TformEditCustoManutencao : public QDialog {
+class TformEditCustoManutencao : public QDialog, public CamposManutencao {
     Q_OBJECT
   public:
     explicit TformEditCustoManutencao(QWidget* parent = nullptr);
 
-    QLabel* Label1 = nullptr;
-    QLineEdit* edNomeManutencao = nullptr;
-    QLabel* Label2 = nullptr;
-    QLineEdit* edMeses = nullptr;
-    RadioGroup* RGTipoCusto = nullptr;
-    QLabel* Label6 = nullptr;
-    QLineEdit* edCoefLinear = nullptr;
-    QLabel* Label7 = nullptr;
-    QLineEdit* edCoefAng = nullptr;
     QPushButton* BTModificar = nullptr;
     QPushButton* BTExcluir = nullptr;
     QLineEdit* edCod = nullptr;  // hidden: the index of the item shown
