@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "bench/rain_pattern.h"
 #include "engine/unit_classe.h"
 #include "examples/household.h"
 
@@ -12,16 +13,8 @@ namespace {
 
 constexpr std::size_t kDays = 36500;
 
-// A century of rain in a fixed pattern: dry spells, drizzle and storms, in mm.
 doubleArray century() {
-    doubleArray v(kDays);
-    std::uint32_t x = 2024;
-    for (auto& d : v) {
-        x = x * 1664525u + 1013904223u;
-        const std::uint32_t r = (x >> 8) % 100;
-        d = r < 55 ? 0.0 : r < 80 ? (r - 54) * 3 / 10.0 : (r - 79) * 25 / 10.0;
-    }
-    return v;
+    return rainPattern(kDays);
 }
 
 // The example household on a 150 m² roof.

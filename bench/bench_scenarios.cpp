@@ -12,6 +12,7 @@
 #include <sstream>
 #include <string>
 
+#include "bench/rain_pattern.h"
 #include "cli/cli_app.h"
 #include "common/numtext.h"
 #include "common/textfile.h"
@@ -25,16 +26,8 @@ namespace fs = std::filesystem;
 constexpr std::size_t kDays = 3650;
 constexpr int kCombinations = 1000;
 
-// Ten years of rain in a fixed pattern: dry spells, drizzle and storms, in mm.
 doubleArray decade() {
-    doubleArray v(kDays);
-    std::uint32_t x = 2024;
-    for (auto& d : v) {
-        x = x * 1664525u + 1013904223u;
-        const std::uint32_t r = (x >> 8) % 100;
-        d = r < 55 ? 0.0 : r < 80 ? (r - 54) * 3 / 10.0 : (r - 79) * 25 / 10.0;
-    }
-    return v;
+    return rainPattern(kDays);
 }
 
 std::vector<std::string> decadeLines(const LocaleSettings& loc) {
