@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "common/textfile.h"
 #include "components/app_locale.h"
@@ -101,6 +102,10 @@ void TformCustosEconomias::pinta(const TTabelaCustos& tabela, const std::vector<
             grid->setItem(static_cast<int>(r), static_cast<int>(c), item);
         }
     }
+    // The month and item names are read whole: the first column widens to its longest text
+    // ("23 (Fevereiro)", "Economia de água potável") where the font needs more than its width.
+    const int needed = static_cast<const QAbstractItemView*>(grid)->sizeHintForColumn(0);
+    grid->setColumnWidth(0, std::max(grid->columnWidth(0), needed));
 }
 
 void TformCustosEconomias::copiaSelecao() {
