@@ -75,7 +75,9 @@ void TformSimCenarios::buildControls() {
     layout->addWidget(StringGrid1, 1);
     layout->addLayout(bar);
     layout->addWidget(PanelProgressBar);
-    resize(720, 330);
+    // Every parameter row shows without scrolling: the table is never shorter than its rows.
+    StringGrid1->setMinimumHeight(StringGrid1->verticalHeader()->length() + 2 * StringGrid1->frameWidth());
+    resize(720, sizeHint().height());
 }
 
 void TformSimCenarios::FormCreate() {
