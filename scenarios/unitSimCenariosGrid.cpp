@@ -3,11 +3,13 @@
 #include <QApplication>
 #include <QColor>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <tuple>
 
 #include "components/app_locale.h"
@@ -39,6 +41,11 @@ void TformSimCenariosGrid::buildControls() {
     NxGrResult->setObjectName(QStringLiteral("NxGrResult"));
     NxGrResult->setAccessibleName(QStringLiteral("Resultados das combinações"));
     for (const char* caption : kCabecalhosResultado) NxGrResult->addColumn(QString::fromUtf8(caption));
+    // Every header reads whole; the grid scrolls sideways where the window is narrower.
+    for (int col = 0; col < NxGrResult->columnCount(); ++col) {
+        const int header = NxGrResult->horizontalHeader()->sectionSizeHint(col);
+        NxGrResult->setColumnWidth(col, std::max(NxGrResult->columnWidth(col), header));
+    }
     NxGrResult->setReadOnly(true);
     connect(NxGrResult, &DataGrid::cellClick, this,
             [this](int col, int row) { NxGrResultCellClick(col, row); });

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
@@ -348,6 +349,8 @@ void TestSimCenarios::runFillsTheGrid() {
     QCOMPARE(grid->rowCount(), 4);
     QCOMPARE(grid->columnCount(), 11);
     QCOMPARE(grid->headerCaption(10), QStringLiteral("Potencial de economia de água potável"));
+    for (int col = 0; col < grid->columnCount(); ++col)  // every header reads whole
+        QVERIFY(grid->columnWidth(col) >= grid->horizontalHeader()->sectionSizeHint(col));
     const std::vector<std::array<const char*, 10>> esperado = {
         {"1", "chuva.txt", "2", "100", "150", "4", "40", "0,8", "0 | 0%", "Fixo: 3000"},
         {"2", "chuva.txt", "2", "100", "150", "4", "40", "0,8", "0 | 0%", nullptr},
