@@ -49,8 +49,9 @@ void BM_SimulaWithUpperReservoir(benchmark::State& state) {
     simulation(state, 300);
 }
 
+// Arguments: the upper reservoir's volume (0: none).
 void BM_Sweep1000Volumes(benchmark::State& state) {
-    auto set = household(0);
+    auto set = household(static_cast<double>(state.range(0)));
     set->base().dblResInf = 0;
     set->interval = 50;
     set->volmax = 50000;  // members 0 … 1000
@@ -69,6 +70,6 @@ void BM_Sweep1000Volumes(benchmark::State& state) {
 
 BENCHMARK(BM_SimulaWithoutUpperReservoir)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SimulaWithUpperReservoir)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_Sweep1000Volumes)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Sweep1000Volumes)->ArgName("upper")->Arg(0)->Arg(300)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

@@ -101,6 +101,36 @@ struct DayInputs {
     double dPos;  // 1 when D > 0
 };
 
+// The inputs of the `len` days of the series from `first`, the demand cycles walked on.
+void fillDayInputs(const TCaptAgua& in, std::size_t first, std::size_t len, Cycle& dem, Cycle& occ,
+                   DayInputs* out) {
+    const double* prec = in.vecDadosPrec.data();
+    const double area = in.dblAreaCapt, coef = in.dblCoefAprov, subs = in.dblPorcSubs;
+    for (std::size_t d = 0; d < len; ++d) {
+        const double q = dem.next();
+        const double n = occ.next();
+        DayInputs& di = out[d];
+        di.R = prec[first + d] * area * coef;
+        di.T = q * n;
+        di.D = subs * q * n;
+        di.dPos = di.D > 0 ? 1.0 : 0.0;
+    }
+}
+
+// One day of a system with an upper reservoir, added onto the sums of month `m`.
+[[gnu::always_inline]] inline void addDayWithUpper(MonthSums& sums, int m, const DayInputs& day, double& vi,
+                                                   double& vs, double resInf, double resSup, double minRec) {
+    const DayFlows f = dayWithUpper(vi, vs, day.R, day.D, resInf, resSup, minRec);
+    sums.cons[m] += f.S;
+    sums.pot[m] += day.T - f.S;
+    sums.extrav[m] += f.O;
+    sums.recalc[m] += f.P;
+    sums.passes[m] += f.k;
+    const double full = metCompletely(f.S, day.D, day.dPos);
+    sums.total[m] += full;
+    sums.partial[m] += metPartially(f.S, full);
+}
+
 // The same for one member, in plain doubles.
 [[gnu::always_inline]] inline void memberRun(const DayInputs* days, std::size_t len, double& v, double cap,
                                              double& s, double& c, double& o, double& t, double& p) {
@@ -223,8 +253,6 @@ void monthRunAllMembers(const DayInputs* days, std::size_t len, std::size_t coun
 
 void runMembers(const TCaptAgua& in, TCaptAgua* const* members, std::size_t count,
                 const std::vector<MonthRun>& runs) {
-    const double* prec = in.vecDadosPrec.data();
-    const double area = in.dblAreaCapt, coef = in.dblCoefAprov, subs = in.dblPorcSubs;
     Cycle dem{in.vecDemAguaPot.data(), in.vecDemAguaPot.size()};
     Cycle occ{in.vecNroMor.data(), in.vecNroMor.size()};
 
@@ -237,15 +265,7 @@ void runMembers(const TCaptAgua& in, TCaptAgua* const* members, std::size_t coun
     DayInputs inputs[31];
 
     for (const MonthRun& run : runs) {
-        for (std::size_t d = 0; d < run.count; ++d) {
-            const double q = dem.next();
-            const double n = occ.next();
-            DayInputs& di = inputs[d];
-            di.R = prec[run.first + d] * area * coef;
-            di.T = q * n;
-            di.D = subs * q * n;
-            di.dPos = di.D > 0 ? 1.0 : 0.0;
-        }
+        fillDayInputs(in, run.first, run.count, dem, occ, inputs);
         days[run.month] += static_cast<std::int32_t>(run.count);
         monthRunAllMembers(inputs, run.count, count, static_cast<std::size_t>(run.month - 1) * count,
                            vi.data(), cap.data(), cons.data(), pot.data(), extrav.data(), total.data(),
@@ -320,6 +340,34 @@ void runSingle(const TCaptAgua& in, TCaptAgua& out, const std::vector<MonthRun>&
 // Members that share one pass at most; their sums stay a few megabytes.
 constexpr std::size_t kBlock = 4096;
 
+// Members with an upper reservoir that share one pass: their volumes and month sums stay in
+// the first-level cache, and the processor overlaps their independent days.
+constexpr std::size_t kUpperBlock = 16;
+
+// Each member's day is the one a run on its own computes, added onto its month sums in the
+// same order: only the day's inputs are shared.
+void runUpperBlock(const TCaptAgua& in, TCaptAgua* const* members, std::size_t count,
+                   const std::vector<MonthRun>& runs) {
+    Cycle dem{in.vecDemAguaPot.data(), in.vecDemAguaPot.size()};
+    Cycle occ{in.vecNroMor.data(), in.vecNroMor.size()};
+    const double resSup = in.dblResSup, minRec = in.dblResSupMinRec;
+    double cap[kUpperBlock], vi[kUpperBlock] = {}, vs[kUpperBlock] = {};
+    MonthSums sums[kUpperBlock];
+    for (std::size_t k = 0; k < count; ++k) cap[k] = members[k]->dblResInf;
+    DayInputs inputs[31];
+    for (const MonthRun& run : runs) {
+        const int m = run.month;
+        fillDayInputs(in, run.first, run.count, dem, occ, inputs);
+        for (std::size_t d = 0; d < run.count; ++d) {
+            for (std::size_t k = 0; k < count; ++k) {
+                addDayWithUpper(sums[k], m, inputs[d], vi[k], vs[k], cap[k], resSup, minRec);
+            }
+        }
+        for (std::size_t k = 0; k < count; ++k) sums[k].days[m] += static_cast<std::int32_t>(run.count);
+    }
+    for (std::size_t k = 0; k < count; ++k) finish(*members[k], sums[k], in.vecDadosPrec.size());
+}
+
 }  // namespace
 
 void prepare(TCaptAgua& sim) {
@@ -339,6 +387,13 @@ void runWithoutUpper(const TCaptAgua& inputs, TCaptAgua* const* members, std::si
     }
 }
 
+void runSweepWithUpper(const TCaptAgua& inputs, TCaptAgua* const* members, std::size_t count) {
+    const std::vector<MonthRun> runs = monthRuns(inputs.dateDadosPrec, inputs.vecDadosPrec.size());
+    for (std::size_t first = 0; first < count; first += kUpperBlock) {
+        runUpperBlock(inputs, members + first, std::min(kUpperBlock, count - first), runs);
+    }
+}
+
 void runWithUpper(TCaptAgua& sim) {
     const std::vector<MonthRun> runs = monthRuns(sim.dateDadosPrec, sim.vecDadosPrec.size());
     Cycle dem{sim.vecDemAguaPot.data(), sim.vecDemAguaPot.size()};
@@ -352,17 +407,9 @@ void runWithUpper(TCaptAgua& sim) {
             const double R = sim.vecDadosPrec[j] * sim.dblAreaCapt * sim.dblCoefAprov;
             const double q = dem.next();
             const double n = occ.next();
-            const double T = q * n;
             const double D = sim.dblPorcSubs * q * n;
-            const DayFlows f = dayWithUpper(vi, vs, R, D, sim.dblResInf, sim.dblResSup, sim.dblResSupMinRec);
-            sums.cons[m] += f.S;
-            sums.pot[m] += T - f.S;
-            sums.extrav[m] += f.O;
-            sums.recalc[m] += f.P;
-            sums.passes[m] += f.k;
-            const double full = metCompletely(f.S, D, D > 0 ? 1.0 : 0.0);
-            sums.total[m] += full;
-            sums.partial[m] += metPartially(f.S, full);
+            const DayInputs day{R, q * n, D, D > 0 ? 1.0 : 0.0};
+            addDayWithUpper(sums, m, day, vi, vs, sim.dblResInf, sim.dblResSup, sim.dblResSupMinRec);
         }
     }
     finish(sim, sums, sim.vecDadosPrec.size());

@@ -18,4 +18,9 @@ void runWithoutUpper(const TCaptAgua& inputs, TCaptAgua* const* members, std::si
 // Runs the prepared `sim` with its upper reservoir.
 void runWithUpper(TCaptAgua& sim);
 
+// The same for a sweep: runs, with the upper reservoir of `inputs` (prepared), the system once
+// for each of `members` at that member's dblResInf. Members share the day's inputs in blocks;
+// each gets exactly the figures of its own run.
+void runSweepWithUpper(const TCaptAgua& inputs, TCaptAgua* const* members, std::size_t count);
+
 }  // namespace balance

@@ -11,14 +11,13 @@ namespace {
 constexpr double kMaxSweepMembers = 100000;
 
 // Member i of a sweep: the base system's inputs at another lower-reservoir volume. The series
-// is left out when the member will not need it (it drops its series after its run anyway).
-std::unique_ptr<TCaptAgua> makeMember(const TCaptAgua& base, double resInf, bool withSeries) {
+// is left out: the members run on the base's prepared series and keep only their results.
+std::unique_ptr<TCaptAgua> makeMember(const TCaptAgua& base, double resInf) {
     return std::make_unique<TCaptAgua>(
-        withSeries ? base.vecDadosPrecOrig : doubleArray{}, base.dateDadosPrec, base.dblDescartPrec,
-        base.dblAreaCapt, base.boolDemAguaPotMensal ? base.vecDemAguaPotMensal : base.vecDemAguaPot,
-        base.boolDemAguaPotMensal, base.boolNroMorMensal ? base.vecNroMorMensal : base.vecNroMor,
-        base.boolNroMorMensal, base.dblPorcSubs, base.dblCoefAprov, base.dblResSup, base.dblResSupMinRec,
-        resInf, base.strObs);
+        doubleArray{}, base.dateDadosPrec, base.dblDescartPrec, base.dblAreaCapt,
+        base.boolDemAguaPotMensal ? base.vecDemAguaPotMensal : base.vecDemAguaPot, base.boolDemAguaPotMensal,
+        base.boolNroMorMensal ? base.vecNroMorMensal : base.vecNroMor, base.boolNroMorMensal,
+        base.dblPorcSubs, base.dblCoefAprov, base.dblResSup, base.dblResSupMinRec, resInf, base.strObs);
 }
 
 }  // namespace
@@ -58,27 +57,20 @@ void TCaptAguaInterval::simula() {
     base.simula();
     vecCaptAgua.reserve(n + 1);
 
+    // The members share passes over the base's prepared series.
+    std::vector<TCaptAgua*> members;
+    members.reserve(n);
+    for (std::size_t i = 1; i <= n; ++i) {
+        vecCaptAgua.push_back(makeMember(base, static_cast<double>(i) * interval));
+        TCaptAgua& m = *vecCaptAgua.back();
+        // What the member's own preparation would have left: the expanded daily tables.
+        m.vecDemAguaPot = base.vecDemAguaPot;
+        m.vecNroMor = base.vecNroMor;
+        members.push_back(&m);
+    }
     if (base.dblResSup > 0) {
-        // With an upper reservoir each day's supply loop depends on the volumes: one run each.
-        for (std::size_t i = 1; i <= n; ++i) {
-            vecCaptAgua.push_back(makeMember(base, static_cast<double>(i) * interval, true));
-            TCaptAgua& m = *vecCaptAgua.back();
-            m.simula();
-            m.vecDadosPrecOrig.clear();
-            m.vecDadosPrec.clear();
-        }
+        balance::runSweepWithUpper(base, members.data(), members.size());
     } else {
-        // Without one the members share a single pass over the base's prepared series.
-        std::vector<TCaptAgua*> members;
-        members.reserve(n);
-        for (std::size_t i = 1; i <= n; ++i) {
-            vecCaptAgua.push_back(makeMember(base, static_cast<double>(i) * interval, false));
-            TCaptAgua& m = *vecCaptAgua.back();
-            // What the member's own preparation would have left: the expanded daily tables.
-            m.vecDemAguaPot = base.vecDemAguaPot;
-            m.vecNroMor = base.vecNroMor;
-            members.push_back(&m);
-        }
         balance::runWithoutUpper(base, members.data(), members.size());
     }
 

@@ -284,11 +284,14 @@ INSTANTIATE_TEST_SUITE_P(Settings, RefusedSweep, ::testing::ValuesIn(kRefusedCas
 // ---------------------------------------------------------------------------------------
 // Every member of a sweep gives exactly the figures of its own run.
 
+// An upper reservoir of the day's mean rainwater demand, as the scenarios size it.
+constexpr double kDemandSized = -1;
+
 struct EqualityCase {
     const char* name;
     bool seattleSeries;  // else a made-up series of 3000 days from 15 July 2011
     bool monthly;
-    double resSup, minRec;
+    double resSup, minRec;  // resSup may be kDemandSized
     double volmax, interval;
     doubleArray occupants;  // empty: the base's cycle
 };
@@ -304,6 +307,12 @@ const std::vector<EqualityCase> kEqualityCases = {
     {"UpperSomeDaysWithoutOccupants", true, false, 500, 100, 10000, 250, {3, 0, 2}},
     {"UpperThresholdAtVolume", true, false, 300, 300, 8000, 500, {}},
     {"UpperMonthlyInputs", false, true, 400, 150, 20000, 1000, {}},
+    // Members with an upper reservoir share a pass sixteen at a time: 15, 16 and 17 members
+    // fall short of, fill and pass one block; 333 members make many blocks and a short last one.
+    {"UpperThresholdZero", true, false, 500, 0, 8500, 500, {}},
+    {"UpperThresholdAtNinetyPercent", true, false, 500, 450, 7500, 500, {}},
+    {"UpperDemandSized", false, false, kDemandSized, 50, 12000, 750, {3, 0, 2, 5}},
+    {"UpperManyBlocks", true, false, 500, 100, 9990, 30, {}},
 };
 
 class SweepEqualsOwnRuns : public ::testing::TestWithParam<EqualityCase> {};
@@ -318,7 +327,7 @@ TEST_P(SweepEqualsOwnRuns, BitForBit) {
     }
     if (c.monthly) makeMonthly(s.base());
     if (!c.occupants.empty()) s.base().vecNroMor = c.occupants;
-    s.base().dblResSup = c.resSup;
+    s.base().dblResSup = c.resSup == kDemandSized ? s.base().resSupFromDemand() : c.resSup;
     s.base().dblResSupMinRec = c.minRec;
     sweep(s, c.volmax, c.interval, 1);
 
