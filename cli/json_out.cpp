@@ -70,7 +70,9 @@ std::string economiaJson(const TResultadoAnalise& r) {
 }
 
 std::string simulationJson(const TCaptAguaInterval& sim, const TResultadoAnalise* economia) {
-    const bool sweep = sim.vecCaptAgua.size() > 1;
+    // A file with a maximum volume is a sweep even when its step leaves one member (a maximum
+    // below the step): its settings are reported as the file gives them.
+    const bool sweep = sim.volmax != 0;
     std::string j = "{\"volmax\":" + num(sweep ? sim.volmax : 0.0) +
                     ",\"interval\":" + num(sweep ? sim.interval : 0.0) +
                     ",\"delta\":" + num(sweep ? sim.delta : 0.0) +

@@ -158,6 +158,23 @@ TEST(Cli, JsonHasTheSchemaKeysInOrder) {
     EXPECT_EQ(std::count(single.out.begin(), single.out.end(), '{'), 2);
 }
 
+// A sweep line whose maximum is below its step runs as a sweep of one member (the system
+// without a lower reservoir), and the JSON gives the file's sweep settings.
+TEST(Cli, OneMemberSweepKeepsItsSettings) {
+    TempDir dir;
+    auto lines = testsys::household(40)->simLines({}, LocaleSettings::ptBR());
+    for (auto& l : lines) {
+        if (l.rfind("Reservatório inferior (litros);", 0) == 0)
+            l = "Reservatório inferior (litros);500;1000;2";
+    }
+    writeTextLines(dir.file("one-member.csv"), lines);
+    const CliRun r = cli({"run", dir.file("one-member.csv"), "--locale", "pt_BR", "--json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out.rfind("{\"volmax\":500,\"interval\":1000,\"delta\":2,", 0), 0u) << r.out.substr(0, 120);
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '{'), 2);  // the set and its one member
+    EXPECT_NE(r.out.find("\"members\":[{\"dblResInf\":0,"), std::string::npos) << r.out.substr(0, 160);
+}
+
 TEST(Cli, MonthlyTableOfTheBaseSimulation) {
     const CliRun r = cli({"run", example("seattle-volume-unico.csv"), "--monthly", "--locale", "pt_BR"});
     ASSERT_EQ(r.status, 0) << r.err;
