@@ -3,9 +3,12 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "components/app_locale.h"
 #include "components/key_filters.h"
 #include "components/radio_group.h"
 #include "components/ui_seam.h"
+#include "economics/core/custos.h"
+#include "economics/core/erros_economia.h"
 #include "economics/core/secao_arquivo.h"
 #include "economics/econ_controls.h"
 
@@ -46,4 +49,19 @@ bool CamposManutencao::nomeGravavel(QWidget* parent) const {
     if (TextoGravavel(textOf(edNomeManutencao))) return true;
     showErrorBox(parent, QStringLiteral("O nome do custo operacional não pode conter \";\"."));
     return false;
+}
+
+std::optional<TManutencao> CamposManutencao::leItem(QWidget* parent, int tipo) const {
+    if (!nomeGravavel(parent)) return std::nullopt;
+    try {
+        TManutencao item = LeManutencao(textOf(edNomeManutencao), textOf(edMeses), tipo, textOf(edCoefLinear),
+                                        textOf(edCoefAng), appLocale());
+        ChecaPeriodicidade(item);
+        return item;
+    } catch (const AnaliseError& e) {
+        showErrorBox(parent, fromUtf8(e.what()));
+    } catch (const std::exception& e) {
+        showException(parent, e);
+    }
+    return std::nullopt;
 }

@@ -4,6 +4,9 @@
 // window that edits them.
 
 #include <QString>
+#include <optional>
+
+#include "economics/core/variaveis_tipos.h"
 
 class QLabel;
 class QLineEdit;
@@ -28,4 +31,7 @@ struct CamposManutencao {
     void aplicaTipoCusto(int tipo);
     // The name can go into the simulation file (no ";"); otherwise says so and gives false.
     bool nomeGravavel(QWidget* parent) const;
+    // The item the fields describe, with cost type `tipo`, its periodicity checked; a refused
+    // field is shown in `parent`'s message box and gives no item.
+    std::optional<TManutencao> leItem(QWidget* parent, int tipo) const;
 };

@@ -71,19 +71,9 @@ void TformCustoManutencao::RGTipoCustoClick() {
 }
 
 void TformCustoManutencao::BTAdicionarClick() {
-    if (!nomeGravavel(this)) return;
-    TManutencao item;
-    try {
-        item = LeManutencao(textOf(edNomeManutencao), textOf(edMeses), RGTipoCusto->itemIndex(),
-                            textOf(edCoefLinear), textOf(edCoefAng), appLocale());
-        ChecaPeriodicidade(item);
-    } catch (const AnaliseError& e) {
-        showErrorBox(this, fromUtf8(e.what()));
-        return;
-    } catch (const std::exception& e) {
-        showException(this, e);
-        return;
-    }
+    std::optional<TManutencao> lido = leItem(this, RGTipoCusto->itemIndex());
+    if (!lido) return;
+    TManutencao item = *lido;
     item.Cod = static_cast<std::int32_t>(vecManutencao.size());
     vecManutencao.push_back(item);
     limpaEntrada();

@@ -80,19 +80,9 @@ void TformEditCustoManutencao::RGTipoCustoClick() {
 
 void TformEditCustoManutencao::BTModificarClick() {
     if (!formCustoManutencao || edCod->text().isEmpty()) return;
-    if (!nomeGravavel(this)) return;
-    TManutencao item;
-    try {
-        item = LeManutencao(textOf(edNomeManutencao), textOf(edMeses), RGTipoCusto->itemIndex() == 1 ? 1 : 0,
-                            textOf(edCoefLinear), textOf(edCoefAng), appLocale());
-        ChecaPeriodicidade(item);
-    } catch (const AnaliseError& e) {
-        showErrorBox(this, fromUtf8(e.what()));
-        return;
-    } catch (const std::exception& e) {
-        showException(this, e);
-        return;
-    }
+    std::optional<TManutencao> lido = leItem(this, RGTipoCusto->itemIndex() == 1 ? 1 : 0);
+    if (!lido) return;
+    TManutencao item = *lido;
     formCustoManutencao->Modifica(indice(), item);
     close();
 }
