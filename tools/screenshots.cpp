@@ -1,85 +1,88 @@
-// Takes the screenshots of docs/: the main window after a single-volume run of the bundled
-// Seattle example, loaded as a user loads it, and the sweep chart after two sweeps of the
-// bundled range example (50 % and 70 % of the demand replaced), each with its ideal volume;
-// then the chart's properties, the main window at its minimum size and Qt's own file dialog
-// as the precipitation choice shows it, in the user's language.
+// Takes the screenshots of the user guide (docs/guia/imagens/): every window of the program,
+// driven through the dialog seam as a user drives it, with the bundled Seattle examples in
+// them: the main window in both modes, its dialogs and result windows, the economic windows
+// with examples/seattle-analise-economica.csv loaded, and the scenario windows with
+// examples/cenarios-seattle.txt opened and run. The figures the windows show go to stderr.
 // Run under Xvfb from the project root:
-//   LANG=pt_BR.UTF-8 xvfb-run -a -s "-screen 0 1600x1000x24" build/release/tools/vespra-screenshots docs
+//   LANG=pt_BR.UTF-8 xvfb-run -a -s "-screen 0 1600x1000x24" build/release/tools/vespra-screenshots
+//   docs/guia/imagens
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
-#include <QFileDialog>
-#include <QLineEdit>
-#include <QPixmap>
-#include <QPushButton>
-#include <QTimer>
+#include <QTest>
+#include <QWidget>
 #include <cstdio>
 
 #include "components/app_locale.h"
 #include "components/translations.h"
-#include "tests/windows/fake_ui.h"
+#include "tools/shots.h"
 #include "windows/app_windows.h"
-#include "windows/main/unit_main.h"
-#include "windows/results/unit_grafico.h"
-#include "windows/results/unit_grafico_props.h"
 
-namespace {
-
-bool save(QWidget* window, const QString& path) {
-    return window->grab().save(path);
+void Shots::settle(int ms) {
+    QTest::qWait(ms);
 }
 
-}  // namespace
+QString Shots::example(const QString& name) {
+    return QDir::current().absoluteFilePath(QStringLiteral("examples/") + name);
+}
+
+void Shots::save(QWidget* window, const QString& name) {
+    if (!window->grab().save(dir + QLatin1Char('/') + name)) {
+        std::fprintf(stderr, "não foi possível gravar %s\n", qPrintable(name));
+        status = 1;
+    }
+}
+
+void Shots::show(QWidget* window, const QString& name) {
+    window->show();
+    window->raise();
+    settle();
+    save(window, name);
+}
+
+void Shots::expectModalShot(const QString& objectName, const QString& name, int result,
+                            std::function<void(QDialog*)> fill) {
+    ui.expectModal(objectName, [this, name, result, fill](QDialog* dialog) {
+        if (fill) fill(dialog);
+        show(dialog, name);
+        dialog->hide();
+        return result;
+    });
+}
+
+void Shots::report(const QString& what, const QString& text) {
+    std::fprintf(stderr, "%s: %s\n", qPrintable(what), qPrintable(text));
+}
+
+void chooseItem(QComboBox* box, int index) {
+    box->setCurrentIndex(index);
+    emit box->activated(index);
+}
+
+int itemStartingWith(const QComboBox* box, const QString& start) {
+    for (int i = 0; i < box->count(); ++i)
+        if (box->itemText(i).startsWith(start)) return i;
+    return -1;
+}
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
+    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/guia/imagens");
+    QDir().mkpath(out);
     setAppLocale(LocaleSettings::ptBR());
     installQtTranslations(QStringLiteral("pt_BR"));
     FakeUi answers;
     setUi(&answers);
     createWindows();
-    formMain->show();
-    answers.expectOpenFile(QDir::current().absoluteFilePath("examples/seattle-volume-unico.csv"));
-    formMain->BTCarregarClick();
-    int status = 0;
-    QTimer::singleShot(500, [&] {
-        if (!save(formMain, out + "/janela-principal.png")) status = 1;
-        // Two sweeps drawn one over the other, as a user compares them.
-        answers.expectOpenFile(QDir::current().absoluteFilePath("examples/seattle-faixa-volumes.csv"));
-        formMain->BTCarregarClick();
-        formMain->ed_porcentagem_subst->setText(QStringLiteral("70"));
-        formMain->BTCalcular->click();
-        formGrafico->resize(900, 620);
-        QTimer::singleShot(500, [&] {
-            if (!save(formGrafico, out + "/grafico-volumes.png")) status = 1;
-            // The properties of the sweep chart, shown as its context menu opens them.
-            formGraficoProps->defineSeries(formGrafico->SeriesSim);
-            formGraficoProps->defineSimCurrent(formMain->simMain.get());
-            formGraficoProps->show();
-            QApplication::processEvents();
-            if (!save(formGraficoProps, out + "/propriedades-grafico.png")) status = 1;
-            formGraficoProps->hide();
-            formMain->resize(formMain->minimumSizeHint());
-            if (!save(formMain, out + "/janela-principal-minima.png")) status = 1;
-            // Qt's own file dialog, as the precipitation choice opens it.
-            QFileDialog files(
-                formMain, QStringLiteral("Carregar dados de precipitação"), QDir::currentPath(),
-                QStringLiteral("Arquivo CSV (*.csv);;Arquivo de texto (*.txt);;Todos os arquivos (*)"));
-            files.setOption(QFileDialog::DontUseNativeDialog);
-            files.resize(760, 440);
-            files.show();
-            QApplication::processEvents();
-            if (!save(&files, out + "/dialogo-arquivo.png")) status = 1;
-            files.hide();
-            for (const QString& p : answers.problems()) {
-                std::fprintf(stderr, "%s\n", qPrintable(p));
-                status = 1;
-            }
-            app.quit();
-        });
-    });
-    app.exec();
+    Shots shots{out, answers};
+    shootMainWindow(shots);
+    shootEconomics(shots);
+    shootScenarios(shots);
+    for (const QString& p : answers.problems()) {
+        std::fprintf(stderr, "%s\n", qPrintable(p));
+        shots.status = 1;
+    }
     setUi(nullptr);
     destroyWindows();
-    return status;
+    return shots.status;
 }
