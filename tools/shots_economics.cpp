@@ -49,7 +49,7 @@ void shootCostWindows(Shots& shots) {
 
 void shootResults(Shots& shots) {
     formAnalise->BTConsumosEconomiasClick();
-    formEconomiaAgua->resize(1200, 420);
+    formEconomiaAgua->resize(884, 420);
     shots.show(formEconomiaAgua, QStringLiteral("estimativas-consumo.png"));
     formEconomiaAgua->hide();
     formAnalise->BTCustosEconomiaClick();
@@ -60,10 +60,10 @@ void shootResults(Shots& shots) {
         return;
     }
     TformCustosEconomias* costs = opened.back();
-    costs->resize(720, 640);
+    costs->resize(600, 640);
     shots.show(costs, QStringLiteral("custos-economias.png"));
     costs->RGDados->setItemIndex(1);
-    costs->resize(1300, 640);
+    costs->resize(690, 640);
     shots.show(costs, QStringLiteral("custos-economias-detalhado.png"));
     costs->close();
 }

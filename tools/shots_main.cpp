@@ -123,7 +123,7 @@ void shootSweep(Shots& shots) {
                           QStringLiteral("grafico-extravasado.png"));
     formGrafico->BTVExtravasadoClick();
     shots.expectModalShot(QStringLiteral("formGraficoDados"), QStringLiteral("planilha-dados.png"),
-                          QDialog::Rejected, [](QDialog* d) { d->resize(1100, 560); });
+                          QDialog::Rejected, [](QDialog* d) { d->resize(1300, 560); });
     formGrafico->BTPlanilhaClick();
     shots.expectModalShot(QStringLiteral("formGraficoProps"), QStringLiteral("propriedades-grafico.png"));
     formGrafico->Propriedades1Click();

@@ -75,7 +75,7 @@ void shootListDialogs(Shots& shots) {
 
 void shootResults(Shots& shots) {
     formSimCenarios->BTSimularClick();
-    formSimCenariosGrid->resize(1500, 520);
+    formSimCenariosGrid->resize(1900, 580);
     shots.show(formSimCenariosGrid, QStringLiteral("cenarios-resultado.png"));
     // Row 2 holds a range: the sweep chart shows that sweep.
     formSimCenariosGrid->NxGrResultCellClick(0, 1);
@@ -109,7 +109,7 @@ void shootComparison(Shots& shots) {
     formGraficoVextravasado->hide();
     if (!g.janelasResultado.empty()) {
         TformSimCenariosGrid* results = g.janelasResultado.back();
-        results->resize(1500, 300);
+        results->resize(1900, 190);
         shots.show(results, QStringLiteral("cenarios-comparacao-resultado.png"));
     }
 }
