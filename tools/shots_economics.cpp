@@ -20,6 +20,7 @@
 namespace {
 
 void shootAnalysis(Shots& shots) {
+    formMain->RGResInf->setItemIndex(0);  // back to one volume, as the file is
     shots.ui.expectOpenFile(Shots::example(QStringLiteral("seattle-analise-economica.csv")));
     formMain->BTCarregarClick();
     Shots::settle();

@@ -3,6 +3,7 @@
 // its charts, data sheet and properties, the information windows and Qt's file dialog.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -147,9 +148,11 @@ void shootInformation(Shots& shots) {
 
 // Qt's own file dialog, as the precipitation choice opens it, in the user's language.
 void shootFileDialog(Shots& shots) {
-    QFileDialog files(formMain, QStringLiteral("Carregar dados de precipitação"), QDir::currentPath(),
+    QFileDialog files(formMain, QStringLiteral("Carregar dados de precipitação"),
+                      QDir::current().absoluteFilePath(QStringLiteral("examples")),
                       QStringLiteral("Arquivo CSV (*.csv);;Arquivo de texto (*.txt);;Todos os arquivos (*)"));
     files.setOption(QFileDialog::DontUseNativeDialog);
+    files.selectNameFilter(QStringLiteral("Arquivo de texto (*.txt)"));  // where the record is
     files.resize(760, 440);
     shots.show(&files, QStringLiteral("dialogo-arquivo.png"));
     files.hide();
