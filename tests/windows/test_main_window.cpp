@@ -146,6 +146,7 @@ class TestMainWindow : public QObject {
     void loadSweepExample();
     void unreadableSimulationLeavesWindow();
     void oneVolumeAfterSweepSavesOneVolume();
+    void loadsInTurnLeaveSimularEnabled();
     void clearAsksAndResets();
     void dadosPrecDialog();
 
@@ -1428,6 +1429,46 @@ void TestMainWindow::oneVolumeAfterSweepSavesOneVolume() {
     win().BTSalvarClick();
     const auto lines = readTextLines(path.toStdString());
     QVERIFY(IndexOfLine(lines, "Reservatório inferior (litros);1500") >= 0);
+}
+
+// Loading files one after another, whatever mode the window was in and whatever its hidden
+// boxes still held, leaves "Simular" and "Salvar simulação atual" ready for the loaded file.
+void TestMainWindow::loadsInTurnLeaveSimularEnabled() {
+    start("pt_BR");
+    TformMain& w = win();
+    // 5000 L typed for one volume, then the sweep chosen: the hidden box keeps its text.
+    w.RGResInf->setItemIndex(0);
+    w.ed_reservatorio_inf->setText(QStringLiteral("5000"));
+    w.RGResInf->setItemIndex(1);
+    const char* files[] = {"seattle-analise-economica.csv", "seattle-volume-unico.csv",
+                           "seattle-faixa-volumes.csv",     "seattle-volume-unico.csv",
+                           "seattle-analise-economica.csv", "seattle-faixa-volumes.csv",
+                           "seattle-faixa-volumes.csv"};
+    for (const char* name : files) {
+        fx.ui.expectOpenFile(QStringLiteral(VESPRA_SOURCE_DIR "/examples/") + QString::fromLatin1(name));
+        w.BTCarregarClick();
+        QVERIFY2(w.BTCalcular->isEnabled(), name);
+        QVERIFY2(w.BTSalvar->isEnabled(), name);
+    }
+    // The sweep typed as the file gives it, then one volume chosen: the sweep's boxes keep their
+    // texts when the file is loaded.
+    w.RGResInf->setItemIndex(0);
+    w.ed_reservatorio_inf->setText(QStringLiteral("1000"));
+    w.BTCalcular->click();
+    w.RGResInf->setItemIndex(0);
+    fx.ui.expectOpenFile(QStringLiteral(VESPRA_SOURCE_DIR "/examples/seattle-volume-unico.csv"));
+    w.BTCarregarClick();
+    w.RGResInf->setItemIndex(1);
+    w.EdVolMaximo->setText(QStringLiteral("20000"));
+    w.EdIntervaloVols->setText(QStringLiteral("1000"));
+    w.CBVolIdeal->setChecked(true);
+    w.EdDiferenca->setText(QStringLiteral("2"));
+    w.RGResInf->setItemIndex(0);
+    fx.ui.expectOpenFile(QStringLiteral(VESPRA_SOURCE_DIR "/examples/seattle-faixa-volumes.csv"));
+    w.BTCarregarClick();
+    QCOMPARE(w.RGResInf->itemIndex(), 1);
+    QVERIFY(w.BTCalcular->isEnabled());
+    QVERIFY(w.BTSalvar->isEnabled());
 }
 
 void TestMainWindow::clearAsksAndResets() {

@@ -175,6 +175,10 @@ void TformMain::refillFromSim() {
         RGResInf->setItemIndex(0);
         ed_reservatorio_inf->setText(generalText(p.dblResInf));
     }
+    // A box that already held the loaded text sends no change: run the reactions once more, so
+    // the buttons follow what is now on screen.
+    CheckValidData();
+    if (RGResInf->itemIndex() == 0) ed_reservatorio_infChange();
 }
 
 // ---------------------------------------------------------------------------------------
