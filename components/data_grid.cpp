@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QHeaderView>
 #include <QScopedValueRollback>
+#include <QScrollBar>
 
 #include "common/numtext.h"
 #include "components/app_locale.h"
@@ -44,6 +45,7 @@ int DataGrid::addColumn(const QString& line1, const QString& line2, int width) {
     header->setTextAlignment(Qt::AlignCenter);
     setHorizontalHeaderItem(col, header);
     if (width >= 0) setColumnWidth(col, width);
+    widenForHeader(col);
     for (int row = 0; row < rowCount(); ++row) {
         setItem(row, col, new QTableWidgetItem());
         cell(col, row)->setTextAlignment(info.alignment);
@@ -68,6 +70,13 @@ void DataGrid::setHeaderLines(int col, const QString& line1, const QString& line
     lines = QStringList{line1};
     if (!line2.isEmpty()) lines << line2;
     if (QTableWidgetItem* header = horizontalHeaderItem(col)) header->setText(lines.join(QLatin1Char('\n')));
+    widenForHeader(col);
+}
+
+// A column is never narrower than its header's lines, so no caption is cut.
+void DataGrid::widenForHeader(int col) {
+    const int needed = horizontalHeader()->sectionSizeHint(col);
+    if (columnWidth(col) < needed) setColumnWidth(col, needed);
 }
 
 QStringList DataGrid::headerLines(int col) const {
@@ -76,6 +85,13 @@ QStringList DataGrid::headerLines(int col) const {
 
 QString DataGrid::headerCaption(int col) const {
     return headerLines(col).join(QStringLiteral("\r\n"));
+}
+
+int DataGrid::widthForAllColumns() const {
+    int width = 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
+    if (verticalHeader()->isVisible()) width += verticalHeader()->width();
+    for (int col = 0; col < columnCount(); ++col) width += columnWidth(col);
+    return width;
 }
 
 void DataGrid::setHeaderHeight(int pixels) {

@@ -33,6 +33,9 @@ class DataGrid : public QTableWidget {
     // The header as one text, its lines joined by CR LF.
     QString headerCaption(int col) const;
 
+    // The width that shows every column whole, with the frame and a vertical scroll bar.
+    int widthForAllColumns() const;
+
     void setHeaderHeight(int pixels);
     void setRowHeight(int pixels);
     // The row-number column at the left (1, 2, ...); hidden by default.
@@ -74,6 +77,7 @@ class DataGrid : public QTableWidget {
     };
 
     QTableWidgetItem* cell(int col, int row) const;
+    void widenForHeader(int col);
     QString displayText(int col, double value) const;
     void applyFlags(int col, int row);
     void applyFlagsAll();

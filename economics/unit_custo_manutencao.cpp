@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 
 #include "components/app_locale.h"
 #include "components/data_grid.h"
@@ -33,6 +34,7 @@ TformCustoManutencao::TformCustoManutencao(QWidget* parent) : QDialog(parent) {
     NxGManut->addColumn(QStringLiteral("Coef. linear"), {}, 80);
     NxGManut->addColumn(QStringLiteral("Coef. angular"), {}, 80);
     NxGManut->setReadOnly(true);
+    NxGManut->setMinimumWidth(NxGManut->widthForAllColumns());
     BTEditar = makeEconButton(this, "BTEditar", QStringLiteral("Editar"));
     BTConcluir = makeEconButton(this, "BTConcluir", QStringLiteral("Concluir"));
 
@@ -62,7 +64,9 @@ TformCustoManutencao::TformCustoManutencao(QWidget* parent) : QDialog(parent) {
 void TformCustoManutencao::mostraLista(bool mostra) {
     NxGManut->setVisible(mostra);
     BTEditar->setVisible(mostra);
-    setFixedWidth(mostra ? kLarguraComLista : kLarguraEstreita);
+    // The window's own widths, or wider when the list's columns need it.
+    layout()->invalidate();
+    setFixedWidth(std::max(mostra ? kLarguraComLista : kLarguraEstreita, layout()->minimumSize().width()));
 }
 
 void TformCustoManutencao::RGTipoCustoClick() {

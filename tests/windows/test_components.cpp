@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDialogButtonBox>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
@@ -35,6 +36,7 @@ class TestComponents : public QObject {
     void gridHeadersAndNumbers();
     void gridRowsColoursAndClicks();
     void gridEditableCells();
+    void gridHeadersNeverCut();
 };
 
 void TestComponents::radioGroupReaction() {
@@ -325,6 +327,24 @@ void TestComponents::gridEditableCells() {
     QCOMPARE(grid.cellNumber(b, 0), 2.25);
     grid.item(0, b)->setText(QStringLiteral("7,5"));
     QCOMPARE(grid.cellNumber(b, 0), 7.5);
+}
+
+// A column given less room than its caption needs widens to it, when added and when its caption
+// is written anew; a wide column keeps its width.
+void TestComponents::gridHeadersNeverCut() {
+    DataGrid grid;
+    const QString longLine = QStringLiteral("Demanda total de água (litros per capita/dia)");
+    const int narrow =
+        grid.addColumn(QStringLiteral("Valor da conta sem utilização"), QStringLiteral("(R$)"), 40);
+    const int wide = grid.addColumn(QStringLiteral("Mês"), {}, 300);
+    const int later = grid.addColumn(QStringLiteral("N"), {}, 39);
+    const QFontMetrics metrics(grid.horizontalHeader()->font());
+    QVERIFY(grid.columnWidth(narrow) >
+            metrics.horizontalAdvance(QStringLiteral("Valor da conta sem utilização")));
+    QCOMPARE(grid.columnWidth(wide), 300);
+    QCOMPARE(grid.columnWidth(later), 39);
+    grid.setHeaderLines(later, longLine);
+    QVERIFY(grid.columnWidth(later) > metrics.horizontalAdvance(longLine));
 }
 
 QTEST_MAIN(TestComponents)

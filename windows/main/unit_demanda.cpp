@@ -158,6 +158,7 @@ void TformDemanda::setColumnHeader() {
     const QString header = QString::fromStdString(demandColumnHeader(flagNroMor, isMensal()));
     SGDemandaVar->setHeaderLines(kColValue, header);
     SGDemandaVar->setAccessibleName(header);
+    SGDemandaVar->setMinimumWidth(SGDemandaVar->widthForAllColumns());
 }
 
 // A screen reader reads a value with its row: "Jan: 120".
