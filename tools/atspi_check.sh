@@ -25,15 +25,16 @@ exec dbus-run-session -- bash -c '
   sleep 1
   shown=$(mktemp)
   "$TOUR" >"$shown" 2>/dev/null & tour=$!
-  # The tour prints how many windows it shows once they are all on screen.
+  # The tour prints how many windows it shows, and how many controls Qt finds in them, once
+  # they are all on screen.
   for _ in $(seq 100); do [ -s "$shown" ] && break; sleep 0.2; done
-  windows=$(head -n1 "$shown")
+  read -r windows controls <"$shown" || true
   status=0
   if [ -z "$windows" ]; then
     echo "as janelas não apareceram" >&2
     status=1
   else
-    /usr/bin/python3 "$HERE/atspi_tree.py" --janelas "$windows" || status=$?
+    /usr/bin/python3 "$HERE/atspi_tree.py" --janelas "$windows" --controles "$controls" || status=$?
   fi
   kill $tour $bus $xvfb 2>/dev/null || true
   rm -f "$shown" "$display"

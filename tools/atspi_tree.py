@@ -9,7 +9,9 @@ accessibility interfaces); here it reads the same tree as AT-SPI presents it. Hi
 count too: they are in the tree and show in some state of their window.
 
 Run inside the session of the program (see tools/atspi_check.sh):
-    atspi_tree.py [--janelas N]   (wait for N windows; without it, for the first one)
+    atspi_tree.py [--janelas N] [--controles C]
+waits for N windows (without it, for the first one) and, given C, checks that AT-SPI presents
+as many controls as the window test finds.
 """
 import argparse
 import sys
@@ -150,6 +152,7 @@ def report(window):
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--janelas", type=int, default=1, help="janelas que o programa mostra")
+    parser.add_argument("--controles", type=int, help="controles que a regra do teste de janelas encontra")
     args = parser.parse_args()
     app = find_app(args.janelas)
     if app is None:
@@ -162,7 +165,11 @@ def main():
         total += c
         unnamed += u
     print(f"Resumo: {len(windows)} janelas, {total} controles, {unnamed} sem nome")
-    return 1 if unnamed or len(windows) < args.janelas else 0
+    # The same controls as the window test finds through Qt's own interfaces: the two rules agree.
+    differs = args.controles is not None and args.controles != total
+    if differs:
+        print(f"o teste de janelas encontra {args.controles} controles; a árvore AT-SPI, {total}", file=sys.stderr)
+    return 1 if unnamed or differs or len(windows) < args.janelas else 0
 
 
 if __name__ == "__main__":
