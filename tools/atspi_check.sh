@@ -28,9 +28,10 @@ exec dbus-run-session -- bash -c '
   # The tour prints how many windows it shows, and how many controls Qt finds in them, once
   # they are all on screen.
   for _ in $(seq 100); do [ -s "$shown" ] && break; sleep 0.2; done
+  windows= controls=
   read -r windows controls <"$shown" || true
   status=0
-  if [ -z "$windows" ]; then
+  if [ -z "$windows" ] || [ -z "$controls" ]; then
     echo "as janelas não apareceram" >&2
     status=1
   else
