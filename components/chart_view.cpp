@@ -1,5 +1,6 @@
 #include "components/chart_view.h"
 
+#include <QAccessibleWidget>
 #include <QCategoryAxis>
 #include <QGraphicsLayout>
 #include <QLegend>
@@ -52,9 +53,19 @@ bool within(double v, const AxisLimits& limits) {
     return v >= limits.minimum - slack && v <= limits.maximum + slack;
 }
 
+// Screen readers announce the view as a chart, with its name and description; Qt alone would
+// present it as a plain scrolled area.
+QAccessibleInterface* chartAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String("ChartView") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Chart);
+    return nullptr;
+}
+
 }  // namespace
 
 ChartView::ChartView(QWidget* parent) : QChartView(parent) {
+    static const bool accessibleAsChart = (QAccessible::installFactory(chartAccessible), true);
+    Q_UNUSED(accessibleAsChart);
     setFrameShape(QFrame::NoFrame);
     setRenderHint(QPainter::Antialiasing, false);
     setMouseTracking(true);

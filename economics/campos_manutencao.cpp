@@ -43,6 +43,8 @@ void CamposManutencao::aplicaTipoCusto(int tipo) {
         edCoefLinear->setEnabled(true);
         edCoefAng->setEnabled(false);
     }
+    // The box is read aloud as its caption reads.
+    edCoefLinear->setAccessibleName(Label6->text());
 }
 
 bool CamposManutencao::nomeGravavel(QWidget* parent) const {

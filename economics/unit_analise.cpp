@@ -122,12 +122,15 @@ void TformAnalise::buildControls() {
     categoria("CategoriaCustosIniciais", QStringLiteral("Custos iniciais"));
     BTCustosIniciais = makeEconButton(BTsCustos, "BTCustosIniciais",
                                       QStringLiteral("Reservatorios / Tubulações / Mão de obra"));
+    BTCustosIniciais->setAccessibleDescription(QStringLiteral("Custos iniciais"));
     categorias->addWidget(BTCustosIniciais);
     categoria("CategoriaCustosOperacionais", QStringLiteral("Custos operacionais"));
     BTCustoMotobomba = makeEconButton(BTsCustos, "BTCustoMotobomba", QStringLiteral("Motobomba"));
+    BTCustoMotobomba->setAccessibleDescription(QStringLiteral("Custos operacionais"));
     categorias->addWidget(BTCustoMotobomba);
     BTCustoManutencao = makeEconButton(BTsCustos, "BTCustoManutencao",
                                        QStringLiteral("Manutenção / Tratamento de água / Outros"));
+    BTCustoManutencao->setAccessibleDescription(QStringLiteral("Custos operacionais"));
     categorias->addWidget(BTCustoManutencao);
 
     BTCalcular = makeEconButton(this, "BTCalcular", QStringLiteral("Calcular"));

@@ -28,7 +28,10 @@ TformCustoManutencao::TformCustoManutencao(QWidget* parent) : QDialog(parent) {
 
     NxGManut = new DataGrid(this);
     NxGManut->setObjectName(QStringLiteral("NxGManut"));
-    NxGManut->setAccessibleName(windowTitle());
+    NxGManut->setAccessibleName(QStringLiteral("Tabela dos custos operacionais"));
+    NxGManut->setAccessibleDescription(QStringLiteral(
+        "Um custo por linha: nome, período de repetição, coeficiente linear e coeficiente angular; "
+        "um clique na linha escolhe o custo a editar"));
     NxGManut->addColumn(QStringLiteral("Nome"), {}, 160);
     NxGManut->addColumn(QStringLiteral("Período de rep."), {}, 90);
     NxGManut->addColumn(QStringLiteral("Coef. linear"), {}, 80);
@@ -36,6 +39,7 @@ TformCustoManutencao::TformCustoManutencao(QWidget* parent) : QDialog(parent) {
     NxGManut->setReadOnly(true);
     NxGManut->setMinimumWidth(NxGManut->widthForAllColumns());
     BTEditar = makeEconButton(this, "BTEditar", QStringLiteral("Editar"));
+    BTEditar->setAccessibleDescription(QStringLiteral("Editar o custo escolhido na tabela"));
     BTConcluir = makeEconButton(this, "BTConcluir", QStringLiteral("Concluir"));
 
     auto* grid = new QGridLayout(this);

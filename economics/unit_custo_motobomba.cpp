@@ -32,6 +32,7 @@ TformCustoMotobomba::TformCustoMotobomba(QWidget* parent) : QDialog(parent) {
     add(LabelPotencia, edPotencia, "LabelPotencia", "edPotencia", QStringLiteral("Potência unitária"));
     CBPotUnid = makeEconCombo(this, "CBPotUnid", QStringLiteral("Unidade da potência"),
                               {QStringLiteral("CV"), QStringLiteral("W")});
+    CBPotUnid->setAccessibleDescription(QStringLiteral("Unidade da potência unitária: CV ou W"));
     CBPotUnid->setCurrentIndex(0);
     grid->addWidget(CBPotUnid, 0, 2);
     add(LabelRendimento, edRendimento, "LabelRendimento", "edRendimento", QStringLiteral("Rendimento (%)"));

@@ -34,7 +34,9 @@ TformCustosEconomias::TformCustosEconomias(QWidget* parent) : QDialog(parent) {
     RGDados->setObjectName(QStringLiteral("RGDados"));
     SGCustosEconomias = new QTableWidget(this);
     SGCustosEconomias->setObjectName(QStringLiteral("SGCustosEconomias"));
-    SGCustosEconomias->setAccessibleName(QStringLiteral("Custos e economias mensais"));
+    SGCustosEconomias->setAccessibleName(QStringLiteral("Tabela de custos e economias por mês"));
+    SGCustosEconomias->setAccessibleDescription(
+        QStringLiteral("Um mês por linha; a primeira linha traz os títulos das colunas"));
     SGCustosEconomias->setColumnCount(3);
     // The header is the grid's first row, as the copy and the export count it.
     SGCustosEconomias->horizontalHeader()->hide();
@@ -45,6 +47,7 @@ TformCustosEconomias::TformCustosEconomias(QWidget* parent) : QDialog(parent) {
     BTExportar = new QPushButton(QStringLiteral("Exportar"), this);
     BTExportar->setObjectName(QStringLiteral("BTExportar"));
     BTExportar->setAccessibleName(BTExportar->text());
+    BTExportar->setAccessibleDescription(QStringLiteral("Exportar a tabela para um arquivo CSV"));
     BTExportar->setAutoDefault(false);
 
     auto* layout = new QVBoxLayout(this);

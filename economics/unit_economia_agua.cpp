@@ -17,7 +17,11 @@ TformEconomiaAgua::TformEconomiaAgua(QWidget* parent) : QDialog(parent) {
 
     NextGrid1 = new DataGrid(this);
     NextGrid1->setObjectName(QStringLiteral("NextGrid1"));
-    NextGrid1->setAccessibleName(windowTitle());
+    NextGrid1->setAccessibleName(
+        QStringLiteral("Tabela das estimativas de consumo e economia de água por mês"));
+    NextGrid1->setAccessibleDescription(QStringLiteral(
+        "Um mês por linha: consumos de água, volume recalcado, contas sem e com água pluvial e "
+        "economia mensal"));
     for (std::size_t c = 0; c < kCabecalhoEstimativas.size(); ++c) {
         const auto& [linha1, linha2] = kCabecalhoEstimativas[c];
         NextGrid1->addColumn(QString::fromUtf8(linha1), QString::fromUtf8(linha2), kLargurasColunas[c]);

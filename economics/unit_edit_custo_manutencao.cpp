@@ -23,7 +23,7 @@ TformEditCustoManutencao::TformEditCustoManutencao(QWidget* parent) : QDialog(pa
     constroiCampos(this, QStringLiteral("Tipo de manutenção"));
     BTModificar = makeEconButton(this, "BTModificar", QStringLiteral("Modificar"));
     BTExcluir = makeEconButton(this, "BTExcluir", QStringLiteral("Excluir"));
-    edCod = makeEconEdit(this, "edCod", QStringLiteral("Item"));
+    edCod = makeEconEdit(this, "edCod", QStringLiteral("Número do custo na tabela"));
     edCod->hide();
 
     auto* grid = new QGridLayout(this);

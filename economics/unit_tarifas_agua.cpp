@@ -29,6 +29,26 @@ const QString kAcimaDe = QStringLiteral("Acima de");
 const QString kCustoRS = QStringLiteral("Custo (R$)");
 const QString kCustoM3 = QStringLiteral("Custo (R$/m³)");
 
+// The captions that change with the choices; the box each one names is read aloud as what it
+// holds, with the unit the caption shows.
+void legenda(QLabel* label, const QString& caption, QLineEdit* box, const QString& name) {
+    label->setText(caption);
+    box->setAccessibleName(name);
+}
+
+void legendaCusto(QLabel* label, QLineEdit* box, bool fixo) {
+    legenda(label, fixo ? kCustoRS : kCustoM3, box,
+            fixo ? QStringLiteral("Custo da faixa (R$)") : QStringLiteral("Custo da faixa (R$/m³)"));
+}
+
+void legendaEsgoto(QLabel* label, QLineEdit* box, bool percentual) {
+    if (percentual)
+        legenda(label, QStringLiteral("Percentual da tarifa de água"), box,
+                QStringLiteral("Tarifa de esgoto (% da tarifa de água)"));
+    else
+        legenda(label, kCustoRS, box, QStringLiteral("Tarifa de esgoto (R$)"));
+}
+
 TipoFaixa tipoFaixa(const QString& text) {
     if (text == kEntre) return TipoFaixa::Entre;
     if (text == kAcimaDe) return TipoFaixa::AcimaDe;
@@ -55,18 +75,22 @@ TformTarifasAgua::TformTarifasAgua(QWidget* parent) : QDialog(parent) {
 
 void TformTarifasAgua::buildControls() {
     Label2 = makeEconLabel(this, "Label2", QStringLiteral("Volume (m³)"));
-    CBVolume = makeEconCombo(this, "CBVolume", Label2->text(), {kAbaixoDe});
+    CBVolume = makeEconCombo(this, "CBVolume", QStringLiteral("Tipo da faixa de consumo"), {kAbaixoDe});
+    CBVolume->setAccessibleDescription(QStringLiteral("Abaixo de, entre ou acima de um volume (m³)"));
     edVol1 = makeEconEdit(this, "edVol1", QStringLiteral("Volume (m³)"), Label2);
     Label1 = makeEconLabel(this, "Label1", QStringLiteral("e"));
-    edVol2 = makeEconEdit(this, "edVol2", QStringLiteral("e (m³)"), Label1);
+    edVol2 = makeEconEdit(this, "edVol2", QStringLiteral("Volume final da faixa (m³)"), Label1);
     ChBCustoFixo = makeEconCheck(this, "ChBCustoFixo", QStringLiteral("Custo fixo"));
     Label3 = makeEconLabel(this, "Label3", kCustoRS);
-    edCusto = makeEconEdit(this, "edCusto", QStringLiteral("Custo da faixa"), Label3);
+    edCusto = makeEconEdit(this, "edCusto", QString(), Label3);
+    legendaCusto(Label3, edCusto, true);
     BTAdicionar = makeEconButton(this, "BTAdicionar", QStringLiteral("Adicionar"));
 
     StringGrid1 = new QTableWidget(1, 1, this);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
-    StringGrid1->setAccessibleName(QStringLiteral("Faixas de consumo"));
+    StringGrid1->setAccessibleName(QStringLiteral("Tabela das faixas de consumo"));
+    StringGrid1->setAccessibleDescription(
+        QStringLiteral("Uma faixa de consumo por linha, com seus volumes e seu custo"));
     StringGrid1->horizontalHeader()->hide();
     StringGrid1->verticalHeader()->hide();
     StringGrid1->horizontalHeader()->setStretchLastSection(true);
@@ -76,7 +100,8 @@ void TformTarifasAgua::buildControls() {
                                  {QStringLiteral("Fixa"), QStringLiteral("Variável")}, this);
     RGTarEsgoto->setObjectName(QStringLiteral("RGTarEsgoto"));
     Label6 = makeEconLabel(this, "Label6", kCustoRS);
-    edTarEsgoto = makeEconEdit(this, "edTarEsgoto", QStringLiteral("Tarifa de esgoto"), Label6);
+    edTarEsgoto = makeEconEdit(this, "edTarEsgoto", QString(), Label6);
+    legendaEsgoto(Label6, edTarEsgoto, false);
     Label4 = makeEconLabel(this, "Label4", QStringLiteral("Imposto fixo (R$)"));
     edImpFixo = makeEconEdit(this, "edImpFixo", Label4->text(), Label4);
     Label5 = makeEconLabel(this, "Label5", QStringLiteral("Imposto variável (%)"));
@@ -118,7 +143,7 @@ void TformTarifasAgua::primeiraFaixa() {
     edVol2->clear();
     edVol2->hide();
     Label1->hide();
-    Label3->setText(kCustoRS);
+    legendaCusto(Label3, edCusto, true);
     ChBCustoFixo->show();
     ChBCustoFixo->setChecked(true);
     edCusto->clear();
@@ -133,7 +158,7 @@ void TformTarifasAgua::faixasSeguintes() {
     CBVolume->setCurrentIndex(0);
     Label1->show();
     edVol2->show();
-    Label3->setText(kCustoM3);
+    legendaCusto(Label3, edCusto, false);
     ChBCustoFixo->hide();
     edVol1->setEnabled(false);
     edCusto->clear();
@@ -255,12 +280,11 @@ void TformTarifasAgua::CBVolumeChange() {
 }
 
 void TformTarifasAgua::ChBCustoFixoClick() {
-    Label3->setText(ChBCustoFixo->isChecked() ? kCustoRS : kCustoM3);
+    legendaCusto(Label3, edCusto, ChBCustoFixo->isChecked());
 }
 
 void TformTarifasAgua::RGTarEsgotoClick() {
-    Label6->setText(RGTarEsgoto->itemIndex() == 1 ? QStringLiteral("Percentual da tarifa de água")
-                                                  : kCustoRS);
+    legendaEsgoto(Label6, edTarEsgoto, RGTarEsgoto->itemIndex() == 1);
     edTarEsgoto->setFocus();
 }
 
@@ -276,7 +300,7 @@ void TformTarifasAgua::LimparTarifas() {
     StringGrid1->setRowCount(1);
     primeiraFaixa();
     RGTarEsgoto->setItemIndex(-1);
-    Label6->setText(kCustoRS);
+    legendaEsgoto(Label6, edTarEsgoto, false);
     edTarEsgoto->clear();
     edImpFixo->clear();
     edImpVar->clear();

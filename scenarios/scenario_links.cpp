@@ -84,5 +84,8 @@ void showComparisonChart() {
     w->ChartVextravasado->setLegendVisible(true);
     w->TextoAdicionalUnid(QString::fromUtf8(kUnidadeLeitura));
     w->setWindowTitle(QString::fromUtf8(kTituloJanelaGrafico));
+    w->ChartVextravasado->setAccessibleName(
+        QStringLiteral("Gráfico do potencial de economia por volume do reservatório inferior, uma linha por "
+                       "valor do parâmetro variável"));
     w->show();
 }

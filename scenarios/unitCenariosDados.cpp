@@ -41,10 +41,14 @@ void TformCenariosDados::buildControls() {
     btAdicionar->setDefault(true);
     btAdicionar->setEnabled(false);
     btVariavel = makeButton(Panel5, "btVariavel", QStringLiteral("Variável"), false);
+    btVariavel->setAccessibleDescription(QStringLiteral("Adicionar valores que variam por dia ou por mês"));
     btIntervlResInf = makeButton(Panel5, "btIntervlResInf", QStringLiteral("Intervalo"), false);
+    btIntervlResInf->setAccessibleDescription(
+        QStringLiteral("Adicionar uma faixa de volumes: volume máximo e intervalo entre volumes"));
     btCarregar = makeButton(Panel5, "btCarregar", QStringLiteral("..."), false);
     btCarregar->setAccessibleName(QStringLiteral("Escolher dados de precipitação"));
     btResSup = makeButton(Panel5, "btResSup", QStringLiteral("Reservatório superior"), false);
+    btResSup->setAccessibleDescription(QStringLiteral("Adicionar um reservatório superior à lista"));
     auto* buttons = new QHBoxLayout(Panel5);
     buttons->setContentsMargins(0, 0, 0, 0);
     for (QPushButton* b : {btAdicionar, btVariavel, btIntervlResInf, btCarregar, btResSup})
@@ -56,13 +60,17 @@ void TformCenariosDados::buildControls() {
 
     LBDados = new QListWidget(this);
     LBDados->setObjectName(QStringLiteral("LBDados"));
-    LBDados->setAccessibleName(QStringLiteral("Valores"));
+    LBDados->setAccessibleName(QStringLiteral("Lista de valores"));
     LBDados->installEventFilter(this);
 
     btAcima = makeButton(this, "btAcima", QStringLiteral("Acima"), false);
     btAbaixo = makeButton(this, "btAbaixo", QStringLiteral("Abaixo"), false);
     btExcluir = makeButton(this, "btExcluir", QStringLiteral("Excluir"), false);
     btSort = makeButton(this, "btSort", QStringLiteral("Ordenar"), false);
+    btAcima->setAccessibleDescription(QStringLiteral("Mover o valor escolhido uma posição acima"));
+    btAbaixo->setAccessibleDescription(QStringLiteral("Mover o valor escolhido uma posição abaixo"));
+    btExcluir->setAccessibleDescription(QStringLiteral("Excluir o valor escolhido da lista"));
+    btSort->setAccessibleDescription(QStringLiteral("Ordenar os valores da lista"));
     btConcluir = makeButton(this, "btConcluir", QStringLiteral("Concluir"), false);
     auto* side = new QVBoxLayout;
     for (QPushButton* b : {btAcima, btAbaixo, btExcluir, btSort}) side->addWidget(b);
@@ -94,6 +102,9 @@ void TformCenariosDados::buildControls() {
 void TformCenariosDados::arrange(int linha) {
     linha_ = linha;
     setWindowTitle(QString::fromUtf8(RotuloParametro(linha)));
+    // The list and the box are read aloud with the parameter they hold.
+    LBDados->setAccessibleName(QStringLiteral("Lista de valores: ") + windowTitle());
+    edValor->setAccessibleDescription(QStringLiteral("Novo valor para a lista: ") + windowTitle());
     const bool prec = linha == kLinhaArqPrec;
     const bool vetor = linha == kLinhaDemPot || linha == kLinhaNroMor;
     const bool resSup = linha == kLinhaResSup;

@@ -16,8 +16,10 @@ TformCenariosDadosResInf::TformCenariosDadosResInf(QWidget* parent) : QDialog(pa
     setWindowTitle(QStringLiteral("Dados reservatório inferior"));
     auto* layout = new QVBoxLayout(this);
     const auto add = [&](const char* labelName, const char* editName, const QString& caption) {
-        const LabelledEdit e =
-            makeLabelledEdit(this, labelName, editName, caption, QString(), LabelKind::OneLine);
+        // Read aloud as the caption, without its closing colon.
+        QString name = caption;
+        if (name.endsWith(QLatin1Char(':'))) name.chop(1);
+        const LabelledEdit e = makeLabelledEdit(this, labelName, editName, caption, name, LabelKind::OneLine);
         layout->addWidget(e.first);
         layout->addWidget(e.second);
         return e.second;

@@ -40,7 +40,9 @@ TformSimCenarios::TformSimCenarios(QWidget* parent) : QDialog(parent) {
 void TformSimCenarios::buildControls() {
     StringGrid1 = new QTableWidget(kNumParametros + 1, 2, this);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
-    StringGrid1->setAccessibleName(QStringLiteral("Parâmetros dos cenários"));
+    StringGrid1->setAccessibleName(QStringLiteral("Tabela dos parâmetros dos cenários"));
+    StringGrid1->setAccessibleDescription(QStringLiteral(
+        "Um parâmetro por linha com seus valores; um clique na linha abre a lista de valores"));
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     StringGrid1->horizontalHeader()->hide();
@@ -51,6 +53,7 @@ void TformSimCenarios::buildControls() {
 
     BTSimular = makeButton(this, "BTSimular", QStringLiteral("Simular cenários"), false);
     BTLimpar = makeButton(this, "BTLimpar", QStringLiteral("Limpar"), false);
+    BTLimpar->setAccessibleDescription(QStringLiteral("Limpar os valores de todos os parâmetros"));
     BTSalvarCenarios = makeButton(this, "BTSalvarCenarios", QStringLiteral("Salvar cenários"), false);
     BTAbrirCenarios = makeButton(this, "BTAbrirCenarios", QStringLiteral("Abrir cenários"), false);
     connect(BTSimular, &QPushButton::clicked, this, [this] { BTSimularClick(); });

@@ -66,6 +66,7 @@ void TformSimCenariosGrafico::buildControls() {
     CBResSup = combos_[6];
     CBResInf = combos_[7];
     BTGeraGrafs = makeButton(this, "BTGeraGrafs", QStringLiteral("OK"), false);
+    BTGeraGrafs->setAccessibleDescription(QStringLiteral("Gerar o gráfico comparativo dos cenários"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(labelVar);

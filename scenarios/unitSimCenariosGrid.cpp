@@ -39,7 +39,10 @@ QColor TformSimCenariosGrid::corDestaque() {
 void TformSimCenariosGrid::buildControls() {
     NxGrResult = new DataGrid(this);
     NxGrResult->setObjectName(QStringLiteral("NxGrResult"));
-    NxGrResult->setAccessibleName(QStringLiteral("Resultados das combinações"));
+    NxGrResult->setAccessibleName(QStringLiteral("Tabela dos resultados das combinações"));
+    NxGrResult->setAccessibleDescription(QStringLiteral(
+        "Uma combinação dos cenários por linha, com seus parâmetros e resultados; um clique na "
+        "linha mostra o gráfico ou os valores mensais da combinação"));
     for (const char* caption : kCabecalhosResultado) NxGrResult->addColumn(QString::fromUtf8(caption));
     // Every header reads whole; the grid scrolls sideways where the window is narrower.
     for (int col = 0; col < NxGrResult->columnCount(); ++col) {
@@ -66,6 +69,7 @@ void TformSimCenariosGrid::buildControls() {
     connect(BTExpPlanSims, &QAction::triggered, this, [this] { BTExpPlanSimsClick(); });
 
     BTGrafico = makeButton(this, "BTGrafico", QStringLiteral("Gráfico"), false);
+    BTGrafico->setAccessibleDescription(QStringLiteral("Gráfico comparativo dos cenários"));
     BTGrafico->setEnabled(false);
     connect(BTGrafico, &QPushButton::clicked, this, [this] { BTGraficoClick(); });
 

@@ -108,9 +108,11 @@ void TestGraficoVextravasado::openingState() {
     QCOMPARE(win().ExportarparaJPG1->text(), QStringLiteral("Exportar para JPG"));
     QVERIFY(chart()->series().isEmpty());
     // The chart is named after the window's caption, which each caller sets.
-    QCOMPARE(chart()->accessibleName(), QStringLiteral("Gráfico: Volume extravasado"));
-    win().setWindowTitle(QStringLiteral("Simulação de cenários"));
-    QCOMPARE(chart()->accessibleName(), QStringLiteral("Gráfico: Simulação de cenários"));
+    QCOMPARE(chart()->accessibleName(),
+             QStringLiteral("Gráfico: Volume extravasado por volume do reservatório inferior"));
+    win().setWindowTitle(QStringLiteral("Consumo de água pluvial"));
+    QCOMPARE(chart()->accessibleName(),
+             QStringLiteral("Gráfico: Consumo de água pluvial por volume do reservatório inferior"));
     QCOMPARE(win().Label1->textFormat(), Qt::PlainText);
 
     showWindow();

@@ -671,6 +671,10 @@ void TestSimCenarios::comparisonDrawsCurvesAndOpensResults() {
     QVERIFY(!formGraficoVextravasado->ChartVextravasado->leftAxis().isMinimumAutomatic());
     QCOMPARE(formGraficoVextravasado->ChartVextravasado->leftAxis().minimum(), 0.0);
     QVERIFY(formGraficoVextravasado->ChartVextravasado->isLegendVisible());
+    QCOMPARE(
+        formGraficoVextravasado->ChartVextravasado->accessibleName(),
+        QStringLiteral("Gráfico do potencial de economia por volume do reservatório inferior, uma linha por "
+                       "valor do parâmetro variável"));
     QVERIFY(formGraficoVextravasado->listSeries[0]->count() >= 21);
     QCOMPARE(g->janelasResultado.size(), std::size_t(1));
     TformSimCenariosGrid* segunda = g->janelasResultado[0];

@@ -24,6 +24,7 @@ TformDadosPrec::TformDadosPrec(QWidget* parent) : QDialog(parent) {
         this, "Label1", "edCaminho", QStringLiteral("Carregar arquivo"), QString(), LabelKind::OneLine);
     edCaminho->setMinimumWidth(320);
     Button1 = makeButton(this, "Button1", QStringLiteral("Procurar..."), false);
+    Button1->setAccessibleDescription(QStringLiteral("Escolher o arquivo de dados de precipitação"));
     grid->addWidget(Label1, 0, 0, 1, 2);
     grid->addWidget(edCaminho, 1, 0);
     grid->addWidget(Button1, 1, 1);

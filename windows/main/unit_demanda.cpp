@@ -78,6 +78,8 @@ void TformDemanda::buildControls() {
     installIntegerKeyFilter(EdPeriodo);
     EdPeriodo->installEventFilter(this);
     BTOK = makeButton(this, "BTOK", QStringLiteral("OK"));
+    BTOK->setAccessibleDescription(
+        QStringLiteral("Uma linha na tabela por dia ou mês do período de repetição"));
     BTOK->setDefault(true);
     BTOK->setEnabled(false);
     BTCarregar = makeButton(this, "BTCarregar", QStringLiteral("Carregar arquivo"), false);

@@ -52,7 +52,10 @@ QColor TformResultSimMensal::summaryColour() {
 void TformResultSimMensal::buildGrid() {
     NextGrid1 = new DataGrid(this);
     NextGrid1->setObjectName(QStringLiteral("NextGrid1"));
-    NextGrid1->setAccessibleName(windowTitle());
+    NextGrid1->setAccessibleName(QStringLiteral("Tabela do resultado mensal da simulação"));
+    NextGrid1->setAccessibleDescription(
+        QStringLiteral("Um mês por linha, com os resultados da simulação no mês, e as linhas da média e do "
+                       "total do ano"));
     for (const ColumnSpec& c : kColumns) {
         NextGrid1->addColumn(QString::fromUtf8(c.line1), QString::fromUtf8(c.line2), c.width);
     }

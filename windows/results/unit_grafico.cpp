@@ -62,7 +62,8 @@ void TformGrafico::buildControls() {
 
     Chart1 = new ChartView(this);
     Chart1->setObjectName(QStringLiteral("Chart1"));
-    Chart1->setAccessibleName(QStringLiteral("Gráfico do potencial de economia de água potável"));
+    Chart1->setAccessibleName(QStringLiteral(
+        "Gráfico do potencial de economia de água potável por volume do reservatório inferior"));
     Chart1->bottomAxis().setTitle(QStringLiteral("Volume do reservatório inferior (litros)"));
     Chart1->leftAxis().setTitle(QStringLiteral("Potencial de economia de água potável (%)"));
     Chart1->leftAxis().setGridVisible(true);

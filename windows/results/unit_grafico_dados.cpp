@@ -48,7 +48,9 @@ TformGraficoDados::TformGraficoDados(QWidget* parent) : QDialog(parent) {
 void TformGraficoDados::buildGrid() {
     NextGrid1 = new DataGrid(this);
     NextGrid1->setObjectName(QStringLiteral("NextGrid1"));
-    NextGrid1->setAccessibleName(windowTitle());
+    NextGrid1->setAccessibleName(QStringLiteral("Tabela dos dados do gráfico"));
+    NextGrid1->setAccessibleDescription(
+        QStringLiteral("Um volume do reservatório inferior por linha, com os resultados da sua simulação"));
     // A smaller header type keeps the nine two-line captions within a laptop screen's width.
     QFont headerFont = NextGrid1->horizontalHeader()->font();
     headerFont.setPointSizeF(headerFont.pointSizeF() * 0.85);

@@ -66,6 +66,8 @@ TformGraficoProps::TformGraficoProps(QWidget* parent) : QDialog(parent) {
     GBModificarCor = makeGroup(this, "GBModificarCor", QStringLiteral("Modificar Cor"));
     BTCorLinha = makeButton(GBModificarCor, "BTCorLinha", QStringLiteral("Linha"), false);
     BTCorMarc = makeButton(GBModificarCor, "BTCorMarc", QStringLiteral("Marcadores"), false);
+    BTCorLinha->setAccessibleDescription(QStringLiteral("Escolher a cor da linha"));
+    BTCorMarc->setAccessibleDescription(QStringLiteral("Escolher a cor dos marcadores"));
     auto* colours = new QHBoxLayout(GBModificarCor);
     colours->addWidget(BTCorLinha);
     colours->addWidget(BTCorMarc);

@@ -23,11 +23,14 @@ TformGraficoVextravasado::TformGraficoVextravasado(QWidget* parent) : QDialog(pa
     ChartVextravasado->bottomAxis().setTitle(QStringLiteral("Volume do reservatório inferior (litros)"));
     ChartVextravasado->setLegendVisible(false);
     ChartVextravasado->setTitleVisible(false);
-    // The chart is named after what the window shows, which each caller sets as the caption.
-    ChartVextravasado->setAccessibleName(QStringLiteral("Gráfico: ") + windowTitle());
-    connect(this, &QWidget::windowTitleChanged, ChartVextravasado, [this](const QString& title) {
-        ChartVextravasado->setAccessibleName(QStringLiteral("Gráfico: ") + title);
-    });
+    // The chart is named after what the window shows, which each caller sets as the caption,
+    // drawn against the lower reservoir's volume.
+    const auto nameChart = [this](const QString& title) {
+        ChartVextravasado->setAccessibleName(
+            QStringLiteral("Gráfico: %1 por volume do reservatório inferior").arg(title));
+    };
+    nameChart(windowTitle());
+    connect(this, &QWidget::windowTitleChanged, ChartVextravasado, nameChart);
     connect(ChartVextravasado, &ChartView::mouseMoved, this,
             &TformGraficoVextravasado::ChartVextravasadoMouseMove);
 
