@@ -1,6 +1,7 @@
 // The main window: its controls and menu, the preset lists with their custom-value boxes,
 // the key filters, the precipitation grid, the run and its results, the entry into the
-// economic analysis, and saving, loading and clearing a simulation.
+// economic analysis, and saving, loading and clearing a simulation (also one named on the
+// command line).
 
 #include <QAccessible>
 #include <QAction>
