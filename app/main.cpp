@@ -1,7 +1,8 @@
-// Vespra 4: the desktop program. Creates every window, shows the main one and runs until it
-// is closed.
+// Vespra 4: the desktop program. Creates every window, shows the main one (with the simulation
+// file named on the command line, if any) and runs until it is closed.
 
 #include <QApplication>
+#include <QIcon>
 #include <cstdio>
 #include <cstdlib>
 
@@ -24,6 +25,14 @@ bool displayMissing() {
 #endif
 }
 
+// The program's icon at the sizes rendered from data/icons/vespra.svg.
+QIcon programIcon() {
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/hicolor/%1x%1/apps/vespra.png").arg(size), QSize(size, size));
+    return icon;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -36,9 +45,13 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vespra 4"));
+    QApplication::setWindowIcon(programIcon());
+    // The desktop entry's name, so that the desktop groups the windows under it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("vespra"));
     installQtTranslationsFromEnvironment();
     createWindows();
     formMain->show();
+    formMain->openFromCommandLine(QApplication::arguments());
     const int code = QApplication::exec();
     destroyWindows();
     return code;

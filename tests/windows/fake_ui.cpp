@@ -120,19 +120,19 @@ MsgResult FakeUi::message(QWidget*, const QString& caption, const QString& text,
     return e->answer;
 }
 
-QString FakeUi::openFileName(QWidget*, const QString& caption, const QString&, const QString& filter) {
-    const auto e = take({QStringLiteral("open"), caption, filter});
+QString FakeUi::openFileName(QWidget*, const QString& caption, const QString& dir, const QString& filter) {
+    const auto e = take({QStringLiteral("open"), caption, filter, MsgIcon::None, MsgButtons::Ok, dir});
     return e ? e->fileAnswer : QString();
 }
 
-QString FakeUi::saveFileName(QWidget*, const QString& caption, const QString&, const QString& filter,
+QString FakeUi::saveFileName(QWidget*, const QString& caption, const QString& dir, const QString& filter,
                              const QString&) {
-    const auto e = take({QStringLiteral("save"), caption, filter});
+    const auto e = take({QStringLiteral("save"), caption, filter, MsgIcon::None, MsgButtons::Ok, dir});
     return e ? e->fileAnswer : QString();
 }
 
-QString FakeUi::folderName(QWidget*, const QString& caption, const QString&) {
-    const auto e = take({QStringLiteral("folder"), caption, QString()});
+QString FakeUi::folderName(QWidget*, const QString& caption, const QString& dir) {
+    const auto e = take({QStringLiteral("folder"), caption, QString(), MsgIcon::None, MsgButtons::Ok, dir});
     return e ? e->fileAnswer : QString();
 }
 

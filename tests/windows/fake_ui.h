@@ -22,6 +22,7 @@ class FakeUi final : public UiSeam {
         QString text;  // message text, or the modal window's objectName
         MsgIcon icon = MsgIcon::None;
         MsgButtons buttons = MsgButtons::Ok;
+        QString dir = {};  // where a file or folder dialog starts
     };
 
     // A message box with this caption and text (and, when given, this icon), answered with `answer`.

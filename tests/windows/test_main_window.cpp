@@ -1,12 +1,14 @@
 // The main window: its controls and menu, the preset lists with their custom-value boxes,
 // the key filters, the precipitation grid, the run and its results, the entry into the
-// economic analysis, and saving, loading and clearing a simulation.
+// economic analysis, and saving, loading and clearing a simulation (also one named on the
+// command line).
 
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QKeySequence>
 #include <QLabel>
@@ -145,6 +147,8 @@ class TestMainWindow : public QObject {
     void loadSweepExample_data();
     void loadSweepExample();
     void unreadableSimulationLeavesWindow();
+    void commandLineOpensFile_data();
+    void commandLineOpensFile();
     void oneVolumeAfterSweepSavesOneVolume();
     void loadsInTurnLeaveSimularEnabled();
     void clearAsksAndResets();
@@ -1413,6 +1417,71 @@ void TestMainWindow::unreadableSimulationLeavesWindow() {
     QCOMPARE(win().precCell(PrecRowArquivo), QStringLiteral("rec.txt"));
     QCOMPARE(win().RGResInf->itemIndex(), 0);
     QCOMPARE(win().Label5->text(), label);
+}
+
+// `vespra FILE`: the file named after the program's name opens at start-up as "Carregar
+// simulação" opens it; one that cannot be read shows its message over an empty window.
+void TestMainWindow::commandLineOpensFile_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("file");  // empty: no argument; "missing", "bad": planted here
+    QTest::addColumn<QString>("savings");
+    QTest::addColumn<int>("members");
+    QTest::newRow("one volume, pt_BR") << "pt_BR" << VESPRA_SOURCE_DIR "/examples/seattle-volume-unico.csv"
+                                       << "Potencial de utilização de água pluvial: 31,10%" << 1;
+    QTest::newRow("one volume, en_US")
+        << "en_US" << VESPRA_SOURCE_DIR "/examples/en_US/seattle-volume-unico.csv"
+        << "Potencial de utilização de água pluvial: 31.10%" << 1;
+    QTest::newRow("sweep") << "pt_BR" << VESPRA_SOURCE_DIR "/examples/seattle-faixa-volumes.csv" << QString()
+                           << 21;
+    QTest::newRow("no file named") << "pt_BR" << QString() << QString() << 0;
+    QTest::newRow("missing file") << "pt_BR"
+                                  << "missing" << QString() << 0;
+    QTest::newRow("not a simulation") << "pt_BR"
+                                      << "bad" << QString() << 0;
+}
+
+void TestMainWindow::commandLineOpensFile() {
+    QFETCH(QString, locale);
+    QFETCH(QString, file);
+    QFETCH(QString, savings);
+    QFETCH(int, members);
+    start(locale.toUtf8().constData());
+    QStringList arguments{QStringLiteral("vespra")};
+    if (file == QLatin1String("missing")) {
+        file = QString::fromStdString(tmp->file("nao-existe.csv"));
+        fx.ui.expectMessageContaining(QStringLiteral("Vespra 4"),
+                                      QStringLiteral("Não foi possível abrir o arquivo"));
+    } else if (file == QLatin1String("bad")) {
+        file = QString::fromStdString(tmp->write("ruim.csv", "isto;nao\r\ne;uma;simulacao\r\n"));
+        fx.ui.expectMessageContaining(QStringLiteral("Vespra 4"), QString());
+    }
+    if (!file.isEmpty()) arguments << file;
+    win().openFromCommandLine(arguments);
+
+    TformMain& w = win();
+    if (members == 0) {  // the empty window of the start
+        QCOMPARE(w.RGResInf->itemIndex(), -1);
+        QVERIFY(w.ed_captacao->text().isEmpty());
+        QVERIFY(w.precCell(PrecRowArquivo).isEmpty());
+        QVERIFY(!w.PanelResultados->isVisible());
+        QVERIFY(formGrafico->Chart1->series().isEmpty());
+        return;
+    }
+    QCOMPARE(w.ed_captacao->text(), QStringLiteral("100"));
+    QCOMPARE(w.precCell(PrecRowRegistros), QStringLiteral("1461"));
+    QCOMPARE(w.sim().vecCaptAgua.size(), std::size_t(members));
+    if (members == 1) {
+        QCOMPARE(w.RGResInf->itemIndex(), 0);
+        QCOMPARE(w.ed_reservatorio_inf->text(), QStringLiteral("5000"));
+        QCOMPARE(w.Label5->text(), savings);
+    } else {
+        QCOMPARE(w.RGResInf->itemIndex(), 1);
+        QCOMPARE(formGrafico->Chart1->series().size(), 1);
+    }
+    // The next "Carregar simulação" starts in the opened file's folder.
+    fx.ui.expectOpenFile(QString());
+    w.BTCarregarClick();
+    QCOMPARE(fx.ui.shown().back().dir, QFileInfo(file).absolutePath());
 }
 
 // A sweep followed by a run for one volume is a one-volume simulation, also in its file.

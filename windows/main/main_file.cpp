@@ -81,8 +81,18 @@ void TformMain::BTCarregarClick() {
     const QString path = ui().openFileName(this, QStringLiteral("Carregar simulação previamente salva"),
                                            lastOpenDir_, kCsvFilter);
     if (path.isEmpty()) return;
+    openSimulation(path);
+}
+
+void TformMain::openSimulation(const QString& path) {
     lastOpenDir_ = QFileInfo(path).absolutePath();
     loadSimulation(path);
+}
+
+// The desktop's "open with" and `vespra FILE` name the file after the program's own name;
+// Qt has already taken its own options out of the list.
+void TformMain::openFromCommandLine(const QStringList& arguments) {
+    if (arguments.size() > 1) openSimulation(arguments.at(1));
 }
 
 void TformMain::loadSimulation(const QString& path) {

@@ -160,6 +160,13 @@ class TformMain : public QMainWindow {
     void MemObservacoesEnter();
     // Reads a simulation file and refills the window from it, then runs it.
     void loadSimulation(const QString& path);
+    // Opens a simulation file as "Carregar simulação" opens the one chosen in its dialog (a
+    // file that cannot be read shows its message and leaves the window as it was); the
+    // dialog starts in that file's folder next time.
+    void openSimulation(const QString& path);
+    // `vespra FILE`: opens the simulation file named by the first argument after the
+    // program's name, if there is one.
+    void openFromCommandLine(const QStringList& arguments);
     // Runs the window's current inputs as "Simular" does; false when the run stopped (after
     // its message) or there is no mode to run.
     bool runInputs();
