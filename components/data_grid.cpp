@@ -45,7 +45,6 @@ int DataGrid::addColumn(const QString& line1, const QString& line2, int width) {
     header->setTextAlignment(Qt::AlignCenter);
     setHorizontalHeaderItem(col, header);
     if (width >= 0) setColumnWidth(col, width);
-    widenForHeader(col);
     for (int row = 0; row < rowCount(); ++row) {
         setItem(row, col, new QTableWidgetItem());
         cell(col, row)->setTextAlignment(info.alignment);
@@ -70,13 +69,13 @@ void DataGrid::setHeaderLines(int col, const QString& line1, const QString& line
     lines = QStringList{line1};
     if (!line2.isEmpty()) lines << line2;
     if (QTableWidgetItem* header = horizontalHeaderItem(col)) header->setText(lines.join(QLatin1Char('\n')));
-    widenForHeader(col);
 }
 
-// A column is never narrower than its header's lines, so no caption is cut.
-void DataGrid::widenForHeader(int col) {
-    const int needed = horizontalHeader()->sectionSizeHint(col);
-    if (columnWidth(col) < needed) setColumnWidth(col, needed);
+void DataGrid::widenToHeaders() {
+    for (int col = 0; col < columnCount(); ++col) {
+        const int needed = horizontalHeader()->sectionSizeHint(col);
+        if (columnWidth(col) < needed) setColumnWidth(col, needed);
+    }
 }
 
 QStringList DataGrid::headerLines(int col) const {

@@ -33,6 +33,9 @@ class DataGrid : public QTableWidget {
     // The header as one text, its lines joined by CR LF.
     QString headerCaption(int col) const;
 
+    // Widens every column narrower than its header's lines (in the header's current font), so
+    // no caption is cut; wider columns keep their width.
+    void widenToHeaders();
     // The width that shows every column whole, with the frame and a vertical scroll bar.
     int widthForAllColumns() const;
 
@@ -77,7 +80,6 @@ class DataGrid : public QTableWidget {
     };
 
     QTableWidgetItem* cell(int col, int row) const;
-    void widenForHeader(int col);
     QString displayText(int col, double value) const;
     void applyFlags(int col, int row);
     void applyFlagsAll();

@@ -37,6 +37,7 @@ TformCustoManutencao::TformCustoManutencao(QWidget* parent) : QDialog(parent) {
     NxGManut->addColumn(QStringLiteral("Coef. linear"), {}, 80);
     NxGManut->addColumn(QStringLiteral("Coef. angular"), {}, 80);
     NxGManut->setReadOnly(true);
+    NxGManut->widenToHeaders();
     NxGManut->setMinimumWidth(NxGManut->widthForAllColumns());
     BTEditar = makeEconButton(this, "BTEditar", QStringLiteral("Editar"));
     BTEditar->setAccessibleDescription(QStringLiteral("Editar o custo escolhido na tabela"));

@@ -28,6 +28,7 @@ TformEconomiaAgua::TformEconomiaAgua(QWidget* parent) : QDialog(parent) {
     }
     NextGrid1->setReadOnly(true);
     NextGrid1->setShowGrid(true);
+    NextGrid1->widenToHeaders();
     NextGrid1->setMinimumWidth(NextGrid1->widthForAllColumns());
 
     auto* layout = new QVBoxLayout(this);

@@ -329,22 +329,24 @@ void TestComponents::gridEditableCells() {
     QCOMPARE(grid.cellNumber(b, 0), 7.5);
 }
 
-// A column given less room than its caption needs widens to it, when added and when its caption
-// is written anew; a wide column keeps its width.
+// Columns given less room than their captions need widen to them; wide columns keep their width.
 void TestComponents::gridHeadersNeverCut() {
     DataGrid grid;
     const QString longLine = QStringLiteral("Demanda total de água (litros per capita/dia)");
     const int narrow =
         grid.addColumn(QStringLiteral("Valor da conta sem utilização"), QStringLiteral("(R$)"), 40);
     const int wide = grid.addColumn(QStringLiteral("Mês"), {}, 300);
-    const int later = grid.addColumn(QStringLiteral("N"), {}, 39);
+    const int renamed = grid.addColumn(QStringLiteral("N"), {}, 39);
+    grid.setHeaderLines(renamed, longLine);
+    const int before = grid.widthForAllColumns();
+    grid.widenToHeaders();
     const QFontMetrics metrics(grid.horizontalHeader()->font());
     QVERIFY(grid.columnWidth(narrow) >
             metrics.horizontalAdvance(QStringLiteral("Valor da conta sem utilização")));
     QCOMPARE(grid.columnWidth(wide), 300);
-    QCOMPARE(grid.columnWidth(later), 39);
-    grid.setHeaderLines(later, longLine);
-    QVERIFY(grid.columnWidth(later) > metrics.horizontalAdvance(longLine));
+    QVERIFY(grid.columnWidth(renamed) > metrics.horizontalAdvance(longLine));
+    QCOMPARE(grid.widthForAllColumns() - before,
+             grid.columnWidth(narrow) - 40 + grid.columnWidth(renamed) - 39);
 }
 
 QTEST_MAIN(TestComponents)

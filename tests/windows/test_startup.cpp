@@ -160,7 +160,7 @@ void TestStartup::controlsAreNamedAndLabelled() {
 
 void TestStartup::helpMessage() {
     fx.start("pt_BR");
-    fx.ui.expectMessageContaining(QStringLiteral("Manual Vespra 4"), QStringLiteral("README.md"));
+    fx.ui.expectMessageContaining(QStringLiteral("Manual Vespra 4"), QStringLiteral("docs/guia/README.md"));
     exibeAjuda(formMain);
     QCOMPARE(fx.ui.shown().back().icon, MsgIcon::Information);
 }

@@ -160,6 +160,7 @@ void TformDemanda::setColumnHeader() {
     const QString header = QString::fromStdString(demandColumnHeader(flagNroMor, isMensal()));
     SGDemandaVar->setHeaderLines(kColValue, header);
     SGDemandaVar->setAccessibleName(header);
+    SGDemandaVar->widenToHeaders();
     SGDemandaVar->setMinimumWidth(SGDemandaVar->widthForAllColumns());
 }
 

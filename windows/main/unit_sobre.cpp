@@ -38,6 +38,7 @@ TformSobre::TformSobre(QWidget* parent) : QDialog(parent) {
 void exibeAjuda(QWidget* parent) {
     showInformation(
         parent, QStringLiteral("Manual Vespra 4"),
-        QStringLiteral("As instruções de uso do Vespra 4 estão no arquivo README.md, distribuído com o "
-                       "programa; as verificações dos resultados estão em docs/VALIDATION.md."));
+        QStringLiteral("O guia do usuário do Vespra 4 está em docs/guia/README.md, distribuído com o "
+                       "programa (no pacote Debian, em /usr/share/doc/vespra/docs/guia); as verificações "
+                       "dos resultados estão em docs/VALIDATION.md."));
 }
