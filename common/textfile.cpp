@@ -125,9 +125,11 @@ void checkWriteTarget(const std::string& path) {
     if (fs::exists(target) && !fs::is_regular_file(target)) refuse("não é um arquivo comum");
     fs::path folder = fs::path(path).parent_path();
     if (folder.empty()) folder = ".";
+    // A folder that cannot be looked at (no permission) is left to the write, which says why.
     const fs::file_status parent = fs::status(folder, ec);
-    if (!fs::exists(parent)) refuse("a pasta \"" + folder.string() + "\" não existe");
-    if (!fs::is_directory(parent)) refuse("\"" + folder.string() + "\" não é uma pasta");
+    if (parent.type() == fs::file_type::not_found) refuse("a pasta \"" + folder.string() + "\" não existe");
+    if (fs::exists(parent) && !fs::is_directory(parent))
+        refuse("\"" + folder.string() + "\" não é uma pasta");
 }
 
 }  // namespace
