@@ -90,13 +90,16 @@ int tarefasPadrao() {
 }
 
 // The output folder, made when it is not there yet; a path that cannot be a folder is a
-// write failure named like the program's other file errors.
+// write failure named like the program's other file errors, with the reason.
 void preparaPasta(const std::string& pasta) {
+    namespace fs = std::filesystem;
     std::error_code ec;
-    std::filesystem::create_directories(pasta, ec);
-    if (ec || !std::filesystem::is_directory(pasta, ec)) {
-        throw FileError("Não foi possível criar a pasta \"" + pasta + "\".");
-    }
+    fs::create_directories(pasta, ec);
+    std::error_code ecPasta;
+    const fs::file_status st = fs::status(pasta, ecPasta);
+    if (fs::is_directory(st)) return;
+    const std::string motivo = fs::exists(st) ? "existe um arquivo com esse nome" : ec.message();
+    throw FileError("Não foi possível criar a pasta \"" + pasta + "\": " + motivo + ".");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 
 namespace {
 
@@ -110,6 +111,27 @@ std::string systemMessage(int err) {
     return std::strerror(err);
 }
 
+// A name that cannot take a file is refused before anything is written beside it: a folder
+// (the rename would fail anyway, less clearly), a device or pipe (the rename would replace it)
+// and a name whose folder is missing or is not a folder.
+void checkWriteTarget(const std::string& path) {
+    namespace fs = std::filesystem;
+    auto refuse = [&](const std::string& why) {
+        throw FileError("Não foi possível gravar o arquivo \"" + path + "\": " + why + ".");
+    };
+    std::error_code ec;
+    const fs::file_status target = fs::status(path, ec);
+    if (fs::is_directory(target)) refuse("é uma pasta");
+    if (fs::exists(target) && !fs::is_regular_file(target)) refuse("não é um arquivo comum");
+    fs::path folder = fs::path(path).parent_path();
+    if (folder.empty()) folder = ".";
+    // A folder that cannot be looked at (no permission) is left to the write, which says why.
+    const fs::file_status parent = fs::status(folder, ec);
+    if (parent.type() == fs::file_type::not_found) refuse("a pasta \"" + folder.string() + "\" não existe");
+    if (fs::exists(parent) && !fs::is_directory(parent))
+        refuse("\"" + folder.string() + "\" não é uma pasta");
+}
+
 }  // namespace
 
 std::string cp1252ToUtf8(std::string_view bytes) {
@@ -172,12 +194,8 @@ std::vector<std::string> readTextLines(const std::string& path) {
     return decodeTextLines(bytes);
 }
 
-void writeTextLines(const std::string& path, const std::vector<std::string>& lines) {
-    std::string bytes;
-    for (const auto& line : lines) {
-        bytes += utf8ToCp1252(line);
-        bytes += "\r\n";
-    }
+void writeFileBytes(const std::string& path, std::string_view bytes) {
+    checkWriteTarget(path);
     const std::string temp = path + ".tmp-" + std::to_string(::getpid());
     auto fail = [&](const std::string& what, int err) {
         std::remove(temp.c_str());
@@ -192,6 +210,15 @@ void writeTextLines(const std::string& path, const std::vector<std::string>& lin
     const int flushErr = errno;
     if (std::fclose(f) != 0 || !written || !flushed) fail("escrita", !written ? writeErr : flushErr);
     if (std::rename(temp.c_str(), path.c_str()) != 0) fail("substituição", errno);
+}
+
+void writeTextLines(const std::string& path, const std::vector<std::string>& lines) {
+    std::string bytes;
+    for (const auto& line : lines) {
+        bytes += utf8ToCp1252(line);
+        bytes += "\r\n";
+    }
+    writeFileBytes(path, bytes);
 }
 
 std::vector<std::string_view> splitFields(std::string_view line) {

@@ -23,9 +23,15 @@ std::vector<std::string> decodeTextLines(std::string_view bytes);
 // The fields of one ';'-separated line, as views into it; a line without ';' is one field.
 std::vector<std::string_view> splitFields(std::string_view line);
 
+// Writes the bytes under `path` in one go: into a file beside the target, then renamed over
+// it, so a failure (a full disk, a folder that refuses the file, a folder or a device under the
+// name, a missing folder) leaves what stood under the name as it was and no file beside it.
+// Every file the program writes goes through here. Throws FileError naming the path and why.
+void writeFileBytes(const std::string& path, std::string_view bytes);
+
 // Writes the lines in one go: Windows-1252, each line ended by CR LF, no byte-order mark.
 // Characters the code page lacks become "?". The file is written beside the target and then
-// renamed over it, so a failed write never destroys the file that was there.
+// renamed over it (writeFileBytes), so a failed write never destroys the file that was there.
 // Throws FileError naming the path when the file cannot be written.
 void writeTextLines(const std::string& path, const std::vector<std::string>& lines);
 

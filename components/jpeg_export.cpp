@@ -2,15 +2,16 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QPainter>
-#include <QSaveFile>
 #include <algorithm>
 #include <csetjmp>
 #include <cstdio>  // jpeglib.h needs FILE and size_t declared first
 #include <cstdlib>
 
 #include <jpeglib.h>
+
+#include "common/textfile.h"
+#include "components/app_locale.h"
 
 namespace {
 
@@ -103,17 +104,14 @@ QImage opaqueRgb(const QImage& image) {
     return canvas.convertToFormat(QImage::Format_RGB888);
 }
 
-// Written beside the target and renamed over it once complete.
+// Written as every file of the program is (beside the target, then renamed over it); its
+// error comes back as the image's.
 void replaceFile(const QString& path, const QByteArray& bytes) {
-    const QFileInfo info(path);
-    if (info.isDir()) fail(QStringLiteral("\"%1\" é uma pasta. A imagem não foi gravada.").arg(shown(path)));
-    if (!info.absoluteDir().exists()) {
-        fail(QStringLiteral("A pasta \"%1\" não existe. A imagem não foi gravada.")
-                 .arg(shown(info.absolutePath())));
-    }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        fail(QStringLiteral("Não foi possível gravar a imagem em \"%1\".").arg(shown(path)));
+    try {
+        writeFileBytes(toUtf8(path),
+                       std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    } catch (const FileError& e) {
+        fail(QString::fromUtf8(e.what()));
     }
 }
 

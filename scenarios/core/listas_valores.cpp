@@ -148,24 +148,30 @@ std::string ItemResInf(const resInfRecord& r, const LocaleSettings& loc) {
 }
 
 std::vector<std::string> ItensDaLinha(int linha, std::string_view texto, const LocaleSettings& loc) {
+    return ItensDaLinha(linha, texto, loc, loc);
+}
+
+std::vector<std::string> ItensDaLinha(int linha, std::string_view texto, const LocaleSettings& lido,
+                                      const LocaleSettings& loc) {
     std::vector<std::string> itens;
     const char delim = DelimitadorDaLinha(linha);
     switch (linha) {
         case kLinhaArqPrec:
-            for (const auto& d : StrToDadosPrec(texto, delim, loc)) itens.push_back(ItemDadosPrec(d, loc));
+            for (const auto& d : StrToDadosPrec(texto, delim, lido)) itens.push_back(ItemDadosPrec(d, loc));
             break;
         case kLinhaDemPot:
         case kLinhaNroMor:
-            for (const auto& v : StrToVectorArray(texto, delim, loc)) itens.push_back(VectorToString(v, loc));
+            for (const auto& v : StrToVectorArray(texto, delim, lido))
+                itens.push_back(VectorToString(v, loc));
             break;
         case kLinhaResSup:
-            for (const auto& r : StrToResSup(texto, delim, loc)) itens.push_back(ItemResSup(r, loc));
+            for (const auto& r : StrToResSup(texto, delim, lido)) itens.push_back(ItemResSup(r, loc));
             break;
         case kLinhaResInf:
-            for (const auto& r : StrToResInf(texto, loc)) itens.push_back(ItemResInf(r, loc));
+            for (const auto& r : StrToResInf(texto, lido)) itens.push_back(ItemResInf(r, loc));
             break;
         default:
-            for (double v : StrToVector(texto, delim, loc)) itens.push_back(ItemNumero(v, loc));
+            for (double v : StrToVector(texto, delim, lido)) itens.push_back(ItemNumero(v, loc));
             break;
     }
     return itens;

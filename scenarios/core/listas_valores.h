@@ -78,6 +78,10 @@ std::string ItemResInf(const resInfRecord& r, const LocaleSettings& loc);
 // The dialog's items for row `linha`'s value-list text: the text read with the row's parser
 // and each value written back in its item form. Throws ScenarioError like the parsers.
 std::vector<std::string> ItensDaLinha(int linha, std::string_view texto, const LocaleSettings& loc);
+// The same for a text written under another locale (`lido`, a definition file saved elsewhere):
+// the items in the forms of `loc`.
+std::vector<std::string> ItensDaLinha(int linha, std::string_view texto, const LocaleSettings& lido,
+                                      const LocaleSettings& loc);
 
 // A precipitation file path that the value-list text can carry: without "(", ")", ";" or " | ".
 bool CaminhoPrecRepresentavel(std::string_view caminho);

@@ -84,6 +84,58 @@ TEST(AnaliseArquivo, SavedAndOpenedGivesTheSameFigures) {
     }
 }
 
+// A file saved under one locale opens under the other: the same simulation (inputs, start date,
+// record) and, from its economic section, the same analysis, figure for figure.
+TEST(AnaliseArquivo, SavedUnderOneLocaleOpensUnderTheOther) {
+    const LocaleSettings pt = LocaleSettings::ptBR(), en = LocaleSettings::enUS();
+    for (const auto& [salvo, aberto] : {std::pair{pt, en}, std::pair{en, pt}}) {
+        SCOPED_TRACE(std::string("decimal mark of the saving machine: ") + salvo.decimalSeparator);
+        auto set = testsys::household(500);
+        TCaptAgua& p = set->base();
+        p.dateDadosPrec = *TDate::fromYMD(2013, 3, 25);  // a day that reads only in its own order
+        p.dblResSup = 250.5;
+        p.dblResSupMinRec = 100;
+        p.dblCoefAprov = 0.85;
+        p.dblDescartPrec = 1.5;
+        const TDadosAnalise d = analiseDigitada(salvo);
+        TempDir dir;
+        const std::string path = dir.file("sim.csv");
+        set->saveSim(path, LinhasSecaoAnalise(d, true, salvo), salvo);
+
+        TCaptAguaInterval aberta, emCasa;
+        aberta.loadSim(path, aberto);
+        emCasa.loadSim(path, salvo);  // as the saving machine opens it
+        const TCaptAgua& q = aberta.base();
+        const TCaptAgua& c = emCasa.base();
+        EXPECT_EQ(q.dateDadosPrec, p.dateDadosPrec);
+        EXPECT_EQ(q.vecDadosPrecOrig, c.vecDadosPrecOrig);
+        EXPECT_EQ(q.vecDadosPrec, c.vecDadosPrec);
+        EXPECT_EQ(q.dblAreaCapt, p.dblAreaCapt);
+        EXPECT_EQ(q.dblCoefAprov, 0.85);
+        EXPECT_EQ(q.dblDescartPrec, 1.5);
+        EXPECT_EQ(q.dblPorcSubs, p.dblPorcSubs);
+        EXPECT_EQ(q.vecDemAguaPot, p.vecDemAguaPot);
+        EXPECT_EQ(q.dblResSup, 250.5);
+        EXPECT_EQ(q.dblResInf, p.dblResInf);
+        EXPECT_EQ(aberta.simLines({}, salvo), emCasa.simLines({}, salvo));
+
+        const std::vector<std::string> lines = readTextLines(path);
+        const auto marcador = LinhaMarcadorAnalise(lines);
+        ASSERT_TRUE(marcador.has_value());
+        const TAnaliseArquivo a = CalculaAnaliseArquivo(lines, *marcador + 1, q, aberto);
+        TDadosAnalise esperado = d;
+        ConcluiMotobomba(esperado.motobomba);
+        const TResultadoAnalise r = Calcular(esperado, true, *SimulaCaptAgua(p, "4000", salvo), salvo);
+        EXPECT_EQ(a.resultado.nroPeriodos, 24);
+        EXPECT_EQ(a.resultado.vecEconomias, r.vecEconomias);
+        EXPECT_EQ(a.resultado.vecCustos, r.vecCustos);
+        EXPECT_EQ(a.resultado.curVPL, r.curVPL);
+        EXPECT_EQ(a.resultado.intTempoRetorno, r.intTempoRetorno);
+        EXPECT_EQ(a.resultado.dblTIR, r.dblTIR);
+        EXPECT_EQ(a.dados.vecManutencao[1].Nome, "Cloro");
+    }
+}
+
 TEST(AnaliseArquivo, FileWithoutSection) {
     auto set = testsys::household(100);
     const auto lines = set->simLines({}, LocaleSettings::ptBR());

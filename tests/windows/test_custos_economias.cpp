@@ -23,6 +23,7 @@
 #include "economics/unit_custos_economias.h"
 #include "tests/support/temp_dir.h"
 #include "tests/windows/econ_fixture.h"
+#include "tests/windows/planted_rows.h"
 #include "tests/windows/window_fixture.h"
 
 namespace {
@@ -53,6 +54,7 @@ class TestCustosEconomias : public QObject {
     void copiesTheSelection();
     void exportWritesTheWholeAnalysis_data();
     void exportWritesTheWholeAnalysis();
+    void failedExportKeepsTheOldFile_data() { addPlantedFailureRows(); }
     void failedExportKeepsTheOldFile();
     void cancelledExportWritesNothing();
 
@@ -236,16 +238,19 @@ void TestCustosEconomias::exportWritesTheWholeAnalysis() {
 }
 
 void TestCustosEconomias::failedExportKeepsTheOldFile() {
+    const PlantedFailure& failure = plantedFailure();
     TformCustosEconomias* w = calculatedAndOpened();
     QVERIFY(w);
     TempDir dir;
-    const std::string path = dir.write("analise.csv", "antigo\r\n");
-    // The file is written beside the target first; a folder in that place makes it fail.
-    std::filesystem::create_directory(path + ".tmp-" + std::to_string(::getpid()));
+    const std::string path = plantFailure(dir, failure.obstacle, "analise.csv");
+    const auto before = snapshot(dir.file(""));
     fx.ui.expectSaveFile(QString::fromStdString(path));
-    fx.ui.expectMessageContaining(QStringLiteral("Vespra 4"), QStringLiteral("analise.csv"));
-    w->BTExportar->click();
-    QCOMPARE(bytesOf(path), std::string("antigo\r\n"));
+    fx.ui.expectMessageContaining(QStringLiteral("Vespra 4"), QString::fromStdString(path));
+    {
+        FullDiskWhile full(failure.obstacle == Obstacle::FullDisk);
+        w->BTExportar->click();
+    }
+    verifyRefusedWrite(fx.ui, failure, path, dir, before);
 }
 
 void TestCustosEconomias::cancelledExportWritesNothing() {

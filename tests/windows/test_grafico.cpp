@@ -26,6 +26,7 @@
 #include "components/radio_group.h"
 #include "scenarios/unitSimCenariosGrid.h"
 #include "tests/support/temp_dir.h"
+#include "tests/windows/planted_rows.h"
 #include "tests/windows/window_fixture.h"
 #include "windows/main/unit_main.h"
 #include "windows/results/unit_grafico.h"
@@ -108,7 +109,7 @@ class TestGrafico : public QObject {
     void releasedSweepIsForgotten_data();
     void releasedSweepIsForgotten();
     void exportJpeg();
-    void exportFailures_data();
+    void exportFailures_data() { addPlantedFailureRows(); }
     void exportFailures();
     void closingWhitensScenarioRows();
     void accessibleTexts();
@@ -602,33 +603,22 @@ void TestGrafico::exportJpeg() {
     QCOMPARE(QDir(QString::fromStdString(tmp->file(""))).entryList(QDir::Files), QStringList{"grafico.jpg"});
 }
 
-void TestGrafico::exportFailures_data() {
-    QTest::addColumn<QString>("target");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("a folder under the name") << "pasta"
-                                             << "é uma pasta";
-    QTest::newRow("a folder that does not exist") << "falta/grafico.jpg"
-                                                  << "não existe";
-}
-
 // The export that cannot write its file says so and leaves what stands there as it was.
 void TestGrafico::exportFailures() {
-    QFETCH(QString, target);
-    QFETCH(QString, message);
+    const PlantedFailure& failure = plantedFailure();
     start();
     auto sim = idealAt5000();
     formGrafico->GenChart(*sim, false);
     showChart();
-    QDir(QString::fromStdString(tmp->file(""))).mkdir(QStringLiteral("pasta"));
-    const std::string kept = tmp->write("pasta/antigo.jpg", "conteúdo anterior");
-    const QString path = QString::fromStdString(tmp->file(target.toStdString()));
-    fx.ui.expectSaveFile(path);
-    fx.ui.expectMessageContaining(QStringLiteral("Vespra 4"), message);
-    formGrafico->ExportarparaJPG1->trigger();
-    QCOMPARE(fx.ui.shown().back().icon, MsgIcon::Error);
-    QCOMPARE(TempDir::read(kept), std::string("conteúdo anterior"));
-    QCOMPARE(QFileInfo(QString::fromStdString(tmp->file("pasta"))).isDir(), true);
-    QVERIFY(!QFileInfo::exists(QString::fromStdString(tmp->file("falta"))));
+    const std::string path = plantFailure(*tmp, failure.obstacle, "grafico.jpg");
+    const auto before = snapshot(tmp->file(""));
+    fx.ui.expectSaveFile(QString::fromStdString(path));
+    fx.ui.expectMessageContaining(QStringLiteral("Vespra 4"), QString::fromStdString(path));
+    {
+        FullDiskWhile full(failure.obstacle == Obstacle::FullDisk);
+        formGrafico->ExportarparaJPG1->trigger();
+    }
+    verifyRefusedWrite(fx.ui, failure, path, *tmp, before);
 }
 
 void TestGrafico::closingWhitensScenarioRows() {

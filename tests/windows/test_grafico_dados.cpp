@@ -17,6 +17,7 @@
 #include "components/data_grid.h"
 #include "tests/support/systems.h"
 #include "tests/support/temp_dir.h"
+#include "tests/windows/planted_rows.h"
 #include "tests/windows/window_fixture.h"
 #include "windows/results/unitResultSimMensal.h"
 #include "windows/results/unit_grafico_dados.h"
@@ -106,6 +107,7 @@ class TestGraficoDados : public QObject {
     void exportWritesTheSheet_data();
     void exportWritesTheSheet();
     void cancelledExportWritesNothing();
+    void failedExportKeepsTheOldFile_data() { addPlantedFailureRows(); }
     void failedExportKeepsTheOldFile();
     void exportWritesTheTableNotTheCells();
 
@@ -324,18 +326,20 @@ void TestGraficoDados::cancelledExportWritesNothing() {
 }
 
 void TestGraficoDados::failedExportKeepsTheOldFile() {
+    const PlantedFailure& failure = plantedFailure();
     fx.start("pt_BR");
     const auto set = chosenSweep(1);
     fill(*set);
     TempDir dir;
-    const std::string path = dir.write("dados.csv", "old contents\r\n");
-    // The file is written beside the target first; a folder in that place makes it fail.
-    std::filesystem::create_directory(path + ".tmp-" + std::to_string(::getpid()));
+    const std::string path = plantFailure(dir, failure.obstacle, "dados.csv");
+    const auto before = snapshot(dir.file(""));
     fx.ui.expectSaveFile(QString::fromStdString(path));
-    fx.ui.expectMessageContaining(QStringLiteral("Vespra 4"), QStringLiteral("dados.csv"));
-    formGraficoDados->Button1Click();
-    QCOMPARE(TempDir::read(path), std::string("old contents\r\n"));
-    QCOMPARE(fx.ui.shown().back().icon, MsgIcon::Error);
+    fx.ui.expectMessageContaining(QStringLiteral("Vespra 4"), QString::fromStdString(path));
+    {
+        FullDiskWhile full(failure.obstacle == Obstacle::FullDisk);
+        formGraficoDados->Button1Click();
+    }
+    verifyRefusedWrite(fx.ui, failure, path, dir, before);
 }
 
 // What the grid paints is not read back: a cell changed on screen changes no exported figure.

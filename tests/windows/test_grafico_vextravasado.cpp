@@ -240,7 +240,8 @@ void TestGraficoVextravasado::exportFailure() {
     const std::string earlier = tmp->write("grafico.jpg", "imagem anterior");
     const QString path = QString::fromStdString(tmp->file("grafico.jpg/novo.jpg"));
     fx.ui.expectSaveFile(path);
-    fx.ui.expectMessageContaining(QStringLiteral("Vespra 4"), QStringLiteral("A imagem não foi gravada."));
+    fx.ui.expectMessageContaining(QStringLiteral("Vespra 4"),
+                                  QStringLiteral("grafico.jpg\" não é uma pasta."));
     win().ExportarparaJPG1->trigger();
     QCOMPARE(TempDir::read(earlier), std::string("imagem anterior"));
 }

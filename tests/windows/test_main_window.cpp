@@ -32,6 +32,7 @@
 #include "components/radio_group.h"
 #include "economics/unit_analise.h"
 #include "tests/support/temp_dir.h"
+#include "tests/windows/planted_rows.h"
 #include "tests/windows/window_fixture.h"
 #include "windows/main/unitResSup.h"
 #include "windows/main/unit_citacao.h"
@@ -131,6 +132,8 @@ class TestMainWindow : public QObject {
     void observationsMemo();
     void saveRunsTheInputsOnScreen();
     void saveStoppedByTheRun();
+    void failedSaveKeepsTheOldFile_data() { addPlantedFailureRows(); }
+    void failedSaveKeepsTheOldFile();
     void runChecksTheCustomRanges_data();
     void runChecksTheCustomRanges();
     void conversionErrorNamesTheBox_data();
@@ -1099,6 +1102,25 @@ void TestMainWindow::saveRunsTheInputsOnScreen() {
     fx.ui.expectSaveFile(path);
     w.BTSalvarClick();
     QVERIFY(IndexOfLine(readTextLines(path.toStdString()), "Área de captação (m²);150") >= 0);
+}
+
+// A save the disk refuses says why and leaves the file that was there; the simulation stays
+// unsaved.
+void TestMainWindow::failedSaveKeepsTheOldFile() {
+    const PlantedFailure& failure = plantedFailure();
+    start("pt_BR");
+    fillOneVolume(writeRecord("rec.txt", 400), QStringLiteral("1000"));
+    win().BTCalcular->click();
+    TempDir dir;
+    const std::string path = plantFailure(dir, failure.obstacle, "sim.csv");
+    const auto before = snapshot(dir.file(""));
+    fx.ui.expectSaveFile(QString::fromStdString(path));
+    fx.ui.expectMessageContaining(QStringLiteral("Vespra 4"), QString::fromStdString(path));
+    {
+        FullDiskWhile full(failure.obstacle == Obstacle::FullDisk);
+        win().MenuSalvarSimulacao->trigger();
+    }
+    verifyRefusedWrite(fx.ui, failure, path, dir, before);
 }
 
 void TestMainWindow::saveStoppedByTheRun() {

@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "common/textfile.h"
 #include "components/chart_axis.h"
 #include "components/chart_series.h"
 #include "components/chart_view.h"
@@ -33,6 +34,7 @@
 #include "scenarios/unitSimCenariosGrafico.h"
 #include "scenarios/unitSimCenariosGrid.h"
 #include "tests/support/temp_dir.h"
+#include "tests/windows/planted_rows.h"
 #include "tests/windows/window_fixture.h"
 #include "windows/main/unitResSup.h"
 #include "windows/main/unit_dados_prec.h"
@@ -91,6 +93,8 @@ class TestSimCenarios : public QObject {
     void rowClickOpensChartOrTable();
     void exportSheetOnly();
     void exportSheetAndSimulations();
+    void exportStoppedByAFailedFile_data();
+    void exportStoppedByAFailedFile();
     void runStoppedByAnErrorRestoresTheWindow_data();
     void runStoppedByAnErrorRestoresTheWindow();
     void finishedRunKeepsItsSet();
@@ -507,6 +511,55 @@ void TestSimCenarios::exportSheetAndSimulations() {
     // Cancelling the folder writes nothing.
     fx.ui.expectFolder(QString());
     formSimCenariosGrid->BTExpPlanSims->trigger();
+}
+
+void TestSimCenarios::exportStoppedByAFailedFile_data() {
+    QTest::addColumn<QString>("pastaNoNome");  // a folder planted under this file's name
+    QTest::addColumn<bool>("discoCheio");
+    QTest::addColumn<QString>("arquivo");  // the file the message names
+    QTest::addColumn<QString>("motivo");
+    QTest::newRow("second file is a folder") << "2.csv" << false << "2.csv"
+                                             << "é uma pasta";
+    QTest::newRow("sheet is a folder") << "Planilha.csv" << false << "Planilha.csv"
+                                       << "é uma pasta";
+    QTest::newRow("disk full") << QString() << true << "1.csv"
+                               << "(escrita)";
+}
+
+// A file of the export that cannot be written stops it with that file's name and why: the sheet
+// is not written (the old one stays), nothing is left half-written, the window is usable again.
+void TestSimCenarios::exportStoppedByAFailedFile() {
+    QFETCH(QString, pastaNoNome);
+    QFETCH(bool, discoCheio);
+    QFETCH(QString, arquivo);
+    QFETCH(QString, motivo);
+    fill(kLinhas2a8);
+    formSimCenarios->BTSimularClick();
+    const std::filesystem::path pasta = tmp->file("export");
+    std::filesystem::create_directory(pasta);
+    if (pastaNoNome != QStringLiteral("Planilha.csv")) tmp->write("export/Planilha.csv", kConteudoAnterior);
+    if (!pastaNoNome.isEmpty()) {
+        std::filesystem::create_directory(pasta / pastaNoNome.toStdString());
+        tmp->write("export/" + pastaNoNome.toStdString() + "/dentro.txt", kConteudoAnterior);
+    }
+    const auto before = snapshot(pasta);
+    fx.ui.expectFolder(QString::fromStdString(pasta.string()));
+    fx.ui.expectMessageContaining(QStringLiteral("Vespra 4"),
+                                  QString::fromStdString((pasta / arquivo.toStdString()).string()));
+    {
+        FullDiskWhile full(discoCheio);
+        formSimCenariosGrid->BTExpPlanSims->trigger();
+    }
+    QVERIFY2(fx.ui.shown().back().text.contains(motivo), qPrintable(fx.ui.shown().back().text));
+    const auto after = snapshot(pasta);
+    for (const auto& [nome, bytes] : before) QVERIFY2(after.at(nome) == bytes, nome.c_str());
+    for (const auto& [nome, bytes] : after) {
+        QVERIFY2(nome.find(".tmp") == std::string::npos, nome.c_str());
+        if (!before.contains(nome))
+            QVERIFY2(readTextLines((pasta / nome).string()).size() > 10, nome.c_str());
+    }
+    QVERIFY(formSimCenariosGrid->BTExport->isEnabled() && formSimCenariosGrid->NxGrResult->isEnabled());
+    QVERIFY(!formSimCenariosGrid->PanelProgressBar->isVisible());
 }
 
 void TestSimCenarios::runStoppedByAnErrorRestoresTheWindow_data() {
