@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "common/numtext.h"
+#include "common/platform.h"
 #include "common/textfile.h"
 #include "scenarios/core/definicao.h"
 #include "scenarios/core/resultados.h"
@@ -93,8 +94,9 @@ int tarefasPadrao() {
 // write failure named like the program's other file errors.
 void preparaPasta(const std::string& pasta) {
     std::error_code ec;
-    std::filesystem::create_directories(pasta, ec);
-    if (ec || !std::filesystem::is_directory(pasta, ec)) {
+    const std::filesystem::path caminho = pathFromUtf8(pasta);
+    std::filesystem::create_directories(caminho, ec);
+    if (ec || !std::filesystem::is_directory(caminho, ec)) {
         throw FileError("Não foi possível criar a pasta \"" + pasta + "\".");
     }
 }

@@ -1,9 +1,10 @@
 #include "common/textfile.h"
 
-#include <unistd.h>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+
+#include "common/platform.h"
 
 namespace {
 
@@ -154,7 +155,7 @@ std::vector<std::string> decodeTextLines(std::string_view bytes) {
 }
 
 std::vector<std::string> readTextLines(const std::string& path) {
-    std::FILE* f = std::fopen(path.c_str(), "rb");
+    std::FILE* f = openFile(path, "rb");
     if (!f) {
         throw FileError("Não foi possível abrir o arquivo \"" + path + "\": " + systemMessage(errno) + ".");
     }
@@ -178,20 +179,20 @@ void writeTextLines(const std::string& path, const std::vector<std::string>& lin
         bytes += utf8ToCp1252(line);
         bytes += "\r\n";
     }
-    const std::string temp = path + ".tmp-" + std::to_string(::getpid());
+    const std::string temp = path + ".tmp-" + std::to_string(processNumber());
     auto fail = [&](const std::string& what, int err) {
-        std::remove(temp.c_str());
+        removeFile(temp);
         throw FileError("Não foi possível gravar o arquivo \"" + path + "\" (" + what +
                         "): " + systemMessage(err) + ".");
     };
-    std::FILE* f = std::fopen(temp.c_str(), "wb");
+    std::FILE* f = openFile(temp, "wb");
     if (!f) fail("criação", errno);
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
     const int writeErr = errno;
-    const bool flushed = std::fflush(f) == 0 && ::fsync(::fileno(f)) == 0;
+    const bool flushed = flushToDisk(f);
     const int flushErr = errno;
     if (std::fclose(f) != 0 || !written || !flushed) fail("escrita", !written ? writeErr : flushErr);
-    if (std::rename(temp.c_str(), path.c_str()) != 0) fail("substituição", errno);
+    if (!replaceFile(temp, path)) fail("substituição", errno);
 }
 
 std::vector<std::string_view> splitFields(std::string_view line) {

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "common/platform.h"
 #include "common/textfile.h"
 #include "scenarios/core/erros_cenarios.h"
 
@@ -32,7 +33,7 @@ DefinicaoCenarios LeDefinicaoCenarios(const std::string& path, const LocaleSetti
         }
         def.textos[i] = std::move(linhas[i]);
     }
-    def.pasta = std::filesystem::path(path).parent_path().string();
+    def.pasta = utf8FromPath(pathFromUtf8(path).parent_path());
     return def;
 }
 
