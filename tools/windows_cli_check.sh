@@ -50,6 +50,8 @@ cp -r examples "$work/exemplos-ação"
 cp examples/seattle-volume-unico.csv "$work/exemplos-ação/Łódź-volume-único.csv"
 differences=0
 cases=0
+linux_extra=()  # arguments given to the Linux run only
+windows_env=()  # environment changes for the Windows run only (env's arguments)
 
 run_case() {  # name command-args...
   local name=$1
@@ -63,9 +65,9 @@ run_case() {  # name command-args...
       cd "$dir"
       status=0
       if [ "$system" = linux ]; then
-        "$linux_cli" "$@" > stdout 2> stderr || status=$?
+        "$linux_cli" "$@" "${linux_extra[@]}" > stdout 2> stderr || status=$?
       else
-        "$wine" "$windows_cli" "$@" > stdout 2> stderr || status=$?
+        env "${windows_env[@]}" "$wine" "$windows_cli" "$@" > stdout 2> stderr || status=$?
       fi
       echo "$status" > status
     )
@@ -108,6 +110,14 @@ run_case "run-pt_BR-non-ascii-path" run "$ex/Łódź-volume-único.csv" --locale
 run_case "costs-pt_BR-non-ascii-out" costs "$ex/seattle-analise-economica.csv" --locale pt_BR --out "saída/Łódź.csv"
 # The locale from the environment when --locale is not given.
 LANG=pt_BR.UTF-8 run_case "run-environment-pt_BR" run "$ex/seattle-reservatorio-superior.csv"
+# With no locale in the environment the Windows build takes the user's Region settings; under
+# Wine those are en-US's, so its run must give what the Linux one gives with --locale en_US.
+linux_extra=(--locale en_US)
+windows_env=(-u LC_ALL -u LC_NUMERIC -u LC_TIME -u LANG)
+run_case "run-windows-region-en_US" run "$ex/en_US/seattle-analise-economica.csv" --json
+run_case "costs-windows-region-en_US" costs "$ex/en_US/seattle-analise-economica.csv" --detailed
+linux_extra=()
+windows_env=()
 # Failures: a file that is not there, a file without an economic section, a usage error, an
 # output folder that is a file.
 run_case "error-missing-file" run "$ex/não-existe.csv" --locale pt_BR
