@@ -25,3 +25,6 @@ find_program(VESPRA_WINE NAMES wine64 wine PATHS /usr/lib/wine NO_CMAKE_FIND_ROO
 if(VESPRA_WINE)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${VESPRA_WINE})
 endif()
+
+# With -DVESPRA_BUILD_TESTS=ON, GoogleTest is built from Debian's sources (see mingw-gtest/).
+set(GTest_DIR ${CMAKE_CURRENT_LIST_DIR}/mingw-gtest CACHE PATH "GoogleTest for the cross-build")
