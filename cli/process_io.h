@@ -19,5 +19,5 @@ class StandardStreams {
     StandardStreams& operator=(const StandardStreams&) = delete;
 
   private:
-    unsigned int consoleCodePage_ = 0;  // 0: left as it was
+    [[maybe_unused]] unsigned int consoleCodePage_ = 0;  // Windows only; 0: left as it was
 };

@@ -39,7 +39,7 @@ cleanup() {
 trap cleanup EXIT
 # The first start makes the prefix (and says so on stderr); later runs only print what the
 # program prints.
-"$wine" "$windows_cli" --help > /dev/null 2>&1 || true
+timeout 600 "$wine" "$windows_cli" --help > /dev/null 2>&1 || true
 
 # --- the cases -------------------------------------------------------------------------------
 # Each case runs in a folder of its own, once per system, with the examples copied in (a folder
@@ -67,7 +67,8 @@ run_case() {  # name command-args...
       if [ "$system" = linux ]; then
         "$linux_cli" "$@" "${linux_extra[@]}" > stdout 2> stderr || status=$?
       else
-        env "${windows_env[@]}" "$wine" "$windows_cli" "$@" > stdout 2> stderr || status=$?
+        # A run that hangs (Wine waiting on something) ends as a difference, not a stuck CI.
+        env "${windows_env[@]}" timeout 300 "$wine" "$windows_cli" "$@" > stdout 2> stderr || status=$?
       fi
       echo "$status" > status
     )
