@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "common/numtext.h"
+#include "common/platform.h"
 #include "common/textfile.h"
 #include "scenarios/core/definicao.h"
 #include "scenarios/core/resultados.h"
@@ -94,9 +95,10 @@ int tarefasPadrao() {
 void preparaPasta(const std::string& pasta) {
     namespace fs = std::filesystem;
     std::error_code ec;
-    fs::create_directories(pasta, ec);
+    const fs::path caminho = pathFromUtf8(pasta);
+    fs::create_directories(caminho, ec);
     std::error_code ecPasta;
-    const fs::file_status st = fs::status(pasta, ecPasta);
+    const fs::file_status st = fs::status(caminho, ecPasta);
     if (fs::is_directory(st)) return;
     const std::string motivo = fs::exists(st) ? "existe um arquivo com esse nome" : ec.message();
     throw FileError("Não foi possível criar a pasta \"" + pasta + "\": " + motivo + ".");

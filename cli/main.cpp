@@ -1,7 +1,9 @@
 #include <iostream>
 
 #include "cli/cli_app.h"
+#include "cli/process_io.h"
 
 int main(int argc, char** argv) {
-    return runCli(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+    const StandardStreams streams;
+    return runCli(commandLineArguments(argc, argv), std::cout, std::cerr);
 }

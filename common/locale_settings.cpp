@@ -3,6 +3,12 @@
 #include <array>
 #include <cstdlib>
 
+#ifdef _WIN32
+#include <windows.h>
+
+#include "common/platform.h"
+#endif
+
 namespace {
 
 struct KnownLocale {
@@ -45,6 +51,49 @@ std::string_view envValue(const char* name) {
     return v ? std::string_view(v) : std::string_view();
 }
 
+#ifdef _WIN32
+
+bool environmentNamesLocale() {
+    return !envValue("LC_ALL").empty() || !envValue("LC_NUMERIC").empty() || !envValue("LANG").empty();
+}
+
+// The locale the user picked in Windows ("pt-BR").
+std::string windowsUserLocaleName() {
+    wchar_t name[LOCALE_NAME_MAX_LENGTH] = {};
+    return GetUserDefaultLocaleName(name, LOCALE_NAME_MAX_LENGTH) > 0 ? utf8FromWide(name) : "C";
+}
+
+// One of the user's Windows locale settings (Control Panel, Region), as UTF-8.
+std::string windowsUserSetting(LCTYPE type) {
+    wchar_t buf[LOCALE_NAME_MAX_LENGTH + 80] = {};
+    const int n = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, type, buf, static_cast<int>(std::size(buf)));
+    return n > 1 ? utf8FromWide(std::wstring_view(buf, static_cast<std::size_t>(n - 1))) : std::string();
+}
+
+// A Windows short date pattern the program's dates can follow: d, dd, M, MM and years only
+// (a month name, an era or a quoted text keeps the locale's own pattern).
+bool usableDatePattern(std::string_view pattern) {
+    if (pattern.empty() || pattern.find_first_of("'g") != std::string_view::npos) return false;
+    return pattern.find("ddd") == std::string_view::npos && pattern.find("MMM") == std::string_view::npos;
+}
+
+// Windows keeps the user's choices apart from the environment: the locale the user picked,
+// with the separators and short date pattern as the user set them.
+LocaleSettings windowsUserSettings() {
+    LocaleSettings s = LocaleSettings::fromName(windowsUserLocaleName());
+    const std::string decimal = windowsUserSetting(LOCALE_SDECIMAL);
+    if (decimal == "," || decimal == ".") s.decimalSeparator = decimal[0];
+    const std::string thousands = windowsUserSetting(LOCALE_STHOUSAND);
+    if (thousands.size() <= 3 && thousands.find(s.decimalSeparator) == std::string::npos) {
+        s.thousandSeparator = thousands;
+    }
+    const std::string date = windowsUserSetting(LOCALE_SSHORTDATE);
+    if (usableDatePattern(date)) s.shortDatePattern = widenYearPattern(date);
+    return s;
+}
+
+#endif
+
 }  // namespace
 
 std::string widenYearPattern(std::string_view pattern) {
@@ -85,10 +134,17 @@ std::string LocaleSettings::environmentLocaleName() {
         const std::string_view v = envValue(var);
         if (!v.empty()) return std::string(v);
     }
+#ifdef _WIN32
+    return windowsUserLocaleName();
+#else
     return "C";
+#endif
 }
 
 LocaleSettings LocaleSettings::fromEnvironment() {
+#ifdef _WIN32
+    if (!environmentNamesLocale()) return windowsUserSettings();
+#endif
     LocaleSettings s = fromName(environmentLocaleName());
     // The date pattern follows LC_TIME when the user set it apart from the numbers.
     if (envValue("LC_ALL").empty() && !envValue("LC_TIME").empty()) {

@@ -1,10 +1,11 @@
 #include "common/textfile.h"
 
-#include <unistd.h>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+
+#include "common/platform.h"
 
 namespace {
 
@@ -120,16 +121,17 @@ void checkWriteTarget(const std::string& path) {
         throw FileError("Não foi possível gravar o arquivo \"" + path + "\": " + why + ".");
     };
     std::error_code ec;
-    const fs::file_status target = fs::status(path, ec);
-    if (fs::is_directory(target)) refuse("é uma pasta");
-    if (fs::exists(target) && !fs::is_regular_file(target)) refuse("não é um arquivo comum");
-    fs::path folder = fs::path(path).parent_path();
+    const fs::path target = pathFromUtf8(path);
+    const fs::file_status status = fs::status(target, ec);
+    if (fs::is_directory(status)) refuse("é uma pasta");
+    if (fs::exists(status) && !fs::is_regular_file(status)) refuse("não é um arquivo comum");
+    fs::path folder = target.parent_path();
     if (folder.empty()) folder = ".";
+    const std::string shown = utf8FromPath(folder);
     // A folder that cannot be looked at (no permission) is left to the write, which says why.
     const fs::file_status parent = fs::status(folder, ec);
-    if (parent.type() == fs::file_type::not_found) refuse("a pasta \"" + folder.string() + "\" não existe");
-    if (fs::exists(parent) && !fs::is_directory(parent))
-        refuse("\"" + folder.string() + "\" não é uma pasta");
+    if (parent.type() == fs::file_type::not_found) refuse("a pasta \"" + shown + "\" não existe");
+    if (fs::exists(parent) && !fs::is_directory(parent)) refuse("\"" + shown + "\" não é uma pasta");
 }
 
 }  // namespace
@@ -176,7 +178,7 @@ std::vector<std::string> decodeTextLines(std::string_view bytes) {
 }
 
 std::vector<std::string> readTextLines(const std::string& path) {
-    std::FILE* f = std::fopen(path.c_str(), "rb");
+    std::FILE* f = openFile(path, "rb");
     if (!f) {
         throw FileError("Não foi possível abrir o arquivo \"" + path + "\": " + systemMessage(errno) + ".");
     }
@@ -196,20 +198,23 @@ std::vector<std::string> readTextLines(const std::string& path) {
 
 void writeFileBytes(const std::string& path, std::string_view bytes) {
     checkWriteTarget(path);
-    const std::string temp = path + ".tmp-" + std::to_string(::getpid());
+    const std::string temp = path + ".tmp-" + std::to_string(processNumber());
     auto fail = [&](const std::string& what, int err) {
-        std::remove(temp.c_str());
+        removeFile(temp);
         throw FileError("Não foi possível gravar o arquivo \"" + path + "\" (" + what +
                         "): " + systemMessage(err) + ".");
     };
-    std::FILE* f = std::fopen(temp.c_str(), "wb");
+    std::FILE* f = openFile(temp, "wb");
     if (!f) fail("criação", errno);
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
     const int writeErr = errno;
-    const bool flushed = std::fflush(f) == 0 && ::fsync(::fileno(f)) == 0;
+    const bool flushed = flushToDisk(f);
     const int flushErr = errno;
-    if (std::fclose(f) != 0 || !written || !flushed) fail("escrita", !written ? writeErr : flushErr);
-    if (std::rename(temp.c_str(), path.c_str()) != 0) fail("substituição", errno);
+    const bool closed = std::fclose(f) == 0;
+    const int closeErr = errno;
+    if (!written || !flushed || !closed)
+        fail("escrita", !written ? writeErr : !flushed ? flushErr : closeErr);
+    if (!replaceFile(temp, path)) fail("substituição", errno);
 }
 
 void writeTextLines(const std::string& path, const std::vector<std::string>& lines) {

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "common/numtext.h"
+#include "common/platform.h"
 #include "common/textfile.h"
 #include "engine/balance_run.h"
 #include "engine/unit_classe.h"
@@ -184,7 +185,7 @@ std::string precDataWarning(std::size_t days, const PrecUnreadLines& unread, con
 
 void loadVecFile(const std::string& path, doubleArray& values, const LocaleSettings& loc) {
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) return;
+    if (!std::filesystem::is_regular_file(pathFromUtf8(path), ec)) return;
     const std::vector<std::string> lines = readTextLines(path);
     doubleArray read(lines.size(), 0.0);
     for (std::size_t i = 0; i < lines.size(); ++i) {

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "common/numtext.h"
+#include "common/platform.h"
 #include "common/textfile.h"
 #include "engine/unit_classe.h"
 
@@ -116,7 +117,7 @@ doubleArray readSeriesValues(const std::vector<std::string>& texts, const std::v
 
 std::optional<doubleArray> readSeriesFile(const std::string& path, const LocaleSettings& loc) {
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
+    if (!std::filesystem::is_regular_file(pathFromUtf8(path), ec)) return std::nullopt;
     doubleArray values;
     loadVecFile(path, values, loc);
     if (values.empty()) throw FileError("O arquivo não contém nenhum valor.");

@@ -10,6 +10,7 @@ packages=(
   python3 xvfb xauth fonts-dejavu-core
   at-spi2-core dbus-x11
   dpkg-dev file desktop-file-utils
+  g++-mingw-w64-x86-64 wine64 wine
 )
 
 missing=()

@@ -45,3 +45,7 @@ cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVESPRA_SANITIZE
 cmake --build build/sanitize -j"$jobs"
 echo "== tests (sanitizers)"
 ctest --test-dir build/sanitize --output-on-failure -j"$jobs"
+
+# --- Windows: vespra-cli.exe cross-built with MinGW-w64, run under Wine, against the Linux build
+echo "== Windows command-line tool (MinGW-w64 build under Wine, byte for byte against Linux)"
+bash tools/windows_cli_check.sh

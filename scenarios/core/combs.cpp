@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "common/platform.h"
 #include "scenarios/core/erros_cenarios.h"
 
 namespace {
@@ -72,9 +73,9 @@ void TCombs::geraCombs(const LocaleSettings& loc) {
 }
 
 std::string TCombs::caminhoLeitura(const std::string& strDadosPrec) const {
-    const std::filesystem::path p(strDadosPrec);
+    const std::filesystem::path p = pathFromUtf8(strDadosPrec);
     if (strPastaBase.empty() || p.is_absolute()) return strDadosPrec;
-    return (std::filesystem::path(strPastaBase) / p).string();
+    return utf8FromPath(pathFromUtf8(strPastaBase) / p);
 }
 
 void TCombs::loadPrecFiles(const LocaleSettings& loc) {

@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "common/platform.h"
 #include "common/textfile.h"
 #include "scenarios/core/erros_cenarios.h"
 
@@ -88,7 +89,7 @@ DefinicaoCenarios LeDefinicaoCenarios(const std::string& path, const LocaleSetti
                                 ? std::move(linhas[i])
                                 : TStringListToString(ItensDaLinha(linha, linhas[i], doArquivo, loc));
         }
-        def.pasta = std::filesystem::path(path).parent_path().string();
+        def.pasta = utf8FromPath(pathFromUtf8(path).parent_path());
         return def;
     }
     throw *primeiroErro;

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "common/numtext.h"
+#include "common/platform.h"
 #include "common/textfile.h"
 #include "scenarios/core/erros_cenarios.h"
 #include "scenarios/core/tarefas.h"
@@ -139,7 +140,7 @@ std::string NomeArquivoSimulacao(std::int32_t indVec) {
 LinhaResultado SalvaSimulacaoCenario(const TCombs& combs, std::int32_t indVec, const std::string& pasta,
                                      const LocaleSettings& loc) {
     const auto sim = combs.simulaComb(indVec);
-    const auto path = (std::filesystem::path(pasta) / NomeArquivoSimulacao(indVec)).string();
+    const auto path = utf8FromPath(pathFromUtf8(pasta) / NomeArquivoSimulacao(indVec));
     sim->saveSim(path, {}, loc);
     return LinhaDaSimulacao(*sim, indVec, loc);
 }
@@ -155,5 +156,5 @@ void ExportaPlanilhaESimulacoes(const TCombs& combs, const std::string& pasta, c
                                                     },
                                                     progresso, {});
     if (prontas < n) return;
-    SalvarPlanilha((std::filesystem::path(pasta) / "Planilha.csv").string(), linhas);
+    SalvarPlanilha(utf8FromPath(pathFromUtf8(pasta) / "Planilha.csv"), linhas);
 }

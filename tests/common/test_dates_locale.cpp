@@ -136,6 +136,22 @@ TEST(LocaleSettings, FromNames) {
     }
 }
 
+void setVar(const char* name, const char* value) {
+#ifdef _WIN32
+    _putenv_s(name, value);
+#else
+    ::setenv(name, value, 1);
+#endif
+}
+
+void unsetVar(const char* name) {
+#ifdef _WIN32
+    _putenv_s(name, "");  // an empty value removes the variable there
+#else
+    ::unsetenv(name);
+#endif
+}
+
 // Restores the environment variables a test changes.
 class EnvGuard {
   public:
@@ -143,15 +159,15 @@ class EnvGuard {
         for (const char* n : names) {
             const char* v = std::getenv(n);
             saved_.emplace_back(n, v ? std::optional<std::string>(v) : std::nullopt);
-            ::unsetenv(n);
+            unsetVar(n);
         }
     }
     ~EnvGuard() {
         for (const auto& [n, v] : saved_) {
             if (v) {
-                ::setenv(n.c_str(), v->c_str(), 1);
+                setVar(n.c_str(), v->c_str());
             } else {
-                ::unsetenv(n.c_str());
+                unsetVar(n.c_str());
             }
         }
     }
@@ -162,14 +178,17 @@ class EnvGuard {
 
 TEST(LocaleSettings, FromEnvironmentFollowsLcAllThenLcNumericThenLang) {
     EnvGuard guard{"LC_ALL", "LC_NUMERIC", "LC_TIME", "LANG"};
+#ifndef _WIN32
     EXPECT_EQ(LocaleSettings::fromEnvironment().decimalSeparator, '.');  // nothing set: C
-    ::setenv("LANG", "pt_BR.UTF-8", 1);
+#endif
+    // (On Windows nothing set gives the user's Region settings, which the test cannot know.)
+    setVar("LANG", "pt_BR.UTF-8");
     EXPECT_EQ(LocaleSettings::fromEnvironment().decimalSeparator, ',');
-    ::setenv("LC_NUMERIC", "en_US.UTF-8", 1);
+    setVar("LC_NUMERIC", "en_US.UTF-8");
     EXPECT_EQ(LocaleSettings::fromEnvironment().decimalSeparator, '.');
-    ::setenv("LC_TIME", "pt_BR.UTF-8", 1);
+    setVar("LC_TIME", "pt_BR.UTF-8");
     EXPECT_EQ(LocaleSettings::fromEnvironment().shortDatePattern, "dd/MM/yyyy");
-    ::setenv("LC_ALL", "pt_BR.UTF-8", 1);
+    setVar("LC_ALL", "pt_BR.UTF-8");
     EXPECT_EQ(LocaleSettings::fromEnvironment().decimalSeparator, ',');
 }
 

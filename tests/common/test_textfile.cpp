@@ -2,8 +2,7 @@
 
 #include <filesystem>
 
-#include <unistd.h>
-
+#include "common/platform.h"
 #include "common/textfile.h"
 #include "tests/support/temp_dir.h"
 
@@ -50,10 +49,38 @@ TEST(TextFiles, FailedWriteKeepsTheFileThatWasThere) {
     TempDir dir;
     const std::string p = dir.write("sim.csv", "old contents\r\n");
     // The save goes through a file beside the target; a folder in its place makes it fail.
-    std::filesystem::create_directory(p + ".tmp-" + std::to_string(::getpid()));
+    std::filesystem::create_directory(p + ".tmp-" + std::to_string(processNumber()));
     EXPECT_THROW(writeTextLines(p, {"new"}), FileError);
     EXPECT_EQ(TempDir::read(p), "old contents\r\n");
     EXPECT_THROW(writeTextLines(dir.file("no/such/folder/x.csv"), {"x"}), FileError);
+}
+
+// Paths are UTF-8 texts on every system; Windows gets them as UTF-16, so letters outside its
+// 8-bit code page (Ł, ź) name files as well as "ç" does.
+TEST(TextFiles, PathsWithAccentsAndLettersOfOtherAlphabets) {
+    struct Row {
+        const char* name;
+        std::string path, parent, file;
+    };
+    for (const Row& r : {Row{"ascii", "dados/chuva.txt", "dados", "chuva.txt"},
+                         Row{"portuguese", "ação/simulação.csv", "ação", "simulação.csv"},
+                         Row{"polish", "Łódź/opady-źródło.txt", "Łódź", "opady-źródło.txt"}}) {
+        const std::filesystem::path p = pathFromUtf8(r.path);
+        EXPECT_EQ(utf8FromPath(p), r.path) << r.name;
+        EXPECT_EQ(utf8FromPath(p.parent_path()), r.parent) << r.name;
+        EXPECT_EQ(utf8FromPath(p.filename()), r.file) << r.name;
+    }
+    TempDir dir;
+    const std::string folder = dir.file("Łódź ação");
+    std::filesystem::create_directory(pathFromUtf8(folder));
+    const std::string p = folder + "/simulação-źródło.csv";
+    writeTextLines(p, {"antigo"});
+    writeTextLines(p, {"novo"});  // renamed over the file already there
+    EXPECT_EQ(readTextLines(p), Lines{"novo"});
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(pathFromUtf8(folder)))
+        names.push_back(utf8FromPath(entry.path().filename()));
+    EXPECT_EQ(names, std::vector<std::string>{"simulação-źródło.csv"});  // nothing left beside it
 }
 
 TEST(TextFiles, MissingFileIsAnError) {

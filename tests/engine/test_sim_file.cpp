@@ -1,12 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
 
 #include "common/numtext.h"
+#include "common/platform.h"
 #include "common/textfile.h"
 #include "tests/support/rows.h"
 #include "tests/support/systems.h"
@@ -387,7 +386,7 @@ TEST(SimFileErrors, MissingFileAndFailedSave) {
     EXPECT_THROW(set.loadSim(dir.file("nope.csv"), kPt), FileError);
     auto sim = testsys::household(30);
     const std::string path = dir.write("keep.csv", "what was there\r\n");
-    std::filesystem::create_directory(path + ".tmp-" + std::to_string(::getpid()));
+    std::filesystem::create_directory(path + ".tmp-" + std::to_string(processNumber()));
     EXPECT_THROW(sim->saveSim(path, {}, kPt), FileError);
     EXPECT_EQ(TempDir::read(path), "what was there\r\n");
 }

@@ -1,0 +1,110 @@
+#include "common/platform.h"
+
+#include <cerrno>
+
+#ifdef _WIN32
+// windows.h first: the other system headers build on it.
+#include <windows.h>
+
+#include <io.h>
+#include <process.h>
+#else
+#include <unistd.h>
+#endif
+
+std::filesystem::path pathFromUtf8(const std::string& utf8) {
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::string utf8FromPath(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+#ifdef _WIN32
+
+namespace {
+
+// The few system errors a file write meets, as the errno values the messages are made from.
+int errnoOf(DWORD error) {
+    switch (error) {
+        case ERROR_FILE_NOT_FOUND:
+        case ERROR_PATH_NOT_FOUND:
+        case ERROR_INVALID_DRIVE:
+            return ENOENT;
+        case ERROR_ACCESS_DENIED:
+        case ERROR_SHARING_VIOLATION:
+        case ERROR_LOCK_VIOLATION:
+        case ERROR_WRITE_PROTECT:
+            return EACCES;
+        case ERROR_DISK_FULL:
+        case ERROR_HANDLE_DISK_FULL:
+            return ENOSPC;
+        case ERROR_NOT_SAME_DEVICE:
+            return EXDEV;
+        default:
+            return EIO;
+    }
+}
+
+}  // namespace
+
+std::string utf8FromWide(std::wstring_view wide) {
+    if (wide.empty()) return {};
+    const int size = static_cast<int>(wide.size());
+    const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<std::size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, out.data(), n, nullptr, nullptr);
+    return out;
+}
+
+std::FILE* openFile(const std::string& utf8Path, const char* mode) {
+    const std::wstring wideMode(mode, mode + std::char_traits<char>::length(mode));
+    return _wfopen(pathFromUtf8(utf8Path).c_str(), wideMode.c_str());
+}
+
+bool flushToDisk(std::FILE* f) {
+    return std::fflush(f) == 0 && _commit(_fileno(f)) == 0;
+}
+
+// std::rename refuses to replace an existing file on Windows; MoveFileEx replaces it, and
+// write-through returns only once the new name is on the disk.
+bool replaceFile(const std::string& from, const std::string& to) {
+    if (MoveFileExW(pathFromUtf8(from).c_str(), pathFromUtf8(to).c_str(),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
+    errno = errnoOf(GetLastError());
+    return false;
+}
+
+void removeFile(const std::string& utf8Path) {
+    _wremove(pathFromUtf8(utf8Path).c_str());
+}
+
+long processNumber() {
+    return static_cast<long>(_getpid());
+}
+
+#else
+
+std::FILE* openFile(const std::string& utf8Path, const char* mode) {
+    return std::fopen(utf8Path.c_str(), mode);
+}
+
+bool flushToDisk(std::FILE* f) {
+    return std::fflush(f) == 0 && ::fsync(::fileno(f)) == 0;
+}
+
+bool replaceFile(const std::string& from, const std::string& to) {
+    return std::rename(from.c_str(), to.c_str()) == 0;
+}
+
+void removeFile(const std::string& utf8Path) {
+    std::remove(utf8Path.c_str());
+}
+
+long processNumber() {
+    return static_cast<long>(::getpid());
+}
+
+#endif
