@@ -9,6 +9,7 @@ packages=(
   libjpeg-dev libgtest-dev libgmock-dev libbenchmark-dev
   python3 xvfb xauth fonts-dejavu-core
   at-spi2-core dbus-x11
+  libfuzzer-14-dev
 )
 
 missing=()
