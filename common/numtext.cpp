@@ -47,6 +47,20 @@ void splitParts(const Decimal& x, std::string& intPart, std::string& fracPart) {
     }
 }
 
+// Digits rounded up past the largest double (1,79769313486232E308 at 15 digits) make a text
+// that no read accepts, so a saved file would not open again: such a value keeps its digits
+// cut instead of rounded. The digits compared are those of the midpoint between the largest
+// double and infinity, which reads round to infinity at and above.
+Decimal readableDigits(Decimal rounded, double value, int keep) {
+    const bool beyond =
+        rounded.exp > 309 || (rounded.exp == 309 && rounded.digits > "1797693134862315807937");
+    if (!beyond) return rounded;
+    Decimal cut = exactDigits(value);
+    cut.digits.resize(std::min(cut.digits.size(), static_cast<std::size_t>(keep)));
+    while (!cut.digits.empty() && cut.digits.back() == '0') cut.digits.pop_back();
+    return cut;
+}
+
 std::string groupThousands(const std::string& intPart, const std::string& sep) {
     if (sep.empty() || intPart.size() <= 3) return intPart;
     std::string out;
@@ -64,7 +78,7 @@ std::string fixedText(double value, int precision, int decimals, const LocaleSet
     if (decimals < 0) decimals = 0;
     const Decimal x = exactDigits(value);
     if (!x.digits.empty()) {
-        const Decimal bySignificant = roundDigits(x, precision);
+        const Decimal bySignificant = readableDigits(roundDigits(x, precision), value, precision);
         if (bySignificant.exp > precision) return scientific(bySignificant, loc.decimalSeparator);
     }
     const Decimal r = roundDigits(x, std::min(precision, x.exp + decimals));
@@ -99,7 +113,7 @@ std::string quoted(std::string_view text) {
 std::string formatGeneral(double value, const LocaleSettings& loc, int digits) {
     if (!std::isfinite(value)) return nonFinite(value);
     if (digits < 1) digits = 1;
-    const Decimal r = roundedDigits(value, digits);
+    const Decimal r = readableDigits(roundedDigits(value, digits), value, digits);
     if (r.digits.empty()) return "0";
     if (r.exp > digits || r.exp < -4) return scientific(r, loc.decimalSeparator);
     std::string intPart, fracPart;

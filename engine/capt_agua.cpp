@@ -30,11 +30,12 @@ std::optional<double> precValue(std::string line, bool dropSemicolons, const Loc
     return tryReadNumber(line, loc);
 }
 
+}  // namespace
+
 // A line that does not convert is a day of 0 mm, as records have always been read; it is
 // counted so that the user can be told.
-doubleArray readPrecLines(const std::string& path, bool dropSemicolons, const LocaleSettings& loc,
-                          PrecUnreadLines& unread) {
-    const std::vector<std::string> lines = readTextLines(path);
+doubleArray readPrecLines(const std::vector<std::string>& lines, bool dropSemicolons,
+                          const LocaleSettings& loc, PrecUnreadLines& unread) {
     doubleArray values;
     values.reserve(lines.size());
     unread = {};
@@ -48,6 +49,8 @@ doubleArray readPrecLines(const std::string& path, bool dropSemicolons, const Lo
     }
     return values;
 }
+
+namespace {
 
 std::string countText(std::size_t n, const LocaleSettings& loc) {
     return formatGeneral(static_cast<double>(n), loc);
@@ -163,17 +166,17 @@ void TCaptAgua::fillNroMor() {
 
 PrecUnreadLines TCaptAgua::loadPrec(const LocaleSettings& loc) {
     PrecUnreadLines unread;
-    vecDadosPrecOrig = readPrecLines(strArqPrec, true, loc, unread);
+    vecDadosPrecOrig = readPrecLines(readTextLines(strArqPrec), true, loc, unread);
     return unread;
 }
 
 doubleArray readPrecFile(const std::string& path, const LocaleSettings& loc) {
     PrecUnreadLines unread;
-    return readPrecLines(path, false, loc, unread);
+    return readPrecLines(readTextLines(path), false, loc, unread);
 }
 
 doubleArray readPrecFile(const std::string& path, const LocaleSettings& loc, PrecUnreadLines& unread) {
-    return readPrecLines(path, false, loc, unread);
+    return readPrecLines(readTextLines(path), false, loc, unread);
 }
 
 std::string precDataWarning(std::size_t days, const PrecUnreadLines& unread, const LocaleSettings& loc) {
@@ -186,7 +189,10 @@ std::string precDataWarning(std::size_t days, const PrecUnreadLines& unread, con
 void loadVecFile(const std::string& path, doubleArray& values, const LocaleSettings& loc) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(pathFromUtf8(path), ec)) return;
-    const std::vector<std::string> lines = readTextLines(path);
+    values = readVecLines(readTextLines(path), loc);
+}
+
+doubleArray readVecLines(const std::vector<std::string>& lines, const LocaleSettings& loc) {
     doubleArray read(lines.size(), 0.0);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         try {
@@ -197,7 +203,7 @@ void loadVecFile(const std::string& path, doubleArray& values, const LocaleSetti
                                   e.what());
         }
     }
-    values = std::move(read);
+    return read;
 }
 
 void TCaptAgua::descartPrec() {

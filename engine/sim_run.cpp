@@ -5,7 +5,12 @@
 #include "engine/unit_classe.h"
 
 LoadedSimulation readSimulationFile(const std::string& path, const LocaleSettings& loc) {
-    LoadedSimulation loaded{std::make_unique<TCaptAguaInterval>(), readTextLines(path), {}};
+    return readSimulationLines(readTextLines(path), path, loc);
+}
+
+LoadedSimulation readSimulationLines(std::vector<std::string> lines, const std::string& path,
+                                     const LocaleSettings& loc) {
+    LoadedSimulation loaded{std::make_unique<TCaptAguaInterval>(), std::move(lines), {}};
     loaded.dateNotice = loaded.sim->loadSimLines(loaded.lines, path, loc);
     return loaded;
 }

@@ -157,6 +157,11 @@ doubleArray readPrecFile(const std::string& path, const LocaleSettings& loc, Pre
 // was; a line that does not convert (an empty one included) throws ConversionError naming the
 // line ("Linha 3: 'abc' não é um número válido."), leaving `values` as it was.
 void loadVecFile(const std::string& path, doubleArray& values, const LocaleSettings& loc);
+// The reads above over a file's lines already in memory (readTextLines, decodeTextLines):
+// loadPrec's when `dropSemicolons`, readPrecFile's otherwise; loadVecFile's returns the values.
+doubleArray readPrecLines(const std::vector<std::string>& lines, bool dropSemicolons,
+                          const LocaleSettings& loc, PrecUnreadLines& unread);
+doubleArray readVecLines(const std::vector<std::string>& lines, const LocaleSettings& loc);
 
 class TCaptAguaInterval {
   public:
@@ -228,6 +233,9 @@ struct LoadedSimulation {
 };
 // Reads the file into a new set; throws FileError or EngineError as loadSim does.
 LoadedSimulation readSimulationFile(const std::string& path, const LocaleSettings& loc);
+// The same for a file's lines already in memory; `path` is what the set records as its source.
+LoadedSimulation readSimulationLines(std::vector<std::string> lines, const std::string& path,
+                                     const LocaleSettings& loc);
 // Runs a loaded set: the demand-sized upper reservoir sized again from the loaded demand, then
 // the sweep when the file gives a maximum volume, else the single volume. Throws EngineError.
 void runLoadedSimulation(TCaptAguaInterval& sim);

@@ -11,6 +11,7 @@ packages=(
   at-spi2-core dbus-x11
   dpkg-dev file desktop-file-utils
   g++-mingw-w64-x86-64 wine64 wine
+  libfuzzer-14-dev
 )
 
 missing=()

@@ -46,6 +46,33 @@ cmake --build build/sanitize -j"$jobs"
 echo "== tests (sanitizers)"
 ctest --test-dir build/sanitize --output-on-failure -j"$jobs"
 
+# ---- fuzz (libFuzzer): begin ---------------------------------------------------------------
+# Every reader of the window-free layers under libFuzzer with AddressSanitizer and
+# UndefinedBehaviorSanitizer, each for a bounded time from its seed corpus (fuzz/README.md).
+# Any finding (a crash, a sanitizer report, an exception the readers do not throw, a hang, a
+# huge allocation, a broken property) fails the run; its input is left in build/fuzz/findings.
+echo "== fuzz (libFuzzer + AddressSanitizer + UndefinedBehaviorSanitizer)"
+CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVESPRA_FUZZ=ON \
+  -DVESPRA_WERROR=ON > /dev/null
+cmake --build build/fuzz -j"$jobs"
+fuzz_seconds="${VESPRA_FUZZ_SECONDS:-20}"
+mkdir -p build/fuzz/findings
+for target in fuzz_numtext fuzz_prec fuzz_vecfile fuzz_simfile fuzz_listas fuzz_definicao; do
+  work=$(mktemp -d)
+  echo "-- $target (${fuzz_seconds} s)"
+  if ! build/fuzz/fuzz/$target -max_total_time="$fuzz_seconds" -rss_limit_mb=2048 -malloc_limit_mb=2048 \
+      -timeout=10 -dict=fuzz/$target.dict -artifact_prefix=build/fuzz/findings/$target- \
+      -print_final_stats=1 "$work" fuzz/corpus/$target > build/fuzz/findings/$target.log 2>&1; then
+    tail -n 60 build/fuzz/findings/$target.log >&2
+    echo "$target found a fault; the input is in build/fuzz/findings/" >&2
+    rm -rf "$work"
+    exit 1
+  fi
+  grep -E '^(Done|stat::number_of_executed_units)' build/fuzz/findings/$target.log || true
+  rm -rf "$work"
+done
+# ---- fuzz (libFuzzer): end -----------------------------------------------------------------
+
 # --- Windows: vespra-cli.exe cross-built with MinGW-w64, run under Wine, against the Linux build
 echo "== Windows command-line tool (MinGW-w64 build under Wine, byte for byte against Linux)"
 bash tools/windows_cli_check.sh

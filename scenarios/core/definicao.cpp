@@ -65,7 +65,11 @@ std::vector<LocaleSettings> locaisPossiveis(const std::vector<std::string>& linh
 }  // namespace
 
 DefinicaoCenarios LeDefinicaoCenarios(const std::string& path, const LocaleSettings& loc) {
-    std::vector<std::string> linhas = readTextLines(path);
+    return LeDefinicaoCenariosLinhas(readTextLines(path), path, loc);
+}
+
+DefinicaoCenarios LeDefinicaoCenariosLinhas(std::vector<std::string> linhas, const std::string& path,
+                                            const LocaleSettings& loc) {
     while (linhas.size() > kNumParametros && linhas.back().empty()) linhas.pop_back();
     if (linhas.size() != kNumParametros) {
         throw ScenarioError("O arquivo de cenários deve ter exatamente 8 linhas, uma por parâmetro; \"" +

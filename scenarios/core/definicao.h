@@ -4,6 +4,7 @@
 // "Salvar cenários" and "Abrir cenários" and the command-line batch read and write it here.
 
 #include <string>
+#include <vector>
 
 #include "common/locale_settings.h"
 #include "scenarios/core/combs.h"
@@ -19,6 +20,10 @@ struct DefinicaoCenarios {
 // reads. Throws FileError when the file cannot be read and ScenarioError naming the line, the
 // parameter and the item when a line is wrong; nothing is returned then.
 DefinicaoCenarios LeDefinicaoCenarios(const std::string& path, const LocaleSettings& loc);
+// The same for the file's lines already in memory; `path` names the file in the errors and
+// gives the folder.
+DefinicaoCenarios LeDefinicaoCenariosLinhas(std::vector<std::string> linhas, const std::string& path,
+                                            const LocaleSettings& loc);
 
 // Writes the eight texts (Windows-1252, CR LF, replacing the file only once it is whole).
 // Throws ScenarioError, writing nothing, when a text holds a line break or a character

@@ -76,7 +76,15 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{"TinyNegativeShowsZero", -0.001, Fmt::Number42, &kPt, "0,00"},
         FormatCase{"Zero", 0, Fmt::Number42, &kPt, "0,00"},
         FormatCase{"TotalFormat", 54750.4, Fmt::Fixed60, &kPt, "54750"},
-        FormatCase{"TotalFormatScientific", 1234567, Fmt::Fixed60, &kPt, "1,23457E6"}),
+        FormatCase{"TotalFormatScientific", 1234567, Fmt::Fixed60, &kPt, "1,23457E6"},
+        // Rounded up, the largest doubles would pass the largest readable number: cut instead.
+        FormatCase{"LargestDoubleCutNotRoundedPastIt", 1.7976931348623157e308, Fmt::General, &kPt,
+                   "1,79769313486231E308"},
+        FormatCase{"LargestNegativeDoubleCut", -1.7976931348623155e308, Fmt::General, &kEn,
+                   "-1.79769313486231E308"},
+        FormatCase{"LargestDoubleGeneral6StillRounds", 1.7976931348623157e308, Fmt::General6, &kPt,
+                   "1,79769E308"},
+        FormatCase{"LargestDoubleTotalFormatCut", 1.7976931348623157e308, Fmt::Fixed60, &kPt, "1,79769E308"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(NumberTextEdges, NonFiniteValuesHaveTexts) {
@@ -95,6 +103,9 @@ TEST(NumberTextEdges, GeneralTextReadsBackUnderItsOwnLocale) {
     for (const LocaleSettings* loc : {&kPt, &kEn}) {
         for (double v : {0.5, 12.75, 1e-7, 3.25e17, -42.0})
             EXPECT_EQ(readStrict(formatGeneral(v, *loc), *loc), v);
+        // Near the largest double the text is not exact, but it must still read.
+        for (double v : {1.7976931348623157e308, -1.7976931348623155e308})
+            EXPECT_NO_THROW(readStrict(formatGeneral(v, *loc), *loc)) << formatGeneral(v, *loc);
     }
 }
 
