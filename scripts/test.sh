@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Runs every test of Vespra 4 on a fresh Debian 12 machine: installs what is missing, checks
 # that every source file is formatted, builds with warnings as errors and runs the tests,
-# builds the plain C++ layers and their tests with clang and runs them, then builds and runs
-# everything again with AddressSanitizer and UndefinedBehaviorSanitizer.
+# builds the plain C++ layers and their tests with clang and runs them, builds and runs
+# everything again with AddressSanitizer and UndefinedBehaviorSanitizer, runs every file reader
+# under libFuzzer for a bounded time, and checks the Windows vespra-cli.exe (MinGW-w64, under
+# Wine) against the Linux one, byte for byte.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
