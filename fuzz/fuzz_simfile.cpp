@@ -22,7 +22,7 @@ namespace {
 // Days of balance a run may take here (members × days of the series): enough for every
 // sweep a small file describes, while a file asking for the program's largest sweep over a
 // long series (bounded by the engine itself) is only loaded, so that a run stays quick.
-constexpr double kMaxDiasSimulados = 50000;
+constexpr double kMaxDiasSimulados = 5000;
 
 bool runIsSmall(const TCaptAguaInterval& sim) {
     const double days = static_cast<double>(sim.base().vecDadosPrecOrig.size());
