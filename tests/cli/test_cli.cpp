@@ -9,21 +9,14 @@
 #include "economics/core/secao_arquivo.h"
 #include "economics/core/tabelas.h"
 #include "economics/core/tarifas.h"
+#include "tests/support/cli_run.h"
 #include "tests/support/systems.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out, err;
-};
-
-CliRun cli(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    const int status = runCli(args, out, err);
-    return {status, out.str(), err.str()};
-}
+using testcli::cli;
+using testcli::CliRun;
 
 std::vector<std::string> outLines(const std::string& s) {
     std::vector<std::string> lines;

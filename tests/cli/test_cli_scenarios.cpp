@@ -11,22 +11,15 @@
 #include "common/textfile.h"
 #include "scenarios/core/definicao.h"
 #include "scenarios/core/resultados.h"
+#include "tests/support/cli_run.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun {
-    int status;
-    std::string out, err;
-};
-
-CliRun cli(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    const int status = runCli(args, out, err);
-    return {status, out.str(), err.str()};
-}
+using testcli::cli;
+using testcli::CliRun;
 
 std::string example(const std::string& name) {
     return std::string(VESPRA_SOURCE_DIR) + "/examples/" + name;

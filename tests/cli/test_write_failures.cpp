@@ -14,6 +14,7 @@
 #include "scenarios/core/definicao.h"
 #include "scenarios/core/resultados.h"
 #include "tests/scenarios/cenarios_casos.h"
+#include "tests/support/cli_run.h"
 #include "tests/support/planted_failures.h"
 #include "tests/support/systems.h"
 
@@ -22,16 +23,8 @@ namespace {
 namespace fs = std::filesystem;
 using cenarios_teste::kBR;
 
-struct CliRun {
-    int status;
-    std::string out, err;
-};
-
-CliRun cli(const std::vector<std::string>& args, std::ostream* out = nullptr) {
-    std::ostringstream outText, err;
-    const int status = runCli(args, out ? *out : outText, err);
-    return {status, outText.str(), err.str()};
-}
+using testcli::cli;
+using testcli::CliRun;
 
 std::string example(const std::string& name) {
     return std::string(VESPRA_SOURCE_DIR) + "/examples/" + name;
