@@ -5,7 +5,11 @@
 #include <QIcon>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
+#include <string>
+#include <vector>
 
+#include "app/start_args.h"
 #include "components/translations.h"
 #include "windows/app_windows.h"
 #include "windows/main/unit_main.h"
@@ -33,9 +37,30 @@ QIcon programIcon() {
     return icon;
 }
 
+// What --help and --version ask for, printed; nullopt when the window is to open.
+std::optional<int> answerInfoRequest(const StartArgs& args) {
+    switch (args.kind) {
+        case StartArgs::Kind::Help:
+            std::fputs(startUsage(), stdout);
+            return 0;
+        case StartArgs::Kind::Version:
+            std::fputs(startVersion(VESPRA_VERSION).c_str(), stdout);
+            return 0;
+        case StartArgs::Kind::Error:
+            std::fputs((args.message + "\n").c_str(), stderr);
+            return 2;
+        case StartArgs::Kind::Open:
+            break;
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // --help and --version answer without a display.
+    if (auto code = answerInfoRequest(parseStartArgs(std::vector<std::string>(argv + 1, argv + argc), true)))
+        return *code;
     if (displayMissing()) {
         std::fputs(
             "vespra: nenhuma tela gráfica disponível (DISPLAY e WAYLAND_DISPLAY não definidos); "
@@ -44,6 +69,11 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     QApplication app(argc, argv);
+    // Qt has taken its own options (-platform, -style...) out; what is left is the program's.
+    std::vector<std::string> rest;
+    for (const QString& a : QApplication::arguments().mid(1)) rest.push_back(a.toStdString());
+    const StartArgs startArgs = parseStartArgs(rest);
+    if (auto code = answerInfoRequest(startArgs)) return *code;
     QApplication::setApplicationName(QStringLiteral("Vespra 4"));
     QApplication::setWindowIcon(programIcon());
     // The desktop entry's name, so that the desktop groups the windows under it.
@@ -51,7 +81,7 @@ int main(int argc, char* argv[]) {
     installQtTranslationsFromEnvironment();
     createWindows();
     formMain->show();
-    formMain->openFromCommandLine(QApplication::arguments());
+    formMain->openFromCommandLine(QString::fromStdString(startArgs.file));
     const int code = QApplication::exec();
     destroyWindows();
     return code;

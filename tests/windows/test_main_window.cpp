@@ -1468,7 +1468,6 @@ void TestMainWindow::commandLineOpensFile() {
     QFETCH(QString, savings);
     QFETCH(int, members);
     start(locale.toUtf8().constData());
-    QStringList arguments{QStringLiteral("vespra")};
     if (file == QLatin1String("missing")) {
         file = QString::fromStdString(tmp->file("nao-existe.csv"));
         fx.ui.expectMessageContaining(QStringLiteral("Vespra 4"),
@@ -1477,8 +1476,7 @@ void TestMainWindow::commandLineOpensFile() {
         file = QString::fromStdString(tmp->write("ruim.csv", "isto;nao\r\ne;uma;simulacao\r\n"));
         fx.ui.expectMessageContaining(QStringLiteral("Vespra 4"), QString());
     }
-    if (!file.isEmpty()) arguments << file;
-    win().openFromCommandLine(arguments);
+    win().openFromCommandLine(file);
 
     TformMain& w = win();
     if (members == 0) {  // the empty window of the start

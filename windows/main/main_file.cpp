@@ -89,10 +89,9 @@ void TformMain::openSimulation(const QString& path) {
     loadSimulation(path);
 }
 
-// The desktop's "open with" and `vespra FILE` name the file after the program's own name;
-// Qt has already taken its own options out of the list.
-void TformMain::openFromCommandLine(const QStringList& arguments) {
-    if (arguments.size() > 1) openSimulation(arguments.at(1));
+// The desktop's "open with" and `vespra FILE`: the file named on the command line, if any.
+void TformMain::openFromCommandLine(const QString& file) {
+    if (!file.isEmpty()) openSimulation(file);
 }
 
 void TformMain::loadSimulation(const QString& path) {

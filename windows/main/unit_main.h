@@ -164,9 +164,8 @@ class TformMain : public QMainWindow {
     // file that cannot be read shows its message and leaves the window as it was); the
     // dialog starts in that file's folder next time.
     void openSimulation(const QString& path);
-    // `vespra FILE`: opens the simulation file named by the first argument after the
-    // program's name, if there is one.
-    void openFromCommandLine(const QStringList& arguments);
+    // `vespra FILE`: opens the simulation file named on the command line; none when empty.
+    void openFromCommandLine(const QString& file);
     // Runs the window's current inputs as "Simular" does; false when the run stopped (after
     // its message) or there is no mode to run.
     bool runInputs();
