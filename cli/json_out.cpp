@@ -72,7 +72,7 @@ std::string economiaJson(const TResultadoAnalise& r) {
 std::string simulationJson(const TCaptAguaInterval& sim, const TResultadoAnalise* economia) {
     // A file with a maximum volume is a sweep even when its step leaves one member (a maximum
     // below the step): its settings are reported as the file gives them.
-    const bool sweep = sim.volmax != 0;
+    const bool sweep = sim.isSweep();
     std::string j = "{\"volmax\":" + num(sweep ? sim.volmax : 0.0) +
                     ",\"interval\":" + num(sweep ? sim.interval : 0.0) +
                     ",\"delta\":" + num(sweep ? sim.delta : 0.0) +

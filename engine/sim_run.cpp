@@ -24,7 +24,7 @@ void runLoadedSimulation(TCaptAguaInterval& sim) {
     } else if (p.dblResSup == 0) {
         p.dblResSupMinRec = 0;
     }
-    if (sim.volmax != 0) {
+    if (sim.isSweep()) {
         p.dblResInf = 0;  // the first member of a sweep is the system without a lower reservoir
         sim.simula();
     } else {

@@ -183,6 +183,9 @@ class TCaptAguaInterval {
 
     TCaptAgua& base() { return *vecCaptAgua[0]; }
     const TCaptAgua& base() const { return *vecCaptAgua[0]; }
+    // A simulation (and its file) is a sweep when it has a maximum volume; one with none runs
+    // the base system alone.
+    bool isSweep() const { return volmax != 0; }
 
     // The sweep: member 0 at its own volume, then one member per multiple of interval up to
     // volmax, each an independent run of the base system; then the ideal-volume rule.

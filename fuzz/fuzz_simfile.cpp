@@ -27,7 +27,7 @@ constexpr double kMaxDiasSimulados = 5000;
 bool runIsSmall(const TCaptAguaInterval& sim) {
     const double days = static_cast<double>(sim.base().vecDadosPrecOrig.size());
     double members = 1;
-    if (sim.volmax != 0 && sim.interval > 0) members += std::max(0.0, std::floor(sim.volmax / sim.interval));
+    if (sim.isSweep() && sim.interval > 0) members += std::max(0.0, std::floor(sim.volmax / sim.interval));
     return members * days <= kMaxDiasSimulados;
 }
 

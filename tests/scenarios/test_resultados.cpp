@@ -216,14 +216,14 @@ TEST_F(ExportacaoTest, EightCombinationsGiveEightFilesAndANineLineSheet) {
         // Opened as the main window opens it and run again, it gives the combination's results.
         TCaptAguaInterval aberto;
         aberto.loadSim(arquivo, kBR);
-        if (aberto.volmax != 0) {
+        if (aberto.isSweep()) {
             aberto.simula();
         } else {
             aberto.base().simula();
         }
         const auto original = c.simulaComb(k);
         ASSERT_EQ(aberto.vecCaptAgua.size(), original->vecCaptAgua.size());
-        if (aberto.volmax != 0) {
+        if (aberto.isSweep()) {
             EXPECT_EQ(aberto.indVolOtimo, original->indVolOtimo);
         }
         for (std::size_t i = 0; i < original->vecCaptAgua.size(); ++i) {

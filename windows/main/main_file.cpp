@@ -131,7 +131,7 @@ void TformMain::loadSimulation(const QString& path) {
 }
 
 void TformMain::showLoadedRun() {
-    if (simMain->volmax != 0) {
+    if (simMain->isSweep()) {
         showSweepChart(*simMain);
         return;
     }
@@ -170,7 +170,7 @@ void TformMain::refillFromSim() {
     else
         setResSupFromFile(2, QString(), QString());
 
-    if (simMain->volmax != 0) {
+    if (simMain->isSweep()) {
         RGResInf->setItemIndex(1);
         EdVolMaximo->setText(generalText(simMain->volmax));
         EdIntervaloVols->setText(generalText(simMain->interval));
