@@ -7,6 +7,7 @@
 
 #include "common/numtext.h"
 #include "common/platform.h"
+#include "common/system_message.h"
 #include "common/textfile.h"
 #include "scenarios/core/definicao.h"
 #include "scenarios/core/resultados.h"
@@ -100,7 +101,7 @@ void preparaPasta(const std::string& pasta) {
     std::error_code ecPasta;
     const fs::file_status st = fs::status(caminho, ecPasta);
     if (fs::is_directory(st)) return;
-    const std::string motivo = fs::exists(st) ? "existe um arquivo com esse nome" : ec.message();
+    const std::string motivo = fs::exists(st) ? "existe um arquivo com esse nome" : systemMessage(ec);
     throw FileError("Não foi possível criar a pasta \"" + pasta + "\": " + motivo + ".");
 }
 

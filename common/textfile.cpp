@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "common/platform.h"
+#include "common/system_message.h"
 
 namespace {
 
@@ -106,10 +107,6 @@ std::vector<std::string> splitLines(std::string_view text) {
     }
     if (start < text.size()) lines.emplace_back(text.substr(start));
     return lines;
-}
-
-std::string systemMessage(int err) {
-    return std::strerror(err);
 }
 
 // A name that cannot take a file is refused before anything is written beside it: a folder

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 
 #include "common/platform.h"
+#include "common/system_message.h"
 #include "common/textfile.h"
 #include "tests/support/temp_dir.h"
 
@@ -89,8 +91,26 @@ TEST(TextFiles, MissingFileIsAnError) {
         readTextLines(dir.file("missing.txt"));
         FAIL() << "no error";
     } catch (const FileError& e) {
-        EXPECT_NE(std::string(e.what()).find("missing.txt"), std::string::npos);
+        EXPECT_EQ(std::string(e.what()), "Não foi possível abrir o arquivo \"" + dir.file("missing.txt") +
+                                             "\": arquivo ou pasta inexistente.");
     }
+}
+
+// The system's reasons read in Portuguese on a machine without Portuguese system messages
+// (the tests run in the C locale, as Windows always does), from errno and from std::filesystem.
+TEST(TextFiles, SystemReasonsInPortuguese) {
+    EXPECT_EQ(systemMessage(ENOENT), "arquivo ou pasta inexistente");
+    EXPECT_EQ(systemMessage(EACCES), "permissão negada");
+    EXPECT_EQ(systemMessage(ENOSPC), "não há espaço livre no disco");
+    EXPECT_EQ(systemMessage(EFBIG), "o arquivo ficaria grande demais");
+    EXPECT_EQ(systemMessage(std::make_error_code(std::errc::read_only_file_system)),
+              "o disco ou a pasta é somente para leitura");
+    TempDir dir;
+    std::error_code ec;
+    std::filesystem::create_directory(dir.file("falta/pasta"), ec);
+    EXPECT_EQ(systemMessage(ec), "arquivo ou pasta inexistente");
+    // A reason without a text of the program's own keeps the system's, never an empty one.
+    EXPECT_FALSE(systemMessage(EPIPE).empty());
 }
 
 }  // namespace

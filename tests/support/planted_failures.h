@@ -25,7 +25,7 @@ inline constexpr PlantedFailure kPlantedFailures[] = {
     {"NameIsAFolder", Obstacle::Folder, "é uma pasta"},
     {"NameInsideAFile", Obstacle::InsideAFile, "não é uma pasta"},
     {"FolderMissing", Obstacle::MissingFolder, "não existe"},
-    {"DiskFull", Obstacle::FullDisk, "(escrita)"},
+    {"DiskFull", Obstacle::FullDisk, "(escrita): o arquivo ficaria grande demais"},
     {"NameIsADevice", Obstacle::Device, "não é um arquivo comum"},
 };
 
