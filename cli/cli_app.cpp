@@ -39,6 +39,7 @@ const char* const kUsage =
     "  --locale NOME   locale dos números e datas do arquivo e da saída (pt_BR, en_US, ...);\n"
     "                  sem ele vale o locale do ambiente (LC_ALL, LC_NUMERIC, LANG).\n"
     "  --help          mostra esta ajuda.\n"
+    "  --version       mostra a versão do programa.\n"
     "\n";
 
 const char* const kUsageFalha =
@@ -184,6 +185,10 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     for (const auto& a : args) {
         if (a == "--help" || a == "-h") {
             out << kUsage << kUsageCenarios << kUsageFalha;
+            return 0;
+        }
+        if (a == "--version") {
+            out << "vespra-cli (Vespra 4), versão " VESPRA_VERSION "\n";
             return 0;
         }
     }

@@ -261,6 +261,10 @@ TEST(Cli, HelpExplainsTheCommands) {
          {"run", "costs", "--locale", "--json", "--monthly", "--detailed", "--out", "economia"}) {
         EXPECT_NE(r.out.find(word), std::string::npos) << word;
     }
+    const CliRun v = cli({"run", "a.csv", "--version"});
+    EXPECT_EQ(v.status, 0);
+    EXPECT_EQ(v.out, "vespra-cli (Vespra 4), versão " VESPRA_VERSION "\n");
+    EXPECT_TRUE(v.err.empty()) << v.err;
 }
 
 // ---------------------------------------------------------------------------------------
