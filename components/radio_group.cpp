@@ -1,10 +1,11 @@
 #include "components/radio_group.h"
 
+#include <QGridLayout>
 #include <QRadioButton>
-#include <QVBoxLayout>
+#include <algorithm>
 
 RadioGroup::RadioGroup(const QString& caption, const QStringList& items, QWidget* parent)
-    : QGroupBox(caption, parent), layout_(new QVBoxLayout(this)) {
+    : QGroupBox(caption, parent), layout_(new QGridLayout(this)) {
     for (const QString& item : items) addItem(item);
 }
 
@@ -14,9 +15,21 @@ void RadioGroup::addItem(const QString& text) {
     auto* button = new QRadioButton(text, this);
     const int index = count();
     buttons_.push_back(button);
-    layout_->addWidget(button);
+    placeButtons();
     connect(button, &QRadioButton::toggled, this,
             [this, index](bool checked) { onButtonToggled(index, checked); });
+}
+
+void RadioGroup::setColumns(int columns) {
+    columns_ = std::max(1, columns);
+    placeButtons();
+}
+
+void RadioGroup::placeButtons() {
+    for (QRadioButton* b : buttons_) layout_->removeWidget(b);
+    const int rows = (count() + columns_ - 1) / columns_;
+    for (int i = 0; i < count(); ++i)
+        layout_->addWidget(buttons_[static_cast<std::size_t>(i)], i % rows, i / rows);
 }
 
 QString RadioGroup::itemText(int index) const {

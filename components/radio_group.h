@@ -7,8 +7,8 @@
 #include <QStringList>
 #include <vector>
 
+class QGridLayout;
 class QRadioButton;
-class QVBoxLayout;
 
 class RadioGroup : public QGroupBox {
     Q_OBJECT
@@ -16,6 +16,10 @@ class RadioGroup : public QGroupBox {
     explicit RadioGroup(const QString& caption, const QStringList& items = {}, QWidget* parent = nullptr);
 
     void addItem(const QString& text);
+    // The options in `columns` columns, filled down each column first (two options in two
+    // columns stand side by side); 1, the start, stacks them.
+    void setColumns(int columns);
+    int columns() const { return columns_; }
     int count() const { return static_cast<int>(buttons_.size()); }
     QString itemText(int index) const;
     QRadioButton* button(int index) const;
@@ -32,8 +36,10 @@ class RadioGroup : public QGroupBox {
 
   private:
     void onButtonToggled(int index, bool checked);
+    void placeButtons();
 
-    QVBoxLayout* layout_;
+    QGridLayout* layout_;
+    int columns_ = 1;
     std::vector<QRadioButton*> buttons_;
     int itemIndex_ = -1;
 };

@@ -32,6 +32,7 @@ TformCustosEconomias::TformCustosEconomias(QWidget* parent) : QDialog(parent) {
     RGDados = new RadioGroup(QStringLiteral("Dados"),
                              {QStringLiteral("Simplificados"), QStringLiteral("Detalhados")}, this);
     RGDados->setObjectName(QStringLiteral("RGDados"));
+    RGDados->setColumns(2);
     SGCustosEconomias = new QTableWidget(this);
     SGCustosEconomias->setObjectName(QStringLiteral("SGCustosEconomias"));
     SGCustosEconomias->setAccessibleName(QStringLiteral("Tabela de custos e economias por mês"));

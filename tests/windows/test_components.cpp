@@ -25,6 +25,7 @@ class TestComponents : public QObject {
   private slots:
     void radioGroupReaction();
     void radioGroupUserClicks();
+    void radioGroupColumns();
     void keyFilterRules_data();
     void keyFilterRules();
     void keyFilterTyping_data();
@@ -89,6 +90,32 @@ void TestComponents::radioGroupUserClicks() {
     QVERIFY(!group.button(0)->isChecked());
     QCOMPARE(spy.count(), 2);
     QCOMPARE(spy.at(1).at(0).toInt(), 1);
+}
+
+// Options fill each column downwards: two in two columns stand side by side, three in two
+// columns take two rows; going back to one column stacks them again.
+void TestComponents::radioGroupColumns() {
+    RadioGroup group(QStringLiteral("Dados"), {QStringLiteral("a"), QStringLiteral("b")});
+    group.setColumns(2);
+    group.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&group));
+    const auto pos = [&](int i) { return group.button(i)->geometry().topLeft(); };
+    QCOMPARE(pos(0).y(), pos(1).y());
+    QVERIFY(pos(0).x() < pos(1).x());
+
+    group.addItem(QStringLiteral("c"));
+    QApplication::processEvents();
+    group.adjustSize();
+    QCOMPARE(pos(0).x(), pos(1).x());  // a and b down the first column, c beside a
+    QVERIFY(pos(0).y() < pos(1).y());
+    QCOMPARE(pos(2).y(), pos(0).y());
+    QVERIFY(pos(2).x() > pos(0).x());
+
+    group.setColumns(1);
+    QApplication::processEvents();
+    group.adjustSize();
+    QVERIFY(pos(1).y() < pos(2).y());
+    QCOMPARE(pos(2).x(), pos(0).x());
 }
 
 void TestComponents::keyFilterRules_data() {

@@ -71,6 +71,7 @@ void TformDemanda::buildControls() {
     rgPeriodicidade = new RadioGroup(QStringLiteral("Periodicidade dos dados"),
                                      {QStringLiteral("Diária"), QStringLiteral("Mensal")}, this);
     rgPeriodicidade->setObjectName(QStringLiteral("rgPeriodicidade"));
+    rgPeriodicidade->setColumns(2);
     rgPeriodicidade->setItemIndex(ItemDiaria);
     std::tie(Label15, EdPeriodo) =
         makeLabelledEdit(this, "Label15", "EdPeriodo", kPeriodoLabel,
