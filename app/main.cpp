@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/start_args.h"
+#include "common/version.h"
 #include "components/translations.h"
 #include "windows/app_windows.h"
 #include "windows/main/unit_main.h"
@@ -44,7 +45,7 @@ std::optional<int> answerInfoRequest(const StartArgs& args) {
             std::fputs(startUsage(), stdout);
             return 0;
         case StartArgs::Kind::Version:
-            std::fputs(startVersion(VESPRA_VERSION).c_str(), stdout);
+            std::fputs((programVersionText() + "\n").c_str(), stdout);
             return 0;
         case StartArgs::Kind::Error:
             std::fputs((args.message + "\n").c_str(), stderr);

@@ -51,7 +51,3 @@ const char* startUsage() {
            "\n"
            "Para simular sem interface gráfica, use vespra-cli (veja vespra-cli --help).\n";
 }
-
-std::string startVersion(const char* version) {
-    return std::string("Vespra 4, versão ") + version + "\n";
-}

@@ -9,7 +9,7 @@ struct StartArgs {
     enum class Kind {
         Open,     // show the main window, with `file` opened when it is not empty
         Help,     // print startUsage() and stop
-        Version,  // print startVersion() and stop
+        Version,  // print the program's version and stop
         Error,    // print `message` on stderr and stop with code 2
     };
     Kind kind = Kind::Open;
@@ -23,4 +23,3 @@ struct StartArgs {
 StartArgs parseStartArgs(const std::vector<std::string>& args, bool earlyOnly = false);
 
 const char* startUsage();
-std::string startVersion(const char* version);

@@ -7,6 +7,7 @@
 #include "cli/json_out.h"
 #include "common/numtext.h"
 #include "common/textfile.h"
+#include "common/version.h"
 #include "economics/core/analise_arquivo.h"
 #include "economics/core/erros_economia.h"
 #include "engine/unit_classe.h"
@@ -188,7 +189,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             return 0;
         }
         if (a == "--version") {
-            out << "vespra-cli (Vespra 4), versão " VESPRA_VERSION "\n";
+            out << "vespra-cli (" << programVersionText() << ")\n";
             return 0;
         }
     }

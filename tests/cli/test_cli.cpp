@@ -6,6 +6,7 @@
 #include "cli/cli_app.h"
 #include "common/numtext.h"
 #include "common/textfile.h"
+#include "common/version.h"
 #include "economics/core/secao_arquivo.h"
 #include "economics/core/tabelas.h"
 #include "economics/core/tarifas.h"
@@ -263,7 +264,7 @@ TEST(Cli, HelpExplainsTheCommands) {
     }
     const CliRun v = cli({"run", "a.csv", "--version"});
     EXPECT_EQ(v.status, 0);
-    EXPECT_EQ(v.out, "vespra-cli (Vespra 4), versão " VESPRA_VERSION "\n");
+    EXPECT_EQ(v.out, "vespra-cli (Vespra 4, versão " + std::string(programVersion()) + ")\n");
     EXPECT_TRUE(v.err.empty()) << v.err;
 }
 

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "common/version.h"
 #include "components/ui_seam.h"
 #include "components/window_controls.h"
 
@@ -18,8 +19,7 @@ TformSobre::TformSobre(QWidget* parent) : QDialog(parent) {
     Label2 = makeLabel(this, "Label2", QStringLiteral("Equipe Vespra"), nullptr, LabelKind::Bold);
     Label3 = makeLabel(this, "Label3", QStringLiteral("(criação e programação)"), nullptr, LabelKind::Bold);
     Label4 =
-        makeLabel(this, "Label4", QStringLiteral("Vespra 4, versão %1").arg(QStringLiteral(VESPRA_VERSION)),
-                  nullptr, LabelKind::OneLine);
+        makeLabel(this, "Label4", QString::fromStdString(programVersionText()), nullptr, LabelKind::OneLine);
     Button1 = makeButton(this, "Button1", QStringLiteral("OK"));
     Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
