@@ -13,7 +13,7 @@
 #include "common/version.h"
 #include "components/translations.h"
 #include "windows/app_windows.h"
-#include "windows/main/unit_main.h"
+#include "windows/main/form_main.h"
 
 namespace {
 

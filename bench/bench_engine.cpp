@@ -6,7 +6,8 @@
 #include <memory>
 
 #include "bench/rain_pattern.h"
-#include "engine/unit_classe.h"
+#include "engine/capt_agua.h"
+#include "engine/capt_agua_interval.h"
 #include "examples/household.h"
 
 namespace {

@@ -16,7 +16,7 @@
 #include "cli/cli_app.h"
 #include "common/numtext.h"
 #include "common/textfile.h"
-#include "engine/unit_classe.h"
+#include "engine/capt_agua_interval.h"
 #include "examples/household.h"
 
 namespace {

@@ -8,9 +8,11 @@
 #include "common/numtext.h"
 #include "common/textfile.h"
 #include "common/version.h"
-#include "economics/core/analise_arquivo.h"
-#include "economics/core/erros_economia.h"
-#include "engine/unit_classe.h"
+#include "economics/analysis_file.h"
+#include "economics/economics_errors.h"
+#include "engine/capt_agua_interval.h"
+#include "engine/monthly_table.h"
+#include "engine/sim_file.h"
 
 namespace {
 

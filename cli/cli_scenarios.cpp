@@ -9,8 +9,8 @@
 #include "common/platform.h"
 #include "common/system_message.h"
 #include "common/textfile.h"
-#include "scenarios/core/definicao.h"
-#include "scenarios/core/resultados.h"
+#include "scenarios/result_rows.h"
+#include "scenarios/scenario_definition.h"
 
 const char* const kUsageCenarios =
     "Uso: vespra-cli scenarios DEF --out PASTA [--locale NOME] [--jobs N]\n"

@@ -4,6 +4,9 @@
 
 #include "common/currency.h"
 #include "common/numtext.h"
+#include "engine/capt_agua.h"
+#include "engine/capt_agua_interval.h"
+#include "engine/month_array.h"
 
 namespace {
 

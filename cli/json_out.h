@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "economics/core/analise.h"
-#include "engine/unit_classe.h"
+#include "economics/analysis.h"
+#include "engine/capt_agua_interval.h"
 
 // A simulation set as one JSON object: the sweep settings, the ideal volume's index and
 // every member's results, numbers with 17 significant digits so that they round-trip.

@@ -4,6 +4,9 @@
 #include "common/safe_div.h"
 #include "engine/balance_day.h"
 #include "engine/balance_run.h"
+#include "engine/capt_agua.h"
+#include "engine/month_array.h"
+#include "engine/reference_year.h"
 
 namespace balance {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <cstddef>
 
-#include "engine/unit_classe.h"
+#include "engine/capt_agua.h"
 
 namespace balance {
 

@@ -6,7 +6,10 @@
 #include "common/platform.h"
 #include "common/textfile.h"
 #include "engine/balance_run.h"
-#include "engine/unit_classe.h"
+#include "engine/capt_agua.h"
+#include "engine/engine_error.h"
+#include "engine/precipitation_file.h"
+#include "engine/reference_year.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "common/numtext.h"
 #include "common/platform.h"
 #include "common/textfile.h"
-#include "engine/unit_classe.h"
+#include "engine/precipitation_file.h"
 
 namespace {
 

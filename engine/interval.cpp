@@ -2,7 +2,9 @@
 #include <string>
 
 #include "engine/balance_run.h"
-#include "engine/unit_classe.h"
+#include "engine/capt_agua.h"
+#include "engine/capt_agua_interval.h"
+#include "engine/engine_error.h"
 
 namespace {
 

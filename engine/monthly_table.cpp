@@ -2,7 +2,10 @@
 
 #include "common/numtext.h"
 #include "common/safe_div.h"
-#include "engine/unit_classe.h"
+#include "engine/capt_agua.h"
+#include "engine/month_array.h"
+#include "engine/monthly_table.h"
+#include "engine/reference_year.h"
 
 namespace {
 

@@ -2,9 +2,11 @@
 // position, its whole (discarded) precipitation series in lines of 10000 values, the volume
 // or sweep settings, the economic section and a results block for the reader's eyes.
 
+#include "engine/sim_file.h"
 #include "common/numtext.h"
 #include "common/textfile.h"
-#include "engine/unit_classe.h"
+#include "engine/capt_agua.h"
+#include "engine/capt_agua_interval.h"
 
 namespace {
 

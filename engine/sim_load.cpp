@@ -9,7 +9,10 @@
 
 #include "common/numtext.h"
 #include "common/textfile.h"
-#include "engine/unit_classe.h"
+#include "engine/capt_agua.h"
+#include "engine/capt_agua_interval.h"
+#include "engine/engine_error.h"
+#include "engine/sim_file.h"
 
 namespace {
 

@@ -2,7 +2,9 @@
 // and the main window alike.
 
 #include "common/textfile.h"
-#include "engine/unit_classe.h"
+#include "engine/capt_agua.h"
+#include "engine/capt_agua_interval.h"
+#include "engine/sim_file.h"
 
 LoadedSimulation readSimulationFile(const std::string& path, const LocaleSettings& loc) {
     return readSimulationLines(readTextLines(path), path, loc);

@@ -1,8 +1,10 @@
 // The data sheet of a volume sweep, built as values; the window paints the rows and the
 // export writes the lines built here.
 
+#include "engine/sweep_table.h"
 #include "common/numtext.h"
-#include "engine/unit_classe.h"
+#include "engine/capt_agua.h"
+#include "engine/capt_agua_interval.h"
 
 // The blanks inside the captions are part of them: the export writes them as they stand.
 const SweepColumn kSweepTableColumns[kSweepColumns] = {

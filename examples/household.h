@@ -4,7 +4,7 @@
 // coefficient 0.8, a first-flush discard of 2 mm. The record, the reservoirs and the notes
 // are each caller's own.
 
-#include "engine/unit_classe.h"
+#include "engine/capt_agua.h"
 
 namespace examples {
 

@@ -5,10 +5,11 @@
 #include <iostream>
 
 #include "common/numtext.h"
-#include "economics/core/custos.h"
-#include "economics/core/secao_arquivo.h"
-#include "economics/core/tarifas.h"
-#include "engine/unit_classe.h"
+#include "economics/costs.h"
+#include "economics/file_section.h"
+#include "economics/tariffs.h"
+#include "engine/capt_agua.h"
+#include "engine/capt_agua_interval.h"
 #include "examples/household.h"
 
 namespace {

@@ -7,8 +7,8 @@
 
 #include "common/textfile.h"
 #include "fuzz/fuzz_support.h"
-#include "scenarios/core/definicao.h"
-#include "scenarios/core/erros_cenarios.h"
+#include "scenarios/scenario_definition.h"
+#include "scenarios/scenario_errors.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 1) return 0;

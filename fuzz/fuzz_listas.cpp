@@ -8,8 +8,8 @@
 #include <cstdint>
 
 #include "fuzz/fuzz_support.h"
-#include "scenarios/core/erros_cenarios.h"
-#include "scenarios/core/listas_valores.h"
+#include "scenarios/scenario_errors.h"
+#include "scenarios/value_lists.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "common/textfile.h"
-#include "engine/unit_classe.h"
+#include "engine/precipitation_file.h"
 #include "fuzz/fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

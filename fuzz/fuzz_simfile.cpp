@@ -11,10 +11,14 @@
 
 #include "common/numtext.h"
 #include "common/textfile.h"
-#include "economics/core/analise_arquivo.h"
-#include "economics/core/erros_economia.h"
-#include "economics/core/secao_arquivo.h"
-#include "engine/unit_classe.h"
+#include "economics/analysis_file.h"
+#include "economics/economics_errors.h"
+#include "economics/file_section.h"
+#include "engine/capt_agua_interval.h"
+#include "engine/engine_error.h"
+#include "engine/monthly_table.h"
+#include "engine/sim_file.h"
+#include "engine/sweep_table.h"
 #include "fuzz/fuzz_support.h"
 
 namespace {

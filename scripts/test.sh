@@ -28,6 +28,9 @@ if [ ${#unformatted[@]} -gt 0 ]; then
   exit 1
 fi
 
+echo "== includes (windows reach other subsystems only through their links files)"
+bash scripts/check_includes.sh
+
 echo "== build (release, warnings as errors)"
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DVESPRA_WERROR=ON > /dev/null
 cmake --build build/release -j"$jobs"

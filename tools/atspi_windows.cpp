@@ -7,9 +7,9 @@
 
 #include "components/accessible_names.h"
 #include "components/translations.h"
-#include "scenarios/core/listas_valores.h"
-#include "scenarios/unitCenariosDados.h"
+#include "scenarios/value_lists.h"
 #include "windows/app_windows.h"
+#include "windows/scenarios/form_cenarios_dados.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

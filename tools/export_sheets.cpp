@@ -10,7 +10,8 @@
 
 #include "common/locale_settings.h"
 #include "common/textfile.h"
-#include "engine/unit_classe.h"
+#include "engine/sim_file.h"
+#include "engine/sweep_table.h"
 
 int main(int argc, char** argv) {
     if (argc != 4) {

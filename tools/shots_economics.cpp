@@ -5,17 +5,17 @@
 #include <QPushButton>
 
 #include "components/radio_group.h"
-#include "economics/unit_analise.h"
-#include "economics/unit_custo_manutencao.h"
-#include "economics/unit_custo_motobomba.h"
-#include "economics/unit_custo_reservatorios.h"
-#include "economics/unit_custos_economias.h"
-#include "economics/unit_economia_agua.h"
-#include "economics/unit_edit_custo_manutencao.h"
-#include "economics/unit_tarifas_agua.h"
-#include "economics/unit_volume_inf_analise.h"
 #include "tools/shots.h"
-#include "windows/main/unit_main.h"
+#include "windows/economics/form_analise.h"
+#include "windows/economics/form_custo_manutencao.h"
+#include "windows/economics/form_custo_motobomba.h"
+#include "windows/economics/form_custo_reservatorios.h"
+#include "windows/economics/form_custos_economias.h"
+#include "windows/economics/form_economia_agua.h"
+#include "windows/economics/form_edit_custo_manutencao.h"
+#include "windows/economics/form_tarifas_agua.h"
+#include "windows/economics/form_volume_inf_analise.h"
+#include "windows/main/form_main.h"
 
 namespace {
 

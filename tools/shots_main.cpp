@@ -12,12 +12,12 @@
 
 #include "components/radio_group.h"
 #include "tools/shots.h"
-#include "windows/main/unitResSup.h"
-#include "windows/main/unit_citacao.h"
-#include "windows/main/unit_demanda.h"
-#include "windows/main/unit_main.h"
-#include "windows/results/unitResultSimMensal.h"
-#include "windows/results/unit_grafico.h"
+#include "windows/main/form_citacao.h"
+#include "windows/main/form_demanda.h"
+#include "windows/main/form_main.h"
+#include "windows/main/form_res_sup.h"
+#include "windows/results/form_grafico.h"
+#include "windows/results/form_result_sim_mensal.h"
 
 namespace {
 

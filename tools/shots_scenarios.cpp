@@ -6,17 +6,17 @@
 #include <QPushButton>
 
 #include "components/radio_group.h"
-#include "scenarios/unitCenariosDados.h"
-#include "scenarios/unitCenariosDadosResInf.h"
-#include "scenarios/unitSimCenarios.h"
-#include "scenarios/unitSimCenariosGrafico.h"
-#include "scenarios/unitSimCenariosGrid.h"
 #include "tools/shots.h"
-#include "windows/main/unitResSup.h"
-#include "windows/main/unit_dados_prec.h"
-#include "windows/main/unit_main.h"
-#include "windows/results/unit_grafico.h"
-#include "windows/results/unit_grafico_vextravasado.h"
+#include "windows/main/form_main.h"
+#include "windows/main/form_res_sup.h"
+#include "windows/results/form_grafico.h"
+#include "windows/results/form_grafico_vextravasado.h"
+#include "windows/scenarios/form_cenarios_dados.h"
+#include "windows/scenarios/form_cenarios_dados_res_inf.h"
+#include "windows/scenarios/form_dados_prec.h"
+#include "windows/scenarios/form_sim_cenarios.h"
+#include "windows/scenarios/form_sim_cenarios_grafico.h"
+#include "windows/scenarios/form_sim_cenarios_grid.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 
 #include "cli/cli_app.h"
 #include "common/textfile.h"
-#include "scenarios/core/definicao.h"
-#include "scenarios/core/resultados.h"
+#include "scenarios/result_rows.h"
+#include "scenarios/scenario_definition.h"
 #include "tests/support/cli_run.h"
 #include "tests/support/temp_dir.h"
 

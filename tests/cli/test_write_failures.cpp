@@ -11,9 +11,9 @@
 
 #include "cli/cli_app.h"
 #include "common/textfile.h"
-#include "scenarios/core/definicao.h"
-#include "scenarios/core/resultados.h"
-#include "tests/scenarios/cenarios_casos.h"
+#include "scenarios/result_rows.h"
+#include "scenarios/scenario_definition.h"
+#include "tests/scenarios/scenario_cases.h"
 #include "tests/support/cli_run.h"
 #include "tests/support/planted_failures.h"
 #include "tests/support/systems.h"

@@ -10,7 +10,9 @@
 #include <vector>
 
 #include "engine/balance_day.h"
-#include "engine/unit_classe.h"
+#include "engine/capt_agua.h"
+#include "engine/engine_error.h"
+#include "engine/month_array.h"
 #include "examples/household.h"
 #include "tests/support/compare.h"
 #include "tests/support/rows.h"

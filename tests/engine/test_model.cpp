@@ -11,7 +11,8 @@
 #include <tuple>
 #include <vector>
 
-#include "engine/unit_classe.h"
+#include "engine/capt_agua.h"
+#include "engine/engine_error.h"
 #include "tests/support/compare.h"
 #include "tests/support/rows.h"
 

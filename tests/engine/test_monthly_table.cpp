@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "common/numtext.h"
+#include "engine/capt_agua.h"
+#include "engine/monthly_table.h"
 #include "tests/support/systems.h"
 
 namespace {

@@ -11,7 +11,8 @@
 
 #include "common/numtext.h"
 #include "common/textfile.h"
-#include "engine/unit_classe.h"
+#include "engine/capt_agua.h"
+#include "engine/precipitation_file.h"
 #include "tests/support/rows.h"
 #include "tests/support/temp_dir.h"
 

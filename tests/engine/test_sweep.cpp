@@ -9,7 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "engine/unit_classe.h"
+#include "engine/capt_agua.h"
+#include "engine/capt_agua_interval.h"
+#include "engine/engine_error.h"
+#include "engine/precipitation_file.h"
 #include "tests/support/compare.h"
 #include "tests/support/rows.h"
 #include "tests/support/systems.h"

@@ -5,6 +5,11 @@
 
 #include "common/numtext.h"
 #include "common/textfile.h"
+#include "engine/capt_agua.h"
+#include "engine/capt_agua_interval.h"
+#include "engine/engine_error.h"
+#include "engine/sim_file.h"
+#include "engine/sweep_table.h"
 #include "tests/support/systems.h"
 #include "tests/support/temp_dir.h"
 

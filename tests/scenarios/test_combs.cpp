@@ -7,9 +7,12 @@
 #include <string>
 
 #include "common/textfile.h"
-#include "scenarios/core/combs.h"
-#include "scenarios/core/erros_cenarios.h"
-#include "tests/scenarios/cenarios_casos.h"
+#include "engine/capt_agua.h"
+#include "engine/capt_agua_interval.h"
+#include "engine/engine_error.h"
+#include "scenarios/combs.h"
+#include "scenarios/scenario_errors.h"
+#include "tests/scenarios/scenario_cases.h"
 #include "tests/support/compare.h"
 #include "tests/support/rows.h"
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "engine/unit_classe.h"
+#include "engine/capt_agua.h"
 
 namespace vespra_test {
 

@@ -5,7 +5,8 @@
 #include <memory>
 #include <string>
 
-#include "engine/unit_classe.h"
+#include "engine/capt_agua.h"
+#include "engine/capt_agua_interval.h"
 #include "examples/household.h"
 
 namespace testsys {

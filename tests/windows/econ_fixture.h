@@ -7,12 +7,12 @@
 #include <QLineEdit>
 
 #include "components/radio_group.h"
-#include "economics/unit_analise.h"
-#include "economics/unit_custo_motobomba.h"
-#include "economics/unit_tarifas_agua.h"
 #include "tests/support/systems.h"
-#include "windows/main/unitResSup.h"
-#include "windows/main/unit_main.h"
+#include "windows/economics/form_analise.h"
+#include "windows/economics/form_custo_motobomba.h"
+#include "windows/economics/form_tarifas_agua.h"
+#include "windows/main/form_main.h"
+#include "windows/main/form_res_sup.h"
 
 namespace econtest {
 

@@ -19,12 +19,12 @@
 #include "components/accessible_names.h"
 #include "components/chart_view.h"
 #include "components/radio_group.h"
-#include "economics/unit_custo_manutencao.h"
-#include "economics/unit_tarifas_agua.h"
-#include "scenarios/core/listas_valores.h"
-#include "scenarios/unitCenariosDados.h"
+#include "scenarios/value_lists.h"
 #include "tests/windows/window_fixture.h"
 #include "windows/app_windows.h"
+#include "windows/economics/form_custo_manutencao.h"
+#include "windows/economics/form_tarifas_agua.h"
+#include "windows/scenarios/form_cenarios_dados.h"
 
 namespace {
 

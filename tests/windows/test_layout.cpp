@@ -13,8 +13,8 @@
 #include "components/chart_view.h"
 #include "components/radio_group.h"
 #include "tests/windows/window_fixture.h"
-#include "windows/main/unit_main.h"
-#include "windows/results/unit_grafico_props.h"
+#include "windows/main/form_main.h"
+#include "windows/results/form_grafico_props.h"
 
 namespace {
 

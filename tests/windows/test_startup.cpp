@@ -19,11 +19,11 @@
 
 #include "tests/windows/window_fixture.h"
 #include "windows/app_windows.h"
-#include "windows/main/unitResSup.h"
-#include "windows/main/unit_citacao.h"
-#include "windows/main/unit_main.h"
-#include "windows/main/unit_sobre.h"
-#include "windows/main/unit_validacao.h"
+#include "windows/main/form_citacao.h"
+#include "windows/main/form_main.h"
+#include "windows/main/form_res_sup.h"
+#include "windows/main/form_sobre.h"
+#include "windows/main/form_validacao.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "common/arrays.h"
-#include "economics/core/campos_analise.h"
+#include "economics/analysis_fields.h"
 
 class QWidget;
 class TCaptAgua;

@@ -1,0 +1,45 @@
+#include "economics/analysis_file.h"
+
+#include "economics/costs.h"
+#include "economics/file_section.h"
+#include "economics/tables.h"
+#include "engine/capt_agua.h"
+
+bool UsaReservatorioSuperior(const TCaptAgua& sim) {
+    return sim.flagResSupDem || sim.dblResSup != 0;
+}
+
+std::optional<std::size_t> LinhaMarcadorAnalise(const std::vector<std::string>& lines) {
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i] == kMarcadorAnalise) return i;
+    }
+    return std::nullopt;
+}
+
+TAnaliseArquivo CalculaAnaliseArquivo(const std::vector<std::string>& lines, std::size_t inicio,
+                                      const TCaptAgua& base, const LocaleSettings& loc) {
+    TAnaliseArquivo a;
+    a.usaResSup = UsaReservatorioSuperior(base);
+    a.dados = LeSecaoAnalise(lines, inicio, a.usaResSup, loc);
+    // The loader presses the pump window's "Concluir": empty energy taxes become "0".
+    if (a.usaResSup) ConcluiMotobomba(a.dados.motobomba);
+    a.simAnalise = SimulaCaptAgua(base, a.dados.analise.strVolume, loc);
+    a.resultado = Calcular(a.dados, a.usaResSup, *a.simAnalise, loc);
+    return a;
+}
+
+std::vector<std::string> LinhasExportacaoAnalise(const TAnaliseArquivo& a, bool detalhada,
+                                                 const LocaleSettings& loc) {
+    const TResultadoAnalise& r = a.resultado;
+    TExportacao e;
+    e.estimativas = TabelaEstimativas(*a.simAnalise, r.contas, loc);
+    e.linhasFaixas = a.dados.tarifas.vecLinhasFaixas;
+    e.analise = a.dados.analise;
+    e.intTempoRetorno = r.intTempoRetorno;
+    e.curVPL = r.curVPL;
+    e.dblTIR = r.dblTIR;
+    const int mesIn = a.dados.analise.indMesIn;
+    e.tabela = detalhada ? TabelaDetalhada(r.vecPeriodos, mesIn, loc)
+                         : TabelaSimplificada(r.vecEconomias, r.vecCustos, mesIn, loc);
+    return LinhasExportacao(e, loc);
+}

@@ -1,0 +1,33 @@
+#pragma once
+// The economic section of a simulation file: what the user entered in the analysis, as
+// ';'-separated lines after the marker "ANÁLISE ECONÔMICA". Results are never stored: opening
+// the file recomputes them.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/locale_settings.h"
+#include "economics/analysis_fields.h"
+
+inline constexpr const char* kMarcadorAnalise = "ANÁLISE ECONÔMICA";
+
+// A text that cannot be written into a field of the section (it would split the line).
+bool TextoGravavel(std::string_view text);
+
+// The section's lines, marker first. The sewer line is written only with a sewer kind chosen,
+// the nine pump lines only when the simulation uses an upper reservoir. Throws
+// SecaoAnaliseError naming the field when a text holds ";" or a line break.
+std::vector<std::string> LinhasSecaoAnalise(const TDadosAnalise& dados, bool usaResSup,
+                                            const LocaleSettings& loc);
+
+// Reads the section from lines[inicio] on (the line after the marker) into a new record, as
+// the windows would hold it after the lines were typed into them: numeric fields have "," and
+// "." replaced by the locale's decimal separator, the band list and the operating cost items
+// are rebuilt as "Adicionar" builds them. The pump lines are expected only when the
+// simulation being read uses an upper reservoir. A missing line, a missing field, a count
+// that the lines do not hold, a number that does not read or a refused band throws
+// SecaoAnaliseError naming the file's line (counted from 1); nothing is returned then.
+TDadosAnalise LeSecaoAnalise(const std::vector<std::string>& lines, std::size_t inicio, bool usaResSup,
+                             const LocaleSettings& loc);

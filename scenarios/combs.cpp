@@ -1,0 +1,214 @@
+#include "scenarios/combs.h"
+
+#include <filesystem>
+
+#include "common/platform.h"
+#include "engine/capt_agua.h"
+#include "engine/capt_agua_interval.h"
+#include "engine/precipitation_file.h"
+#include "scenarios/scenario_errors.h"
+
+namespace {
+
+template <typename T>
+const T& at(const std::vector<T>& list, std::int32_t pos, const char* nome) {
+    if (pos < 0 || static_cast<std::size_t>(pos) >= list.size()) {
+        throw ScenarioError(std::string("A combinação usa um valor que não existe na lista \"") + nome +
+                            "\".");
+    }
+    return list[static_cast<std::size_t>(pos)];
+}
+
+// A demand or occupants vector of twelve values is one value per month.
+bool mensal(const doubleArray& v) {
+    return v.size() == 12;
+}
+
+}  // namespace
+
+std::array<std::size_t, kNumParametros> TCombs::tamanhos() const {
+    return {vecArqPrec.size(),   vecAreaCapt.size(),  vecDemPot.size(), vecNroMor.size(),
+            vecPorcSubst.size(), vecCoefAprov.size(), vecResSup.size(), vecResInf.size()};
+}
+
+namespace {
+
+// Every combination of positions for lists of lengths n: row i × n_k + j is row i of the table
+// of the lists before k followed by position j of list k, so the first list changes slowest
+// and the last fastest.
+intArrayArray tabelaCombinacoes(const std::array<std::size_t, kNumParametros>& n) {
+    std::int64_t total = 1;
+    for (int k = 0; k < kNumParametros; ++k) {
+        if (n[static_cast<std::size_t>(k)] == 0) {
+            throw ScenarioError(std::string("A lista \"") + RotuloParametro(k + 1) + "\" não tem valores.");
+        }
+        total *= static_cast<std::int64_t>(n[static_cast<std::size_t>(k)]);
+        if (total > kMaxCombinacoes) {
+            throw ScenarioError("As listas resultam em mais de " + std::to_string(kMaxCombinacoes) +
+                                " combinações: reduza o número de valores.");
+        }
+    }
+    intArrayArray tabela;
+    tabela.reserve(static_cast<std::size_t>(total));
+    intArray linha(kNumParametros, 0);
+    for (std::int64_t r = 0; r < total; ++r) {
+        std::int64_t resto = r;
+        for (int k = kNumParametros - 1; k >= 0; --k) {
+            const auto nk = static_cast<std::int64_t>(n[static_cast<std::size_t>(k)]);
+            linha[static_cast<std::size_t>(k)] = static_cast<std::int32_t>(resto % nk);
+            resto /= nk;
+        }
+        tabela.push_back(linha);
+    }
+    return tabela;
+}
+
+}  // namespace
+
+void TCombs::geraTabela() {
+    matCombs = tabelaCombinacoes(tamanhos());
+}
+
+void TCombs::geraCombs(const LocaleSettings& loc) {
+    intArrayArray tabela = tabelaCombinacoes(tamanhos());
+    loadPrecFiles(loc);  // changes the series only once every file is read
+    matCombs = std::move(tabela);
+}
+
+std::string TCombs::caminhoLeitura(const std::string& strDadosPrec) const {
+    const std::filesystem::path p = pathFromUtf8(strDadosPrec);
+    if (strPastaBase.empty() || p.is_absolute()) return strDadosPrec;
+    return utf8FromPath(pathFromUtf8(strPastaBase) / p);
+}
+
+void TCombs::loadPrecFiles(const LocaleSettings& loc) {
+    doubleArrayArray series;
+    series.reserve(vecArqPrec.size());
+    for (const auto& d : vecArqPrec) series.push_back(readPrecFile(caminhoLeitura(d.strDadosPrec), loc));
+    matDadosPrec = std::move(series);
+}
+
+std::shared_ptr<TCaptAguaInterval> TCombs::simulaComb(std::int32_t ind) const {
+    if (ind < 0 || static_cast<std::size_t>(ind) >= matCombs.size()) {
+        throw ScenarioError("A combinação " + std::to_string(static_cast<std::int64_t>(ind) + 1) +
+                            " não existe neste conjunto de cenários.");
+    }
+    const intArray& p = matCombs[static_cast<std::size_t>(ind)];
+    if (p.size() != kNumParametros) throw ScenarioError("A tabela de combinações está incompleta.");
+    const dadosPrecRecord& F = at(vecArqPrec, p[0], RotuloParametro(1));
+    const doubleArray& S = at(matDadosPrec, p[0], RotuloParametro(1));
+    const double A = at(vecAreaCapt, p[1], RotuloParametro(2));
+    const doubleArray& D = at(vecDemPot, p[2], RotuloParametro(3));
+    const doubleArray& M = at(vecNroMor, p[3], RotuloParametro(4));
+    const double P = at(vecPorcSubst, p[4], RotuloParametro(5));
+    const double C = at(vecCoefAprov, p[5], RotuloParametro(6));
+    const resSupRecord& U = at(vecResSup, p[6], RotuloParametro(7));
+    const resInfRecord& L = at(vecResInf, p[7], RotuloParametro(8));
+
+    auto sim = std::make_shared<TCaptAguaInterval>(
+        S, F.dateDadosPrec, F.dblDescartPrec, A, D, mensal(D), M, mensal(M), P / 100, C, U.dblResSup,
+        U.dblResSup * U.dblResSupRec, std::make_shared<TObsList>(), L.volmax, L.interv, L.delta);
+    TCaptAgua& Q = sim->base();
+    Q.strArqPrec = F.strDadosPrec;
+    if (U.dblResSup == -1) {
+        // The mean daily rainwater demand, litres, its factors in this order.
+        Q.dblResSup = Q.meanDemAguaPot() * Q.dblPorcSubs * Q.meanNroMor();
+        Q.dblResSupMinRec = Q.dblResSup * U.dblResSupRec;
+    }
+    if (L.interv == 0) {
+        Q.dblResInf = L.volmax;
+        sim->volmax = 0;
+        sim->interval = 0;
+        sim->delta = 0;
+        sim->indVolOtimo = -1;
+        Q.simula();
+    } else {
+        sim->simula();
+    }
+    return sim;
+}
+
+void TCombs::simulaCombIndiv(std::int32_t ind) {
+    captAguaInterv = simulaComb(ind);
+}
+
+namespace {
+
+// Reads one row's text into its list of `alvo`; errors name the row.
+void leLinha(TCombs& alvo, int linha, std::string_view texto, const LocaleSettings& loc) {
+    try {
+        const char d = DelimitadorDaLinha(linha);
+        switch (linha) {
+            case kLinhaArqPrec:
+                alvo.vecArqPrec = StrToDadosPrec(texto, d, loc);
+                break;
+            case kLinhaAreaCapt:
+                alvo.vecAreaCapt = StrToVector(texto, d, loc);
+                break;
+            case kLinhaDemPot:
+                alvo.vecDemPot = StrToVectorArray(texto, d, loc);
+                break;
+            case kLinhaNroMor:
+                alvo.vecNroMor = StrToVectorArray(texto, d, loc);
+                break;
+            case kLinhaPorcSubst:
+                alvo.vecPorcSubst = StrToVector(texto, d, loc);
+                break;
+            case kLinhaCoefAprov:
+                alvo.vecCoefAprov = StrToVector(texto, d, loc);
+                break;
+            case kLinhaResSup:
+                alvo.vecResSup = StrToResSup(texto, d, loc);
+                break;
+            case kLinhaResInf:
+                alvo.vecResInf = StrToResInf(texto, loc);
+                break;
+            default:
+                throw ScenarioError("Linha de parâmetro inexistente: " + std::to_string(linha) + ".");
+        }
+    } catch (const ScenarioError& e) {
+        if (linha < 1 || linha > kNumParametros) throw;
+        throw ScenarioError(std::string(RotuloParametro(linha)) + ": " + e.what());
+    }
+}
+
+}  // namespace
+
+bool PodeSimular(const TextosCenarios& textos) {
+    for (const auto& t : textos) {
+        if (t.empty()) return false;
+    }
+    return true;
+}
+
+bool TemFaixaDeVolumes(const TCombs& combs) {
+    for (const auto& r : combs.vecResInf) {
+        if (r.interv > 0) return true;
+    }
+    return false;
+}
+
+void PreencheLista(TCombs& combs, int linha, std::string_view texto, const LocaleSettings& loc) {
+    leLinha(combs, linha, texto, loc);
+}
+
+void PreencheListas(TCombs& combs, const TextosCenarios& textos, const LocaleSettings& loc) {
+    TCombs novo;
+    for (int linha = 1; linha <= kNumParametros; ++linha) {
+        leLinha(novo, linha, textos[static_cast<std::size_t>(linha - 1)], loc);
+    }
+    const auto n = novo.tamanhos();
+    for (int linha = 1; linha <= kNumParametros; ++linha) {
+        if (n[static_cast<std::size_t>(linha - 1)] == 0) {
+            throw ScenarioError(std::string(RotuloParametro(linha)) + ": a lista de valores está vazia.");
+        }
+    }
+    combs.vecArqPrec = std::move(novo.vecArqPrec);
+    combs.vecAreaCapt = std::move(novo.vecAreaCapt);
+    combs.vecDemPot = std::move(novo.vecDemPot);
+    combs.vecNroMor = std::move(novo.vecNroMor);
+    combs.vecPorcSubst = std::move(novo.vecPorcSubst);
+    combs.vecCoefAprov = std::move(novo.vecCoefAprov);
+    combs.vecResSup = std::move(novo.vecResSup);
+    combs.vecResInf = std::move(novo.vecResInf);
+}

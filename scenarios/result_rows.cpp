@@ -1,0 +1,162 @@
+#include "scenarios/result_rows.h"
+
+#include <filesystem>
+
+#include "common/numtext.h"
+#include "common/platform.h"
+#include "common/textfile.h"
+#include "engine/capt_agua.h"
+#include "engine/capt_agua_interval.h"
+#include "scenarios/batch_tasks.h"
+#include "scenarios/scenario_errors.h"
+
+const std::array<const char*, kColunasResultado> kCabecalhosResultado = {
+    "Simulação",
+    "Dados de precipitação",
+    "Descarte precipitação",
+    "Área de captação",
+    "Demanda de água potável",
+    "Número de habitantes",
+    "Percentual de substituição",
+    "Coeficiente de escoamento superficial",
+    "Reservatório superior",
+    "Reservatório inferior",
+    "Potencial de economia de água potável"};
+
+namespace {
+
+std::string g(double v, const LocaleSettings& loc) {
+    return formatGeneral(v, loc);
+}
+
+// A vector read after the run: a constant shows its value, anything else "Variável".
+std::string textoVetor(const doubleArray& v, const LocaleSettings& loc) {
+    return v.size() == 1 ? VectorToString(v, loc) : "Variável";
+}
+
+// The member holding the ideal volume, or none.
+const TCaptAgua* membroIdeal(const TCaptAguaInterval& sim) {
+    if (sim.indVolOtimo < 0 || static_cast<std::size_t>(sim.indVolOtimo) >= sim.vecCaptAgua.size())
+        return nullptr;
+    return sim.vecCaptAgua[static_cast<std::size_t>(sim.indVolOtimo)].get();
+}
+
+}  // namespace
+
+std::string NomeSemPasta(const std::string& caminho) {
+    const std::size_t barra = caminho.find_last_of("/\\");
+    return barra == std::string::npos ? caminho : caminho.substr(barra + 1);
+}
+
+LinhaResultado LinhaDaSimulacao(const TCaptAguaInterval& sim, std::int32_t indVec,
+                                const LocaleSettings& loc) {
+    const TCaptAgua& Q = sim.base();
+    LinhaResultado r;
+    r.numero = indVec + 1;
+    r.dblDescartPrec = Q.dblDescartPrec;
+    r.dblAreaCapt = Q.dblAreaCapt;
+    r.dblPorcSubs = Q.dblPorcSubs * 100;
+    r.dblCoefAprov = Q.dblCoefAprov;
+    auto& t = r.textos;
+    t[0] = g(r.numero, loc);
+    t[1] = NomeSemPasta(Q.strArqPrec);
+    t[2] = g(Q.dblDescartPrec, loc);
+    t[3] = g(Q.dblAreaCapt, loc);
+    t[4] = textoVetor(Q.vecDemAguaPot, loc);
+    t[5] = textoVetor(Q.vecNroMor, loc);
+    t[6] = g(r.dblPorcSubs, loc);
+    t[7] = g(Q.dblCoefAprov, loc);
+    if (Q.dblResSup > 0) {
+        r.dblResSup = Q.dblResSup;
+        r.dblResSupPorcRec = Q.dblResSupMinRec * 100 / Q.dblResSup;
+        t[8] = g(r.dblResSup, loc) + " | " + g(r.dblResSupPorcRec, loc) + "%";
+    } else {
+        t[8] = "0 | 0%";
+    }
+    r.volumeFixo = sim.interval == 0;
+    if (r.volumeFixo) {
+        r.dblResInf = Q.dblResInf;
+        r.dblEconPot = Q.dblEconPot;
+        t[9] = "Fixo: " + g(Q.dblResInf, loc);
+        t[10] = formatNumber(Q.dblEconPot, 4, 2, loc);
+    } else if (const TCaptAgua* ideal = membroIdeal(sim)) {
+        r.volumeIdealEncontrado = true;
+        r.dblResInf = ideal->dblResInf;
+        r.dblEconPot = ideal->dblEconPot;
+        t[9] = "Vol ideal: " + g(ideal->dblResInf, loc);
+        t[10] = formatNumber(ideal->dblEconPot, 4, 2, loc);
+    } else {
+        t[9] = "Vol ideal: não encontrado";
+        t[10] = "0";
+    }
+    return r;
+}
+
+LinhaResultado printResultGrid(const TCombs& combs, std::int32_t indVec, const LocaleSettings& loc) {
+    if (!combs.captAguaInterv) throw ScenarioError("Nenhuma combinação foi simulada.");
+    return LinhaDaSimulacao(*combs.captAguaInterv, indVec, loc);
+}
+
+std::vector<std::string> LinhasPlanilha(const std::vector<LinhaResultado>& linhas) {
+    std::vector<std::string> out;
+    out.reserve(linhas.size() + 1);
+    std::string cab;
+    for (const char* c : kCabecalhosResultado) cab += std::string(c) + ";";
+    // A caption broken over two lines in the grid is one field in the sheet.
+    std::erase(cab, '\r');
+    std::erase(cab, '\n');
+    out.push_back(std::move(cab));
+    for (const auto& l : linhas) {
+        std::string s;
+        for (int c = 0; c < kColunasResultado - 1; ++c) s += l.textos[static_cast<std::size_t>(c)] + ";";
+        s += l.textos[kColunasResultado - 1];
+        out.push_back(std::move(s));
+    }
+    return out;
+}
+
+void SalvarPlanilha(const std::string& path, const std::vector<LinhaResultado>& linhas) {
+    writeTextLines(path, LinhasPlanilha(linhas));
+}
+
+void SimulaCenarios(const TCombs& combs, const LocaleSettings& loc, std::vector<LinhaResultado>& linhas,
+                    const ProgressoCenarios& progresso, int tarefas) {
+    const std::int32_t n = combs.numCombinacoes();
+    std::vector<LinhaResultado> feitas(static_cast<std::size_t>(n));
+    ParaCadaCombinacao(
+        n, tarefas,
+        [&](std::int32_t k) {
+            feitas[static_cast<std::size_t>(k)] = LinhaDaSimulacao(*combs.simulaComb(k), k, loc);
+        },
+        progresso,
+        [&](std::int32_t prontas) {
+            linhas.insert(linhas.end(), std::make_move_iterator(feitas.begin()),
+                          std::make_move_iterator(feitas.begin() + prontas));
+        });
+}
+
+std::string NomeArquivoSimulacao(std::int32_t indVec) {
+    return std::to_string(static_cast<std::int64_t>(indVec) + 1) + ".csv";
+}
+
+LinhaResultado SalvaSimulacaoCenario(const TCombs& combs, std::int32_t indVec, const std::string& pasta,
+                                     const LocaleSettings& loc) {
+    const auto sim = combs.simulaComb(indVec);
+    const auto path = utf8FromPath(pathFromUtf8(pasta) / NomeArquivoSimulacao(indVec));
+    sim->saveSim(path, {}, loc);
+    return LinhaDaSimulacao(*sim, indVec, loc);
+}
+
+void ExportaPlanilhaESimulacoes(const TCombs& combs, const std::string& pasta, const LocaleSettings& loc,
+                                const ProgressoCenarios& progresso, int tarefas) {
+    const std::int32_t n = combs.numCombinacoes();
+    std::vector<LinhaResultado> linhas(static_cast<std::size_t>(n));
+    const std::int32_t prontas = ParaCadaCombinacao(n, tarefas,
+                                                    [&](std::int32_t k) {
+                                                        linhas[static_cast<std::size_t>(k)] =
+                                                            SalvaSimulacaoCenario(combs, k, pasta, loc);
+                                                    },
+                                                    progresso, {});
+    if (prontas < n) return;
+    SalvarPlanilha(utf8FromPath(pathFromUtf8(pasta) / "Planilha.csv"), linhas);
+}

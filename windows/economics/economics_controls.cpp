@@ -1,0 +1,96 @@
+#include "windows/economics/economics_controls.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "components/app_locale.h"
+#include "components/key_filters.h"
+#include "components/window_controls.h"
+
+QLabel* makeEconLabel(QWidget* parent, const char* name, const QString& caption) {
+    return makeLabel(parent, name, caption, nullptr, LabelKind::OneLine);
+}
+
+QLineEdit* makeEconEdit(QWidget* parent, const char* name, const QString& accessibleName, QLabel* label) {
+    QLineEdit* edit = makeEdit(parent, name, accessibleName);
+    if (label) label->setBuddy(edit);
+    return edit;
+}
+
+QPushButton* makeEconButton(QWidget* parent, const char* name, const QString& caption) {
+    return makeButton(parent, name, caption, false);
+}
+
+QComboBox* makeEconCombo(QWidget* parent, const char* name, const QString& accessibleName,
+                         const QStringList& items) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(QLatin1String(name));
+    combo->setAccessibleName(accessibleName);
+    combo->addItems(items);
+    return combo;
+}
+
+QCheckBox* makeEconCheck(QWidget* parent, const char* name, const QString& caption) {
+    auto* check = new QCheckBox(caption, parent);
+    check->setObjectName(QLatin1String(name));
+    check->setAccessibleName(caption);
+    return check;
+}
+
+std::string textOf(const QLineEdit* edit) {
+    return toUtf8(edit->text());
+}
+
+void setTextOf(QLineEdit* edit, const std::string& text) {
+    edit->setText(fromUtf8(text));
+}
+
+namespace {
+
+class NoSemicolonFilter : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent*>(event)->text().contains(QLatin1Char(';'))) {
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+class PowerKeyFilter : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* edit = qobject_cast<QLineEdit*>(watched);
+        if (event->type() != QEvent::KeyPress || !edit) return QObject::eventFilter(watched, event);
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+            return QObject::eventFilter(watched, event);
+        QString typed = key->text();
+        for (const QChar c : typed) {
+            if (!c.isPrint()) return QObject::eventFilter(watched, event);
+        }
+        typed.remove(QLatin1Char('/'));
+        return !keyFilterAccepts(KeyFilterKind::Decimal, edit->text(), typed, appLocale().decimalSeparator);
+    }
+};
+
+}  // namespace
+
+void installPowerKeyFilter(QLineEdit* edit) {
+    edit->installEventFilter(new PowerKeyFilter(edit));
+}
+
+void installNoSemicolonFilter(QLineEdit* edit) {
+    edit->installEventFilter(new NoSemicolonFilter(edit));
+}

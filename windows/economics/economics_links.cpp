@@ -1,0 +1,19 @@
+#include "windows/economics/economics_links.h"
+
+#include "components/radio_group.h"
+#include "engine/capt_agua.h"
+#include "windows/main/form_main.h"
+#include "windows/main/form_res_sup.h"
+
+bool usaReservatorioSuperior() {
+    return formResSup && formResSup->RGResSup->itemIndex() != TformResSup::ItemSemReservatorio;
+}
+
+const TCaptAgua* simulacaoPrincipal() {
+    if (!formMain || !formMain->simMain) return nullptr;
+    return &formMain->simMain->base();
+}
+
+QWidget* janelaPrincipal() {
+    return formMain;
+}

@@ -1,0 +1,121 @@
+#pragma once
+// The economic analysis window: the volume under analysis, the analysis settings, the buttons
+// of the tariff and cost windows and "Calcular", which runs the analysis over the working
+// simulation and shows the net present value, the payback month and the rate of return. It
+// also saves, loads and clears the whole analysis.
+
+#include <QDialog>
+#include <cstddef>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/arrays.h"
+#include "common/currency.h"
+#include "economics/analysis_fields.h"
+#include "economics/tables.h"
+#include "engine/capt_agua.h"
+
+class AnaliseError;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+// The analysis's working simulation and the results of the last "Calcular".
+struct TEstadoAnalise {
+    // A copy of the main simulation's inputs with the volume under analysis, simulated;
+    // none until the analysis starts.
+    std::unique_ptr<TCaptAgua> simAnalise;
+    int nroPeriodos = 0;
+    std::vector<TPeriodo> vecPeriodos;
+    doubleArray vecEconomias;  // R$ per month
+    doubleArray vecCustos;     // R$ per month
+    Currency curVPL;
+    int intTempoRetorno = -1;
+    std::optional<double> dblTIR;  // % per month; none when undefined in the last "Calcular"
+};
+
+class TformAnalise : public QDialog {
+    Q_OBJECT
+  public:
+    explicit TformAnalise(QWidget* parent = nullptr);
+    ~TformAnalise() override;
+
+    static constexpr int kAlturaInicial = 475;
+    static constexpr int kAlturaCalculada = 580;
+
+    QLabel* Label9 = nullptr;   // "Volume do reservatório inferior:"
+    QLabel* Label10 = nullptr;  // the volume under analysis, litres, as text
+    QLabel* Label11 = nullptr;  // "litros", kept 5 pixels right of Label10
+    QPushButton* BTModificarVol = nullptr;
+    QPushButton* BTTarifasAgua = nullptr;
+    QPushButton* BTConsumosEconomias = nullptr;
+    QLabel* Label6 = nullptr;
+    QLineEdit* edInflacao = nullptr;
+    QLabel* Label7 = nullptr;
+    QLineEdit* edPeriodoAumento = nullptr;
+    QLabel* Label1 = nullptr;
+    QLineEdit* edPeriodoAnalise = nullptr;
+    QLabel* Label2 = nullptr;
+    QLineEdit* edTMA = nullptr;
+    QLabel* Label8 = nullptr;
+    QComboBox* CBMesIn = nullptr;
+    QWidget* BTsCustos = nullptr;  // the category buttons
+    QPushButton* BTCustosIniciais = nullptr;
+    QPushButton* BTCustoMotobomba = nullptr;
+    QPushButton* BTCustoManutencao = nullptr;
+    QPushButton* BTCalcular = nullptr;
+    QPushButton* BTCustosEconomia = nullptr;
+    QLabel* Label3 = nullptr;  // net present value
+    QLabel* Label4 = nullptr;  // payback
+    QLabel* Label5 = nullptr;  // rate of return
+    QPushButton* BTLimpar = nullptr;
+
+    TEstadoAnalise estado;
+    std::unique_ptr<TCaptAgua>& simAnalise = estado.simAnalise;
+    bool hasSimAnalise() const { return estado.simAnalise != nullptr; }
+
+    // Everything the analysis windows hold, as "Calcular", the file and the export read it.
+    TDadosAnalise dados() const;
+    // What the costs and savings export writes besides its table.
+    TExportacao dadosExportacao() const;
+
+    // Writes the volume under analysis and keeps "litros" beside it.
+    void defineVolume(const QString& volume);
+    // Rebuilds the working simulation from the main simulation and the volume in Label10.
+    void simulaCaptAgua();
+    // The lines of the economic section of the simulation file. Throws SecaoAnaliseError
+    // when a box holds a text the file cannot keep.
+    std::vector<std::string> SalvarAnaliseEcon() const;
+    // Reads the economic section starting at lines[index] (the line after its marker) and
+    // fills the windows; a malformed section is reported and changes nothing.
+    void CarregaAnaliseEcon(const std::vector<std::string>& lines, std::size_t index);
+    // Fills the windows with a section already read, then recalculates.
+    void CarregaAnaliseEcon(const TDadosAnalise& d);
+    // Clears every economic input and discards the working simulation.
+    void LimparAnaliseEcon();
+
+    void BTCalcularClick();
+    void BTTarifasAguaClick();
+    void BTModificarVolClick();
+    void BTLimparClick();
+    void BTConsumosEconomiasClick();
+    void BTCustosEconomiaClick();
+    void CategoryButtons1Categories0Items0Click();  // initial costs
+    void BTsCustosCategories1Items0Click();         // pump
+    void CategoryButtons1Categories1Items0Click();  // other operating costs
+    void edPeriodoAnaliseChange();
+
+  protected:
+    void showEvent(QShowEvent* event) override;  // FormShow: beside the main window
+
+  private:
+    void buildControls();
+    void recusa(const AnaliseError& e);
+    QLineEdit* campo(int campoAnalise) const;
+};
+
+extern TformAnalise* formAnalise;

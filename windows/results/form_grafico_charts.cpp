@@ -1,0 +1,85 @@
+// What the sweep chart window opens on the sweep drawn last: its further charts in the
+// general chart window, its data sheet and the chart properties, each modally.
+
+#include <QColor>
+
+#include "components/chart_view.h"
+#include "components/ui_seam.h"
+#include "engine/capt_agua.h"
+#include "engine/capt_agua_interval.h"
+#include "windows/results/form_grafico.h"
+#include "windows/results/form_grafico_dados.h"
+#include "windows/results/form_grafico_props.h"
+#include "windows/results/form_grafico_vextravasado.h"
+
+void TformGrafico::BTConsPluvClick() {
+    showFurtherChart({{QStringLiteral("Consumo de água pluvial"), &TCaptAgua::dblConsPluvMed}},
+                     QStringLiteral("Consumo de água pluvial"),
+                     QStringLiteral("Consumo de água pluvial (litros/dia)"), QStringLiteral("litros/dia"),
+                     false);
+}
+
+void TformGrafico::BTAtendimentoClick() {
+    showFurtherChart({{QStringLiteral("Atende completamente"), &TCaptAgua::dblPorcAtendTotal},
+                      {QStringLiteral("Atende parcialmente"), &TCaptAgua::dblPorcAtendParc},
+                      {QStringLiteral("Não atende"), &TCaptAgua::dblPorcNaoAtend}},
+                     QStringLiteral("Atendimento de água pluvial"), QStringLiteral("Percentual"),
+                     QStringLiteral("%"), true);
+}
+
+void TformGrafico::BTVExtravasadoClick() {
+    showFurtherChart({{QStringLiteral("Volume extravasado"), &TCaptAgua::dblVExtravMed}},
+                     QStringLiteral("Volume extravasado"), QStringLiteral("Volume extravasado (litros/dia)"),
+                     QStringLiteral("litros/dia"), false);
+}
+
+// The demand-service chart (serviceShares) shows shares of days: its vertical axis is fixed
+// from 0 to 100 % and its legend names the three lines; the others follow their data.
+void TformGrafico::showFurtherChart(const std::vector<FurtherLine>& lines, const QString& caption,
+                                    const QString& axisTitle, const QString& unit, bool serviceShares) {
+    if (simCurrent == nullptr || formGraficoVextravasado == nullptr) return;
+    const TCaptAguaInterval& sim = *simCurrent;
+    const TCaptAgua* ideal = sim.idealMember();
+    std::vector<ChartSeries*> made;
+    for (const FurtherLine& line : lines) {
+        auto* series = new ChartSeries(line.title, this);
+        QList<ChartPoint> points;
+        for (std::size_t i = 0; i < sim.vecCaptAgua.size(); ++i)
+            points.append({static_cast<double>(i) * sim.interval, (*sim.vecCaptAgua[i]).*line.value, {}});
+        if (ideal != nullptr) points.append({ideal->dblResInf, ideal->*line.value, QColor(Qt::black)});
+        series->addPoints(points);
+        made.push_back(series);
+    }
+
+    TformGraficoVextravasado& w = *formGraficoVextravasado;
+    w.RemoveLineSeries();
+    dropFurtherSeries();
+    furtherSeries_ = made;
+    for (ChartSeries* series : made) w.AddLineSeries(series);
+    if (serviceShares) w.ChartVextravasado->leftAxis().setRange(0, 100);
+    w.ChartVextravasado->setLegendVisible(serviceShares);
+    w.setWindowTitle(caption);
+    w.LeftAxisTitle(axisTitle);
+    w.TextoAdicionalUnid(unit);
+    ui().execModal(&w);
+}
+
+void TformGrafico::dropFurtherSeries() {
+    for (ChartSeries* series : furtherSeries_) delete series;  // a view drawing one forgets it
+    furtherSeries_.clear();
+}
+
+void TformGrafico::BTPlanilhaClick() {
+    if (simCurrent == nullptr || formGraficoDados == nullptr) return;
+    formGraficoDados->DefineSim(*simCurrent);
+    formGraficoDados->FillStrGrid();
+    ui().execModal(formGraficoDados);
+}
+
+void TformGrafico::Propriedades1Click() {
+    if (simCurrent == nullptr || formGraficoProps == nullptr) return;
+    if (!SeriesSim) return;
+    formGraficoProps->defineSeries(SeriesSim);
+    formGraficoProps->defineSimCurrent(simCurrent);
+    ui().execModal(formGraficoProps);
+}

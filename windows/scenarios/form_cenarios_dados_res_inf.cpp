@@ -1,0 +1,40 @@
+#include "windows/scenarios/form_cenarios_dados_res_inf.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "components/app_locale.h"
+#include "components/window_controls.h"
+#include "scenarios/value_lists.h"
+
+TformCenariosDadosResInf* formCenariosDadosResInf = nullptr;
+
+TformCenariosDadosResInf::TformCenariosDadosResInf(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("formCenariosDadosResInf"));
+    setWindowTitle(QStringLiteral("Dados reservatório inferior"));
+    auto* layout = new QVBoxLayout(this);
+    const auto add = [&](const char* labelName, const char* editName, const QString& caption) {
+        // Read aloud as the caption, without its closing colon.
+        QString name = caption;
+        if (name.endsWith(QLatin1Char(':'))) name.chop(1);
+        const LabelledEdit e = makeLabelledEdit(this, labelName, editName, caption, name, LabelKind::OneLine);
+        layout->addWidget(e.first);
+        layout->addWidget(e.second);
+        return e.second;
+    };
+    EdVolMaximo = add("Label1", "EdVolMaximo", QStringLiteral("Volume máximo (litros)"));
+    EdIntervaloVols = add("Label2", "EdIntervaloVols", QStringLiteral("Intervalo entre volumes (litros)"));
+    EdDiferenca =
+        add("Label3", "EdDiferenca", QStringLiteral("Diferença entre potenciais de economia (%/m³):"));
+    btConcluir = makeButton(this, "btConcluir", QStringLiteral("Concluir"));
+    btConcluir->setDefault(true);
+    layout->addWidget(btConcluir, 0, Qt::AlignRight);
+    connect(btConcluir, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+std::string TformCenariosDadosResInf::ResInfToStr() const {
+    return ::ResInfToStr(toUtf8(EdVolMaximo->text()), toUtf8(EdIntervaloVols->text()),
+                         toUtf8(EdDiferenca->text()));
+}

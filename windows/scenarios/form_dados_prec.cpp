@@ -1,0 +1,81 @@
+#include "windows/scenarios/form_dados_prec.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <tuple>
+
+#include "components/app_locale.h"
+#include "components/file_filters.h"
+#include "components/number_texts.h"
+#include "components/ui_seam.h"
+#include "components/window_controls.h"
+
+TformDadosPrec* formDadosPrec = nullptr;
+
+TformDadosPrec::TformDadosPrec(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("formDadosPrec"));
+    setWindowTitle(QStringLiteral("Dados de precipitação"));
+    auto* grid = new QGridLayout(this);
+
+    std::tie(Label1, edCaminho) = makeLabelledEdit(
+        this, "Label1", "edCaminho", QStringLiteral("Carregar arquivo"), QString(), LabelKind::OneLine);
+    edCaminho->setMinimumWidth(320);
+    Button1 = makeButton(this, "Button1", QStringLiteral("Procurar..."), false);
+    Button1->setAccessibleDescription(QStringLiteral("Escolher o arquivo de dados de precipitação"));
+    grid->addWidget(Label1, 0, 0, 1, 2);
+    grid->addWidget(edCaminho, 1, 0);
+    grid->addWidget(Button1, 1, 1);
+
+    std::tie(Label2, edDataInicial) = makeLabelledEdit(
+        this, "Label2", "edDataInicial", QStringLiteral("Data inicial dos dados de precipitação"), QString(),
+        LabelKind::OneLine);
+    grid->addWidget(Label2, 2, 0, 1, 2);
+    grid->addWidget(edDataInicial, 3, 0);
+
+    std::tie(Label3, edDescartPrec) = makeLabelledEdit(this, "Label3", "edDescartPrec",
+                                                       QStringLiteral("Descarte do escoamento inicial (mm)"),
+                                                       QString(), LabelKind::OneLine);
+    grid->addWidget(Label3, 4, 0, 1, 2);
+    grid->addWidget(edDescartPrec, 5, 0);
+
+    Button2 = makeButton(this, "Button2", QStringLiteral("Concluir"));
+    Button2->setDefault(true);
+    grid->addWidget(Button2, 6, 1);
+
+    FormCreate();
+
+    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+}
+
+void TformDadosPrec::FormCreate() {
+    Label2->setText(Label2->text() + QStringLiteral(" (") + fromUtf8(appLocale().shortDatePattern) +
+                    QStringLiteral(")"));
+    edDataInicial->setAccessibleName(Label2->text());
+}
+
+std::string TformDadosPrec::strDadosPrec() const {
+    return toUtf8(edCaminho->text());
+}
+
+TDate TformDadosPrec::dateDadosPrec() const {
+    return readDateField(edDataInicial);
+}
+
+double TformDadosPrec::dblDescartPrec() const {
+    return readField(edDescartPrec);
+}
+
+void TformDadosPrec::Button1Click() {
+    const QString path =
+        ui().openFileName(this, QStringLiteral("Dados de precipitação"), QString(), kFiltroPrecipitacao);
+    if (!path.isEmpty()) edCaminho->setText(path);
+}
+
+// "Concluir" checks nothing: the accessors convert when the caller reads them.
+void TformDadosPrec::Button2Click() {
+    accept();
+}

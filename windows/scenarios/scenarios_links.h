@@ -1,0 +1,45 @@
+#pragma once
+// What the scenario windows ask of the other windows of the program: the precipitation,
+// variable-series and upper-reservoir dialogs made afresh for one use, the sweep chart, the
+// monthly table and the general chart window. Each call does nothing when the window it
+// reaches does not exist (as in tests that build only some of the windows).
+
+#include <QString>
+#include <optional>
+#include <string>
+
+#include "scenarios/value_lists.h"
+
+class ChartSeries;
+class QWidget;
+class TCaptAgua;
+class TCaptAguaInterval;
+
+// The precipitation dialog, shown modally; its three values after "Concluir", nothing when
+// closed another way. Throws ConversionError when the date or the discard does not read.
+std::optional<dadosPrecRecord> execDadosPrecCenario(QWidget* parent);
+
+// The variable-series editor, shown modally; its values joined by "; " after OK.
+// The editor is not in this build yet: the user is told so and nothing is returned.
+std::optional<std::string> execDemandaCenario(QWidget* parent);
+
+// The upper reservoir dialog in scenario mode, shown modally; after OK what it was set to.
+struct ResSupCenario {
+    bool dimensionadoPelaDemanda = false;  // its first item: the mean daily rainwater demand
+    QString volume;                        // litres, as typed
+    QString percentual;                    // pumping threshold, % of the volume, as typed
+};
+std::optional<ResSupCenario> execResSupCenario(QWidget* parent);
+
+// The sweep chart with only this sweep, shown; the chart refers to it without owning it.
+void showSweepChartCenario(TCaptAguaInterval& sim);
+// The owner of `sim` is about to release it: the sweep chart stops using it.
+void releaseSweepCenario(const TCaptAguaInterval& sim);
+// The monthly table of `sim`, filled and shown.
+void showMonthlyCenario(TCaptAgua& sim);
+
+// The general chart window for the comparison: its series removed, then each curve added
+// (owned by the caller), then the savings axis, the legend and the caption set and shown.
+void clearComparisonChart();
+void addComparisonSeries(ChartSeries* serie);
+void showComparisonChart();
