@@ -93,6 +93,7 @@ TEST(MonthlyTable, VolumeAndTotalFormats) {
     EXPECT_EQ(t[13][2], "54750");
     EXPECT_EQ(t[13][3], "1,23457E6");
     EXPECT_EQ(t[2][3], "39824,74");  // 1234567 ÷ 31, no thousands separator
+    EXPECT_EQ(t[13][4], "62");       // 31 × 2,005 = 62,155 litres overflowed in the year
     // No consumption at all: 0,00 rather than 0 ÷ 0; an empty series likewise.
     EXPECT_EQ(t[12][5], "0,00");
     EXPECT_EQ(buildMonthlyTable(TCaptAgua{}, kPt)[12][1], "0,00");
