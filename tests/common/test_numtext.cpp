@@ -124,6 +124,10 @@ TEST_P(NumberReads, ReadsOrRefuses) {
     auto read = [&] { return c.normalized ? readNormalized(c.text, *c.loc) : readStrict(c.text, *c.loc); };
     if (c.expected) {
         EXPECT_EQ(read(), *c.expected);
+        // The lenient read of a text the strict read takes is the same number.
+        if (!c.normalized) {
+            EXPECT_EQ(readLenient(c.text, *c.loc), *c.expected);
+        }
     } else {
         EXPECT_THROW(read(), ConversionError);
         EXPECT_EQ(readLenient(c.text, *c.loc), 0.0);
@@ -145,6 +149,17 @@ INSTANTIATE_TEST_SUITE_P(
                     ReadCase{"TwoSeparators", "1,2,3", &kPt, false, std::nullopt},
                     ReadCase{"ThousandsMarkRefused", "1.000,5", &kPt, false, std::nullopt},
                     ReadCase{"Overflow", "1E400", &kEn, false, std::nullopt},
+                    ReadCase{"NegativeOverflow", "-1E400", &kEn, false, std::nullopt},
+                    ReadCase{"OverflowSignedExponent", "1,5E+400", &kPt, false, std::nullopt},
+                    // Too small for a double is 0, whatever the sign or the decimal mark.
+                    ReadCase{"Underflow", "1E-400", &kEn, false, 0.0},
+                    ReadCase{"NegativeUnderflow", "-1E-400", &kEn, false, 0.0},
+                    ReadCase{"UnderflowLowerCase", "1e-330", &kEn, false, 0.0},
+                    ReadCase{"UnderflowDecimalComma", "2,5E-400", &kPt, false, 0.0},
+                    ReadCase{"UnderflowDecimalPointRefusedUnderComma", "2.5E-400", &kPt, false, std::nullopt},
+                    ReadCase{"NormalizedUnderflow", "2.5E-400", &kPt, true, 0.0},
+                    ReadCase{"NormalizedNegativeUnderflow", "-1,5e-330", &kEn, true, 0.0},
+                    ReadCase{"NormalizedOverflow", "1.5E400", &kPt, true, std::nullopt},
                     ReadCase{"NanIsNoNumber", "nan", &kEn, false, std::nullopt},
                     ReadCase{"NormalizedPointUnderComma", "12.5", &kPt, true, 12.5},
                     ReadCase{"NormalizedCommaUnderPoint", "0,5", &kEn, true, 0.5},

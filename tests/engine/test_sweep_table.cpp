@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <memory>
+#include <vector>
+
 #include "common/numtext.h"
 #include "common/textfile.h"
 #include "engine/capt_agua.h"
@@ -33,15 +37,67 @@ TEST(SweepTable, OneRowPerMemberWithItsGainOverThePrevious) {
         EXPECT_EQ(r[5], m.dblPorcAtendTotal);
         EXPECT_EQ(r[6], m.dblPorcAtendParc);
         EXPECT_EQ(r[7], m.dblPorcNaoAtend);
-        EXPECT_EQ(r[8], i == 0 ? 0.0 : set->gain(i)) << i;  // the rule's own gain
+        // The ideal volume is the first member after the base whose gain is not above delta;
+        // with none, every gain is above it.
+        const auto row = static_cast<std::int32_t>(i);
+        if (i == 0) {
+            EXPECT_EQ(r[8], 0.0);
+        } else if (set->indVolOtimo == -1 || row <= set->indVolOtimo) {
+            EXPECT_EQ(r[8] > set->delta, row != set->indVolOtimo) << i;
+        }
     }
     EXPECT_EQ(t.idealRow, set->indVolOtimo);
+}
+
+// Four members 500 L apart with figures set by hand; demand term 150 L × 4 people × 50 % =
+// 300 L/day, so a gain is 100 × (rain used − rain used before) ÷ 300 ÷ 0,5 m³.
+std::unique_ptr<TCaptAguaInterval> handSweep() {
+    auto set = std::make_unique<TCaptAguaInterval>();
+    set->interval = 500;
+    set->delta = 10;
+    // Rain used 0, 60, 105 and 114 L/day of the 600 L/day total demand.
+    const double pluv[4] = {0, 60, 105, 114};
+    set->vecCaptAgua.clear();
+    for (int i = 0; i < 4; ++i) {
+        auto m = std::make_unique<TCaptAgua>();
+        m->vecDemAguaPot = {150};
+        m->vecNroMor = {4};
+        m->dblPorcSubs = 0.5;
+        m->dblResInf = 500.0 * i;
+        m->dblConsPluvMed = pluv[i];
+        m->dblConsPotMed = 600 - pluv[i];
+        m->dblEconPot = pluv[i] / 6;
+        m->dblVExtravMed = 320 - 40 * i;
+        m->dblPorcAtendTotal = 5.0 * i;
+        m->dblPorcAtendParc = 30 - 2.5 * i;
+        m->dblPorcNaoAtend = 70 - 2.5 * i;
+        set->vecCaptAgua.push_back(std::move(m));
+    }
+    return set;
+}
+
+TEST(SweepTable, GainsOfAHandWorkedSweep) {
+    const auto set = handSweep();
+    set->simVolOtimo();
+    const SweepTable t = buildSweepTable(*set);
+    // Gains: 60 ÷ 300 ÷ 0,5 = 40 %, 45 ÷ 300 ÷ 0,5 = 30 %, 9 ÷ 300 ÷ 0,5 = 6 % per m³; the
+    // first not above 10 is member 3's.
+    const std::vector<std::array<double, kSweepColumns>> rows = {
+        {0, 0, 0, 600, 320, 0, 30, 70, 0},
+        {500, 10, 60, 540, 280, 5, 27.5, 67.5, 40},
+        {1000, 17.5, 105, 495, 240, 10, 25, 65, 30},
+        {1500, 19, 114, 486, 200, 15, 22.5, 62.5, 6},
+    };
+    EXPECT_EQ(t.rows, rows);
+    EXPECT_EQ(t.idealRow, 3);
+    EXPECT_EQ(sweepTableCsv(t, kPt)[3], "1000;17,5;105;495;240;10;25;65;30;");
 }
 
 TEST(SweepTable, CsvWritesTheCaptionsAndEveryDigit) {
     auto set = testsys::sweep(2000, 1000, 0);
     set->simula();
-    const auto lines = sweepTableCsv(buildSweepTable(*set), kPt);
+    const SweepTable table = buildSweepTable(*set);
+    const auto lines = sweepTableCsv(table, kPt);
     ASSERT_EQ(lines.size(), std::size_t{4});
     EXPECT_EQ(lines[0],
               "Volume (litros);Potencial de economia de água potável (%);Volume consumido de água pluvial "
@@ -54,7 +110,8 @@ TEST(SweepTable, CsvWritesTheCaptionsAndEveryDigit) {
               "2000;" + formatGeneral(m.dblEconPot, kPt) + ";" + formatGeneral(m.dblConsPluvMed, kPt) + ";" +
                   formatGeneral(m.dblConsPotMed, kPt) + ";" + formatGeneral(m.dblVExtravMed, kPt) + ";" +
                   formatGeneral(m.dblPorcAtendTotal, kPt) + ";" + formatGeneral(m.dblPorcAtendParc, kPt) +
-                  ";" + formatGeneral(m.dblPorcNaoAtend, kPt) + ";" + formatGeneral(set->gain(2), kPt) + ";");
+                  ";" + formatGeneral(m.dblPorcNaoAtend, kPt) + ";" + formatGeneral(table.rows[2][8], kPt) +
+                  ";");
     EXPECT_TRUE(lines[1].starts_with("0;"));
     EXPECT_TRUE(lines[1].ends_with(";0;"));  // no gain in row 0
 }

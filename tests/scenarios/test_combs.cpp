@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 
 #include "common/textfile.h"
@@ -225,11 +226,24 @@ TEST_F(CombsTest, SizedUpperReservoirInEverySweepMember) {
     }
 }
 
+// "(v1; v2; …)" of n values cycling through `valores`.
+std::string listaDe(std::size_t n, std::initializer_list<const char*> valores) {
+    std::string t = "(";
+    for (std::size_t i = 0; i < n; ++i) {
+        if (i > 0) t += "; ";
+        t += valores.begin()[i % valores.size()];
+    }
+    return t + ")";
+}
+
 struct VetorCase {
     const char* name;
-    std::string texto;
-    bool mensal;
-    std::size_t tamanhoAntes;  // the vector the simulation is built with
+    std::string demanda;
+    std::string moradores;
+    bool demMensal;
+    std::size_t demTamanho;  // the vectors the simulation is built with
+    bool morMensal;
+    std::size_t morTamanho;
 };
 
 class VetoresTable : public CombsTest, public ::testing::WithParamInterface<VetorCase> {};
@@ -237,25 +251,34 @@ class VetoresTable : public CombsTest, public ::testing::WithParamInterface<Veto
 TEST_P(VetoresTable, TwelveValuesAreMonthlyOtherLengthsADailyPattern) {
     const auto& v = GetParam();
     auto t = textosBase(chuvaA);
-    t[2] = v.texto;
-    t[3] = v.texto == "(150)" ? "(4)" : "(4; 4; 4; 4; 4; 4; 3; 3; 3; 3; 3; 3)";
+    t[2] = v.demanda;
+    t[3] = v.moradores;
     TCombs c = combsDe(t);
     c.simulaCombIndiv(0);
     const TCaptAgua& q = c.captAguaInterv->base();
-    EXPECT_EQ(q.boolDemAguaPotMensal, v.mensal);
-    EXPECT_EQ((v.mensal ? q.vecDemAguaPotMensal : q.vecDemAguaPot).size(), v.tamanhoAntes);
-    EXPECT_EQ(q.boolNroMorMensal, v.texto != "(150)");
+    EXPECT_EQ(q.boolDemAguaPotMensal, v.demMensal);
+    EXPECT_EQ((v.demMensal ? q.vecDemAguaPotMensal : q.vecDemAguaPot).size(), v.demTamanho);
+    EXPECT_EQ(q.boolNroMorMensal, v.morMensal);
+    EXPECT_EQ((v.morMensal ? q.vecNroMorMensal : q.vecNroMor).size(), v.morTamanho);
     EXPECT_GT(q.dblEconPot, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Scenarios, VetoresTable,
-                         ::testing::Values(VetorCase{"constant", "(150)", false, 1},
-                                           VetorCase{"monthly",
-                                                     "(4500; 4200; 4500; 4400; 4500; 4400; 4500; 4500; 4400; "
-                                                     "4500; 4400; 4500)",
-                                                     true, 12},
-                                           VetorCase{"daily_pattern", "(150; 120; 90)", false, 3}),
-                         [](const auto& info) { return std::string(info.param.name); });
+const std::string kMoradoresMensais = "(4; 4; 4; 4; 4; 4; 3; 3; 3; 3; 3; 3)";
+
+INSTANTIATE_TEST_SUITE_P(
+    Scenarios, VetoresTable,
+    ::testing::Values(VetorCase{"constant", "(150)", "(4)", false, 1, false, 1},
+                      VetorCase{"monthly",
+                                "(4500; 4200; 4500; 4400; 4500; 4400; 4500; 4500; 4400; 4500; 4400; 4500)",
+                                kMoradoresMensais, true, 12, true, 12},
+                      VetorCase{"daily_pattern", "(150; 120; 90)", kMoradoresMensais, false, 3, true, 12},
+                      // One past twelve is no month: a pattern of thirteen days, for demand and occupants.
+                      VetorCase{"thirteen_days", listaDe(13, {"150", "120", "90"}), listaDe(13, {"4", "3"}),
+                                false, 13, false, 13},
+                      // A value for each day of a year, as a pattern and never as months.
+                      VetorCase{"a_year_of_days", listaDe(365, {"150", "140", "130", "120"}),
+                                listaDe(365, {"4", "3", "2"}), false, 365, false, 365}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CombsTest, SimulatingTwiceGivesTheSameResults) {
     auto t = textosBase(chuvaA);

@@ -93,6 +93,40 @@ TEST_F(GraficoTest, PointsFollowTheSweepThenTheIdealVolume) {
     EXPECT_TRUE(g.curvas[0].pontos.back().volumeIdeal);
 }
 
+// Four January days of rain, 10 mm then dry, on 100 or 200 m² (coefficient 0,8: 800 or 1600 L)
+// with no upper reservoir; 300 L/day of rainwater wanted out of 600 L/day (150 L × 4 × 50 %).
+// 100 m², 500 L:  keeps 500, uses 300 + 200      = 500 L of 2400: 20,83 %
+// 100 m², 1000 L: keeps 800, uses 300 + 300 + 200 = 800 L: 33,33 %
+// 200 m², 1000 L: keeps 1000, uses 300 × 3 + 100  = 1000 L: 41,67 %
+// Rain used per day of the year is litres × 31 ÷ 4 ÷ 365, so the gains over 500 L are
+// 100 × 500 × 31 ÷ 4 ÷ 365 ÷ 300 ÷ 0,5 = 7,08 % per m³ and 100 × 300 × … = 4,25: only the 100 m²
+// curve reaches a gain not above 5 (at 1000 L) and ends with its ideal point.
+TEST_F(GraficoTest, PointsOfAHandWorkedRecord) {
+    const std::string chuva = dir.write("curta.txt", "10\r\n0\r\n0\r\n0\r\n");
+    auto t = textosBase(chuva);
+    t[1] = "(100); (200)";
+    t[7] = "(Intervalo de volumes: 1000; 500; 5)";
+    const auto g = GeraGraficoComparativo(combsDe(t), escolha(1), kBR);
+    ASSERT_EQ(g.curvas.size(), 2u);
+    struct Ponto {
+        double volume, economia;
+        bool ideal;
+    };
+    const std::vector<std::vector<Ponto>> esperado = {
+        {{0, 0, false}, {500, 500.0 / 24, false}, {1000, 800.0 / 24, false}, {1000, 800.0 / 24, true}},
+        {{0, 0, false}, {500, 500.0 / 24, false}, {1000, 1000.0 / 24, false}},
+    };
+    for (std::size_t k = 0; k < 2; ++k) {
+        const auto& pontos = g.curvas[k].pontos;
+        ASSERT_EQ(pontos.size(), esperado[k].size()) << k;
+        for (std::size_t i = 0; i < pontos.size(); ++i) {
+            EXPECT_EQ(pontos[i].dblResInf, esperado[k][i].volume) << k << " " << i;
+            EXPECT_NEAR(pontos[i].dblEconPot, esperado[k][i].economia, 1e-9) << k << " " << i;
+            EXPECT_EQ(pontos[i].volumeIdeal, esperado[k][i].ideal) << k << " " << i;
+        }
+    }
+}
+
 TEST_F(GraficoTest, NoIdealPointWithDeltaZero) {
     auto t = base();
     t[5] = "(0,8); (0,9)";

@@ -30,6 +30,20 @@ TCaptAgua simulated(double upperReservoir) {
     return sim;
 }
 
+// March (31 days) with every monthly figure set apart and the other months empty.
+TCaptAgua marchOnly() {
+    TCaptAgua s;
+    s.vecVConsPluv[3] = 2480;  // litres in the month
+    s.vecVConsPot[3] = 1395;
+    s.vecVExtrav[3] = 1000;
+    s.vecPorcAtendTotal[3] = 19.0 / 31;  // 19, 8 and 4 of the 31 days
+    s.vecPorcAtendParc[3] = 8.0 / 31;
+    s.vecPorcNaoAtend[3] = 4.0 / 31;
+    s.vecContRec[3] = 54.0 / 31;  // 54 pump passes in 31 days
+    s.vecVMediaMensalCont[3] = 31;
+    return s;
+}
+
 QString number42(double v) {
     return fromUtf8(formatNumber(v, 4, 2, appLocale()));
 }
@@ -46,6 +60,8 @@ class TestResultSimMensal : public QObject {
     void showsTheSimulationTable_data();
     void showsTheSimulationTable();
     void refillReplacesTheTable();
+    void oneMonthRowAsWorkedByHand_data();
+    void oneMonthRowAsWorkedByHand();
 
   private:
     WindowFixture fx;
@@ -142,6 +158,32 @@ void TestResultSimMensal::refillReplacesTheTable() {
     QCOMPARE(formResultSimMensal->NextGrid1->cellText(1, TformResultSimMensal::kRowMedia),
              number42(second.dblEconPot));
     QVERIFY(before != number42(second.dblEconPot));
+}
+
+void TestResultSimMensal::oneMonthRowAsWorkedByHand_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QStringList>("march");
+    // 2480 ÷ (2480 + 1395) = 64 %; 2480 ÷ 31 = 80; 1395 ÷ 31 = 45; 1000 ÷ 31 = 32,258…;
+    // 19 ÷ 31 = 61,290… %; 8 ÷ 31 = 25,806… %; 4 ÷ 31 = 12,903… %; 54 ÷ 31 = 1,741… passes a day.
+    QTest::newRow("pt_BR") << "pt_BR"
+                           << QStringList({QStringLiteral("Março"), "64,00", "80,00", "45,00", "32,26",
+                                           "61,29", "25,81", "12,90", "1,74"});
+    QTest::newRow("en_US") << "en_US"
+                           << QStringList({QStringLiteral("Março"), "64.00", "80.00", "45.00", "32.26",
+                                           "61.29", "25.81", "12.90", "1.74"});
+}
+
+void TestResultSimMensal::oneMonthRowAsWorkedByHand() {
+    QFETCH(QString, locale);
+    QFETCH(QStringList, march);
+    fx.start(locale.toLatin1().constData());
+    const TCaptAgua sim = marchOnly();
+    formResultSimMensal->DefineSimCurrent(sim);
+    formResultSimMensal->FillGrid();
+    const DataGrid* grid = formResultSimMensal->NextGrid1;
+    QStringList row;
+    for (int col = 0; col < grid->columnCount(); ++col) row << grid->cellText(col, 2);
+    QCOMPARE(row, march);
 }
 
 QTEST_MAIN(TestResultSimMensal)
