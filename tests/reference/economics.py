@@ -8,8 +8,8 @@ return in plain Python, and compares them with the "economia" object that
 
 Usage: economics.py VESPRA_CLI FILE LOCALE [tolerance]
 Exit status 0 when every figure agrees (money to the ten-thousandth of a real, the present
-value to the cent, the payback month exactly, the rate within the relative tolerance,
-default 1e-9).
+value to the cent, the payback month exactly, the rate of return (found by bisection to
+1e-14 of itself) within the relative tolerance, default 1e-9).
 """
 import json
 import math
@@ -177,29 +177,38 @@ def present_value(flows, tma):
     return npv, payback
 
 
+# The rate is searched by bisection, apart from the program's Newton steps: the bracket is
+# halved until it is narrower than RATE_WIDTH of the rate, far inside the comparison's tolerance.
+RATE_WIDTH = 1e-14
+
+
 def rate_of_return(flows):
-    """% per month, or None when undefined or when the iteration does not settle."""
-    x = 0.0
-    for _ in range(15):
-        t = math.exp(x)
-        npv_neg = npv_pos = d_neg = d_pos = 0.0
-        for i in range(len(flows) - 1, -1, -1):
-            ti = t ** i
-            if flows[i] < 0:
-                npv_neg += flows[i] * ti
-                d_neg += i * flows[i] * ti
-            else:
-                npv_pos += flows[i] * ti
-                d_pos += i * flows[i] * ti
-        if npv_neg >= npv_pos:
+    """The monthly rate r > 0 at which the flows' present value sum(f / (1 + r)**i) is nil, in %.
+    None when it is undefined: flows of one sign only, flows whose plain sum is not positive
+    (no positive rate), or a present value that stays positive at every rate."""
+    if not (any(f < 0 for f in flows) and any(f > 0 for f in flows)):
+        return None
+
+    def present(r):
+        return math.fsum(f / (1 + r) ** i for i, f in enumerate(flows))
+
+    if present(0.0) <= 0:
+        return None
+    lo, hi = 0.0, 0.01
+    while present(hi) > 0:
+        lo, hi = hi, 2 * hi
+        if hi > 1e6:
             return None
-        if npv_neg >= 0 or npv_pos <= 0:
-            return None
-        step = math.log(-npv_neg / npv_pos) / (d_neg / npv_neg - d_pos / npv_pos)
-        x -= step
-        if abs(step) < 1e-12 * abs(x) + 1e-15:
-            return (math.exp(-x) - 1) * 100
-    return None
+    # present(lo) > 0 >= present(hi)
+    while hi - lo > RATE_WIDTH * hi:
+        mid = (lo + hi) / 2
+        if mid <= lo or mid >= hi:
+            break
+        if present(mid) > 0:
+            lo = mid
+        else:
+            hi = mid
+    return (lo + hi) / 2 * 100
 
 
 def close(a, b, tol):

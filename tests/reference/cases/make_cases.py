@@ -1,0 +1,117 @@
+#!/usr/bin/env python3
+"""Writes the small simulation files of this folder, run by water_balance.py against
+`vespra-cli run FILE --json`. Each is a stretch of the bundled Seattle record
+(examples/seattle-2012-2015.txt, which starts on 1 January 2012) with the example household
+(100 m², runoff coefficient 0,8, discard 2 mm, half of the demand from rainwater) and one rule of
+the balance to show. The files are laid out as the program saves a simulation (Windows-1252,
+CR LF, ';' fields, the series already discarded) without the results block, which the program
+does not read back.
+
+Run from the project root:  python3 tests/reference/cases/make_cases.py
+"""
+import datetime
+import os
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+RECORD = "examples/seattle-2012-2015.txt"
+RECORD_START = datetime.date(2012, 1, 1)
+DISCARD = 2.0
+
+# Litres per person in each month (January … December) and people in each month: a household
+# that uses more water in summer and has guests at the end of the year.
+MONTHLY_DEMAND = [4650, 3920, 4340, 4500, 5270, 5400, 5890, 5890, 5100, 4650, 4200, 4340]
+MONTHLY_OCCUPANTS = [4, 4, 4, 3, 3, 2, 2, 2, 3, 4, 4, 5]
+
+CASES = [
+    # name, first day, days, demand (monthly?, values), occupants (monthly?, values),
+    # upper reservoir (litres, sized from the demand?), threshold, lower reservoir or
+    # (maximum, step, difference), notes
+    dict(name="demanda-mensal-meio-do-ano", start=datetime.date(2013, 7, 15), days=400,
+         dem=(True, MONTHLY_DEMAND), occ=(False, [3]), sup=(0, False), minrec=0, inf=3000,
+         notes=["Demanda mensal por pessoa, 3 moradores, início em 15 de julho:",
+                "a tabela de 365 dias começa no dia do calendário da data inicial."]),
+    dict(name="moradores-mensais-29-fevereiro", start=datetime.date(2012, 2, 29), days=366,
+         dem=(False, [150]), occ=(True, MONTHLY_OCCUPANTS), sup=(0, False), minrec=0,
+         inf=(6000, 500, 2),
+         notes=["Moradores mensais, início em 29 de fevereiro (dia do ano de 1º de março),",
+                "volumes de 0 a 6000 litros."]),
+    dict(name="mensais-com-reservatorio-superior", start=datetime.date(2014, 11, 3), days=365,
+         dem=(True, MONTHLY_DEMAND), occ=(True, MONTHLY_OCCUPANTS), sup=(250, False), minrec=80,
+         inf=4000,
+         notes=["Demanda e moradores mensais com reservatório superior de 250 litros,",
+                "limiar de 80 litros."]),
+    dict(name="limiar-igual-ao-superior", start=datetime.date(2012, 3, 1), days=365,
+         dem=(False, [150]), occ=(False, [4]), sup=(200, False), minrec=200, inf=2500,
+         notes=["Limiar igual ao reservatório superior: uma passada enche o superior",
+                "e entrega a demanda do dia."]),
+    dict(name="limiar-acima-do-superior", start=datetime.date(2012, 9, 10), days=365,
+         dem=(False, [150]), occ=(False, [4]), sup=(200, False), minrec=350,
+         inf=(3000, 250, 2),
+         notes=["Limiar acima do reservatório superior, volumes de 0 a 3000 litros."]),
+    dict(name="superior-pela-demanda", start=datetime.date(2013, 6, 1), days=365,
+         dem=(True, MONTHLY_DEMAND), occ=(False, [4]), sup=(0, True), minrec=50,
+         inf=(4000, 200, 2),
+         notes=["Reservatório superior do tamanho da demanda média diária (demanda mensal",
+                "dividida por 30), limiar de 50 litros, volumes de 0 a 4000 litros."]),
+    dict(name="limite-de-passadas", start=datetime.date(2012, 10, 1), days=365,
+         dem=(False, [150]), occ=(False, [4]), sup=(1, False), minrec=0.99, inf=150,
+         notes=["Reservatório superior de 1 litro com limiar de 0,99 litro: cada passada",
+                "entrega 0,01 litro e os dias com água no inferior param nas 10000 passadas."]),
+]
+
+
+def general(value, mark=","):
+    """A number as the program's general format writes it: no trailing zeros."""
+    if float(value) == int(value):
+        return str(int(value))
+    return repr(float(value)).replace(".", mark)
+
+
+def record():
+    with open(os.path.join(HERE, "..", "..", "..", RECORD), encoding="ascii") as f:
+        return [float(line) for line in f.read().split()]
+
+
+def case_lines(case, prec):
+    first = (case["start"] - RECORD_START).days
+    days = [p if p >= DISCARD else 0.0 for p in prec[first:first + case["days"]]]
+    assert len(days) == case["days"] < 10000
+    values = lambda monthly, vals: "{};{};".format(1 if monthly else 0, len(vals)) + "".join(
+        general(v) + ";" for v in vals)
+    sup, from_demand = case["sup"]
+    inf = case["inf"]
+    lines = [
+        "Arquivo dados de precipitação;" + RECORD,
+        "Dados de precipitação",
+        "10000;0;{}".format(len(days)),
+        "".join(general(p) + ";" for p in days),
+        "Descarte precipitação;" + general(DISCARD),
+        "Data inicial;" + case["start"].strftime("%d/%m/%Y"),
+        "Área de captação (m²);100",
+        "Demanda de água total;" + values(*case["dem"]),
+        "Número de moradores;" + values(*case["occ"]),
+        "Percentual de água potável a ser substituída por pluvial;0,5",
+        "Coeficiente de escoamento superficial;0,8",
+        "Reservatório superior (litros);{};{}".format(general(sup), -1 if from_demand else 0),
+        "Limiar recalque (litros);" + general(case["minrec"]),
+        "Observações (linhas);{}".format(len(case["notes"])),
+    ]
+    lines += case["notes"]
+    if isinstance(inf, tuple):
+        lines.append("Reservatório inferior (litros);" + ";".join(general(v) for v in inf))
+    else:
+        lines.append("Reservatório inferior (litros);" + general(inf))
+    return lines + ["", ""]
+
+
+def main():
+    prec = record()
+    for case in CASES:
+        path = os.path.join(HERE, case["name"] + ".csv")
+        with open(path, "wb") as f:
+            f.write("\r\n".join(case_lines(case, prec)).encode("cp1252") + b"\r\n")
+        print("wrote", os.path.relpath(path))
+
+
+if __name__ == "__main__":
+    main()
