@@ -5,7 +5,8 @@
 (100 m², runoff coefficient 0,8, discard 2 mm, half of the demand from rainwater) and one rule of
 the balance to show. The files are laid out as the program saves a simulation (Windows-1252,
 CR LF, ';' fields, the series already discarded) without the results block, which the program
-does not read back.
+does not read back; a case with locale en_US is written in en_US/ as an American user's program
+writes it (decimal point, month/day/year).
 
 Run from the project root:  python3 tests/reference/cases/make_cases.py
 """
@@ -44,6 +45,11 @@ CASES = [
          dem=(False, [150]), occ=(False, [4]), sup=(200, False), minrec=200, inf=2500,
          notes=["Limiar igual ao reservatório superior: uma passada enche o superior",
                 "e entrega a demanda do dia."]),
+    dict(name="limiar-igual-moradores-mensais", locale="en_US", start=datetime.date(2014, 3, 20), days=365,
+         dem=(False, [150]), occ=(True, MONTHLY_OCCUPANTS), sup=(150, False), minrec=150,
+         inf=(2000, 250, 2),
+         notes=["Limiar igual ao reservatório superior com moradores mensais,",
+                "volumes de 0 a 2000 litros, gravado por um usuário americano."]),
     dict(name="limiar-acima-do-superior", start=datetime.date(2012, 9, 10), days=365,
          dem=(False, [150]), occ=(False, [4]), sup=(200, False), minrec=350,
          inf=(3000, 250, 2),
@@ -60,7 +66,7 @@ CASES = [
 ]
 
 
-def general(value, mark=","):
+def general(value, mark):
     """A number as the program's general format writes it: no trailing zeros."""
     if float(value) == int(value):
         return str(int(value))
@@ -76,38 +82,44 @@ def case_lines(case, prec):
     first = (case["start"] - RECORD_START).days
     days = [p if p >= DISCARD else 0.0 for p in prec[first:first + case["days"]]]
     assert len(days) == case["days"] < 10000
+    american = case.get("locale") == "en_US"
+    mark = "." if american else ","
+    g = lambda v: general(v, mark)
+    date = "{d.month}/{d.day}/{d.year}".format(d=case["start"]) if american else case["start"].strftime("%d/%m/%Y")
     values = lambda monthly, vals: "{};{};".format(1 if monthly else 0, len(vals)) + "".join(
-        general(v) + ";" for v in vals)
+        g(v) + ";" for v in vals)
     sup, from_demand = case["sup"]
     inf = case["inf"]
     lines = [
         "Arquivo dados de precipitação;" + RECORD,
         "Dados de precipitação",
         "10000;0;{}".format(len(days)),
-        "".join(general(p) + ";" for p in days),
-        "Descarte precipitação;" + general(DISCARD),
-        "Data inicial;" + case["start"].strftime("%d/%m/%Y"),
+        "".join(g(p) + ";" for p in days),
+        "Descarte precipitação;" + g(DISCARD),
+        "Data inicial;" + date,
         "Área de captação (m²);100",
         "Demanda de água total;" + values(*case["dem"]),
         "Número de moradores;" + values(*case["occ"]),
-        "Percentual de água potável a ser substituída por pluvial;0,5",
-        "Coeficiente de escoamento superficial;0,8",
-        "Reservatório superior (litros);{};{}".format(general(sup), -1 if from_demand else 0),
-        "Limiar recalque (litros);" + general(case["minrec"]),
+        "Percentual de água potável a ser substituída por pluvial;" + g(0.5),
+        "Coeficiente de escoamento superficial;" + g(0.8),
+        "Reservatório superior (litros);{};{}".format(g(sup), -1 if from_demand else 0),
+        "Limiar recalque (litros);" + g(case["minrec"]),
         "Observações (linhas);{}".format(len(case["notes"])),
     ]
     lines += case["notes"]
     if isinstance(inf, tuple):
-        lines.append("Reservatório inferior (litros);" + ";".join(general(v) for v in inf))
+        lines.append("Reservatório inferior (litros);" + ";".join(g(v) for v in inf))
     else:
-        lines.append("Reservatório inferior (litros);" + general(inf))
+        lines.append("Reservatório inferior (litros);" + g(inf))
     return lines + ["", ""]
 
 
 def main():
     prec = record()
     for case in CASES:
-        path = os.path.join(HERE, case["name"] + ".csv")
+        folder = os.path.join(HERE, case.get("locale", ""))
+        os.makedirs(folder, exist_ok=True)
+        path = os.path.join(folder, case["name"] + ".csv")
         with open(path, "wb") as f:
             f.write("\r\n".join(case_lines(case, prec)).encode("cp1252") + b"\r\n")
         print("wrote", os.path.relpath(path))
