@@ -183,32 +183,48 @@ RATE_WIDTH = 1e-14
 
 
 def rate_of_return(flows):
-    """The monthly rate r > 0 at which the flows' present value sum(f / (1 + r)**i) is nil, in %.
-    None when it is undefined: flows of one sign only, flows whose plain sum is not positive
-    (no positive rate), or a present value that stays positive at every rate."""
+    """The monthly rate r > -1 at which the flows' present value sum(f / (1 + r)**i) is nil, in %:
+    the root nearest 0, bracketed searching outward from 0 and then bisected. None when it is
+    undefined: flows of one sign only, or no change of sign of the present value on either side."""
     if not (any(f < 0 for f in flows) and any(f > 0 for f in flows)):
         return None
+    n = len(flows) - 1
 
-    def present(r):
-        return math.fsum(f / (1 + r) ** i for i, f in enumerate(flows))
-
-    if present(0.0) <= 0:
-        return None
-    lo, hi = 0.0, 0.01
-    while present(hi) > 0:
-        lo, hi = hi, 2 * hi
-        if hi > 1e6:
-            return None
-    # present(lo) > 0 >= present(hi)
-    while hi - lo > RATE_WIDTH * hi:
-        mid = (lo + hi) / 2
-        if mid <= lo or mid >= hi:
-            break
-        if present(mid) > 0:
-            lo = mid
+    def sign(r):
+        # Below 0 the present value times (1 + r)**n, of the same sign, keeps the powers finite.
+        if r >= 0:
+            v = math.fsum(f / (1 + r) ** i for i, f in enumerate(flows))
         else:
-            hi = mid
-    return (lo + hi) / 2 * 100
+            v = math.fsum(f * (1 + r) ** (n - i) for i, f in enumerate(flows))
+        return (v > 0) - (v < 0)
+
+    at_zero = sign(0.0)
+    if at_zero == 0:
+        return 0.0
+    up = [0.01 * 2**k for k in range(40)]
+    down = [-0.01 * 2**k for k in range(6)] + [-1 + 2.0**-k for k in range(1, 53)]
+    bracket = None
+    for near in (up, down):
+        previous = 0.0
+        for r in near:
+            if sign(r) != at_zero:
+                bracket = (previous, r)
+                break
+            previous = r
+        if bracket:
+            break
+    if bracket is None:
+        return None
+    a, b = bracket  # sign(a) == at_zero != sign(b)
+    while abs(b - a) > RATE_WIDTH * max(abs(a), abs(b)):
+        mid = (a + b) / 2
+        if mid in (a, b):
+            break
+        if sign(mid) == at_zero:
+            a = mid
+        else:
+            b = mid
+    return (a + b) / 2 * 100
 
 
 def close(a, b, tol):

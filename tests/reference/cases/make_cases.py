@@ -23,14 +23,39 @@ DISCARD = 2.0
 MONTHLY_DEMAND = [4650, 3920, 4340, 4500, 5270, 5400, 5890, 5890, 5100, 4650, 4200, 4340]
 MONTHLY_OCCUPANTS = [4, 4, 4, 3, 3, 2, 2, 2, 3, 4, 4, 5]
 
+
+def section(volume, years, month, upper, g):
+    """The economic section of examples/seattle-analise-economica.csv (its illustrative prices)
+    for a lower reservoir of `volume` litres, `years` of analysis from installation month
+    `month` (0 = January), with the pump's lines when the system has an upper reservoir."""
+    lines = [
+        "ANÁLISE ECONÔMICA",
+        "Volume do reservatorio inferior;" + g(volume),
+        "Tarifas de agua;3", "0;10;30;-1", "10;20;" + g(4.5) + ";0", "20;100000;" + g(7.25) + ";0",
+        "Tarifa esgoto;80;1", "Imposto agua fixo;" + g(2.5), "Imposto agua variavel;5",
+        "Inflacao;" + g(0.5), "Aumento tarifas;12", "Periodo de analise;" + g(years), "TMA;" + g(0.8),
+        "Mes de instalacao;{}".format(month),
+        "Reservatorio inferior;1800", "Reservatorio superior;300", "Mao de obra;500",
+        "Tubulacoes;" + g(250.5), "Acessorios;100",
+    ]
+    if upper:
+        lines += ["Quantidade;1", "Potencia;1/2;0", "Rendimento (%);40", "Vazao;1800",
+                  "Tempo de partida (h);10", "Custo unitario;450", "Tarifa energia eletrica;" + g(0.85),
+                  "Imposto energia fixo;0", "Imposto energia variavel;25"]
+    return lines + ["Custos operacionais;2", "Limpeza do reservatório;6;80;0",
+                    "Tratamento da água;1;2;" + g(0.6)]
+
+
 CASES = [
     # name, first day, days, demand (monthly?, values), occupants (monthly?, values),
     # upper reservoir (litres, sized from the demand?), threshold, lower reservoir or
     # (maximum, step, difference), notes
     dict(name="demanda-mensal-meio-do-ano", start=datetime.date(2013, 7, 15), days=400,
          dem=(True, MONTHLY_DEMAND), occ=(False, [3]), sup=(0, False), minrec=0, inf=3000,
+         economics=dict(years=2, month=6),
          notes=["Demanda mensal por pessoa, 3 moradores, início em 15 de julho:",
-                "a tabela de 365 dias começa no dia do calendário da data inicial."]),
+                "a tabela de 365 dias começa no dia do calendário da data inicial;",
+                "análise econômica de 2 anos, que não se paga."]),
     dict(name="moradores-mensais-29-fevereiro", start=datetime.date(2012, 2, 29), days=366,
          dem=(False, [150]), occ=(True, MONTHLY_OCCUPANTS), sup=(0, False), minrec=0,
          inf=(6000, 500, 2),
@@ -39,8 +64,9 @@ CASES = [
     dict(name="mensais-com-reservatorio-superior", start=datetime.date(2014, 11, 3), days=365,
          dem=(True, MONTHLY_DEMAND), occ=(True, MONTHLY_OCCUPANTS), sup=(250, False), minrec=80,
          inf=4000,
+         economics=dict(years=15, month=9),
          notes=["Demanda e moradores mensais com reservatório superior de 250 litros,",
-                "limiar de 80 litros."]),
+                "limiar de 80 litros; análise econômica de 15 anos instalada em outubro."]),
     dict(name="limiar-igual-ao-superior", start=datetime.date(2012, 3, 1), days=365,
          dem=(False, [150]), occ=(False, [4]), sup=(200, False), minrec=200, inf=2500,
          notes=["Limiar igual ao reservatório superior: uma passada enche o superior",
@@ -111,7 +137,11 @@ def case_lines(case, prec):
         lines.append("Reservatório inferior (litros);" + ";".join(g(v) for v in inf))
     else:
         lines.append("Reservatório inferior (litros);" + g(inf))
-    return lines + ["", ""]
+    lines.append("")
+    if "economics" in case:
+        e = case["economics"]
+        lines += section(inf, e["years"], e["month"], sup != 0 or from_demand, g)
+    return lines + [""]
 
 
 def main():
