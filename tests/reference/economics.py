@@ -8,8 +8,8 @@ return in plain Python, and compares them with the "economia" object that
 
 Usage: economics.py VESPRA_CLI FILE LOCALE [tolerance]
 Exit status 0 when every figure agrees (money to the ten-thousandth of a real, the present
-value to the cent, the payback month exactly, the rate within the relative tolerance,
-default 1e-9).
+value to the cent, the payback month exactly, the rate of return (found by bisection to
+1e-14 of itself) within the relative tolerance, default 1e-9).
 """
 import json
 import math
@@ -177,29 +177,54 @@ def present_value(flows, tma):
     return npv, payback
 
 
+# The rate is searched by bisection, apart from the program's Newton steps: the bracket is
+# halved until it is narrower than RATE_WIDTH of the rate, far inside the comparison's tolerance.
+RATE_WIDTH = 1e-14
+
+
 def rate_of_return(flows):
-    """% per month, or None when undefined or when the iteration does not settle."""
-    x = 0.0
-    for _ in range(15):
-        t = math.exp(x)
-        npv_neg = npv_pos = d_neg = d_pos = 0.0
-        for i in range(len(flows) - 1, -1, -1):
-            ti = t ** i
-            if flows[i] < 0:
-                npv_neg += flows[i] * ti
-                d_neg += i * flows[i] * ti
-            else:
-                npv_pos += flows[i] * ti
-                d_pos += i * flows[i] * ti
-        if npv_neg >= npv_pos:
-            return None
-        if npv_neg >= 0 or npv_pos <= 0:
-            return None
-        step = math.log(-npv_neg / npv_pos) / (d_neg / npv_neg - d_pos / npv_pos)
-        x -= step
-        if abs(step) < 1e-12 * abs(x) + 1e-15:
-            return (math.exp(-x) - 1) * 100
-    return None
+    """The monthly rate r > -1 at which the flows' present value sum(f / (1 + r)**i) is nil, in %:
+    the root nearest 0, bracketed searching outward from 0 and then bisected. None when it is
+    undefined: flows of one sign only, or no change of sign of the present value on either side."""
+    if not (any(f < 0 for f in flows) and any(f > 0 for f in flows)):
+        return None
+    n = len(flows) - 1
+
+    def sign(r):
+        # Below 0 the present value times (1 + r)**n, of the same sign, keeps the powers finite.
+        if r >= 0:
+            v = math.fsum(f / (1 + r) ** i for i, f in enumerate(flows))
+        else:
+            v = math.fsum(f * (1 + r) ** (n - i) for i, f in enumerate(flows))
+        return (v > 0) - (v < 0)
+
+    at_zero = sign(0.0)
+    if at_zero == 0:
+        return 0.0
+    up = [0.01 * 2**k for k in range(40)]
+    down = [-0.01 * 2**k for k in range(6)] + [-1 + 2.0**-k for k in range(1, 53)]
+    bracket = None
+    for near in (up, down):
+        previous = 0.0
+        for r in near:
+            if sign(r) != at_zero:
+                bracket = (previous, r)
+                break
+            previous = r
+        if bracket:
+            break
+    if bracket is None:
+        return None
+    a, b = bracket  # sign(a) == at_zero != sign(b)
+    while abs(b - a) > RATE_WIDTH * max(abs(a), abs(b)):
+        mid = (a + b) / 2
+        if mid in (a, b):
+            break
+        if sign(mid) == at_zero:
+            a = mid
+        else:
+            b = mid
+    return (a + b) / 2 * 100
 
 
 def close(a, b, tol):

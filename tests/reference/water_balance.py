@@ -4,8 +4,10 @@ program's C++ engine: it reads a simulation file saved by Vespra 4 (its inputs o
 recomputes every result day by day in plain Python and compares them with the JSON that
 `vespra-cli run FILE --json` prints for the same file.
 
-Usage: water_balance.py VESPRA_CLI FILE LOCALE [tolerance]
+Usage: water_balance.py VESPRA_CLI FILE LOCALE [tolerance] [--expect-pass-limit]
 Exit status 0 when every figure agrees within the relative tolerance (default 1e-9).
+--expect-pass-limit also asks that the reference itself count a day stopped at the pump's pass
+limit and a day with passes below it, so that a case made for that limit keeps showing it.
 """
 import datetime
 import json
@@ -13,6 +15,7 @@ import subprocess
 import sys
 
 NOMINAL = [31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31]
+PASS_LIMIT = 10000
 
 
 def number(text):
@@ -90,6 +93,7 @@ def simulate(sim, volume):
         mean_dem = sum(sim["dem"]) / len(sim["dem"]) / (30 if sim["dem_monthly"] else 1)
         sup = (sum(sim["occ"]) / len(sim["occ"])) * mean_dem * sim["subs"]
     acc = {k: [0.0] * 13 for k in ("S", "C", "O", "P", "k", "tot", "par", "not", "cnt")}
+    at_limit = below_limit = 0
     vi = vs = 0.0
     day = sim["start"]
     for j, p in enumerate(sim["prec"]):
@@ -108,7 +112,7 @@ def simulate(sim, volume):
         if sup > 0:
             vi = V
             S = 0.0
-            while S < D and vi > 0 and k < 10000:
+            while S < D and vi > 0 and k < PASS_LIMIT:
                 if vs > minrec:
                     pump = 0.0
                 elif minrec >= sup:
@@ -137,6 +141,8 @@ def simulate(sim, volume):
         acc["O"][m] += O
         acc["P"][m] += P
         acc["k"][m] += k
+        at_limit += k == PASS_LIMIT
+        below_limit += 0 < k < PASS_LIMIT
         acc["cnt"][m] += 1
         if S == D and D > 0:
             acc["tot"][m] += 1
@@ -168,6 +174,7 @@ def simulate(sim, volume):
     res["dblPorcNaoAtend"] = 100 * sum(acc["not"]) / N
     res["dblResInf"] = volume
     res["demand_term"] = (sum(dem) / len(dem)) * (sum(occ) / len(occ)) * sim["subs"]
+    res["days_at_pass_limit"] = (at_limit, below_limit)
     return res
 
 
@@ -187,8 +194,10 @@ def close(a, b, tol):
 
 
 def main():
-    cli, path, locale = sys.argv[1:4]
-    tol = float(sys.argv[4]) if len(sys.argv) > 4 else 1e-9
+    expect_limit = "--expect-pass-limit" in sys.argv
+    args = [a for a in sys.argv[1:] if a != "--expect-pass-limit"]
+    cli, path, locale = args[:3]
+    tol = float(args[3]) if len(args) > 3 else 1e-9
     sim = read_file(path, locale)
     members = [simulate(sim, v) for v in sim["volumes"]]
     out = subprocess.run([cli, "run", path, "--locale", locale, "--json"], capture_output=True, text=True, check=True)
@@ -202,13 +211,17 @@ def main():
             problems.append(f"indVolOtimo: {got['indVolOtimo']} != {want_ideal}")
     for i, (g, w) in enumerate(zip(got["members"], members)):
         for key, want in w.items():
-            if key == "demand_term":
+            if key in ("demand_term", "days_at_pass_limit"):
                 continue
             have = g[key]
             pairs = zip(have, want) if isinstance(want, list) else [(have, want)]
             for a, b in pairs:
                 if not close(a, b, tol):
                     problems.append(f"member {i} {key}: program {a!r}, reference {b!r}")
+    if expect_limit:
+        at, below = members[-1]["days_at_pass_limit"]
+        if at == 0 or below == 0:
+            problems.append(f"the case shows {at} days at the pass limit and {below} days below it")
     for p in problems[:20]:
         print(p)
     print(f"{path}: {len(members)} volumes compared, {len(problems)} differences")
