@@ -10,6 +10,7 @@
 #include "engine/engine_error.h"
 #include "engine/precipitation_file.h"
 #include "engine/reference_year.h"
+#include "engine/upper_reservoir.h"
 
 namespace {
 
@@ -137,7 +138,8 @@ double TCaptAgua::meanNroMor() const {
 }
 
 double TCaptAgua::resSupFromDemand() const {
-    return meanNroMor() * meanDemAguaPot() * dblPorcSubs;
+    return demandSizedUpperVolume(meanNroMor(), meanDemAguaPot(), dblPorcSubs,
+                                  DemandFactorOrder::OccupantsDemandShare);
 }
 
 int referenceDayOfYear(TDate date) {

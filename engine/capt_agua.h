@@ -71,7 +71,7 @@ class TCaptAgua : public TAssignable {
     double meanDemAguaPot() const;  // L/person/day; a monthly demand counts 30 days a month
     double meanNroMor() const;      // people
     // The upper-reservoir volume sized from the demand, litres, as the main window computes
-    // it: meanNroMor × meanDemAguaPot × dblPorcSubs.
+    // it: meanNroMor × meanDemAguaPot × dblPorcSubs (demandSizedUpperVolume).
     double resSupFromDemand() const;
 
     void fillDemAguaPot();  // vecDemAguaPot ← the 365-day table of the monthly demand

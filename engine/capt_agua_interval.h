@@ -29,9 +29,18 @@ class TCaptAguaInterval {
 
     TCaptAgua& base() { return *vecCaptAgua[0]; }
     const TCaptAgua& base() const { return *vecCaptAgua[0]; }
-    // A simulation (and its file) is a sweep when it has a maximum volume; one with none runs
-    // the base system alone.
-    bool isSweep() const { return volmax != 0; }
+    // A set is a sweep when it has a maximum volume or a step between volumes (setSweep, or a
+    // file that gives them); one with neither runs the base system alone (setSingle).
+    bool isSweep() const { return volmax != 0 || interval != 0; }
+    // Makes this set a sweep from 0 to `maxVolume` litres in steps of `step` litres, seeking the
+    // ideal volume at a gain of `minGain` %/m³ (0 or less seeks none). Member 0 is the system
+    // without a lower reservoir; simula makes the other members.
+    void setSweep(double maxVolume, double step, double minGain);
+    // Makes this set the base system alone, with a lower reservoir of `volume` litres: an
+    // earlier sweep's members and settings are dropped, so a save writes this one volume.
+    void setSingle(double volume);
+    // Runs what the set is: the sweep, or the base system alone. Throws EngineError.
+    void run();
 
     // The sweep: member 0 at its own volume, then one member per multiple of interval up to
     // volmax, each an independent run of the base system; then the ideal-volume rule.

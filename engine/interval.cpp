@@ -83,6 +83,31 @@ void TCaptAguaInterval::simula() {
     }
 }
 
+void TCaptAguaInterval::setSweep(double maxVolume, double step, double minGain) {
+    volmax = maxVolume;
+    interval = step;
+    delta = minGain;
+    indVolOtimo = -1;
+    base().dblResInf = 0;
+}
+
+void TCaptAguaInterval::setSingle(double volume) {
+    vecCaptAgua.resize(1);
+    volmax = 0;
+    interval = 0;
+    delta = 0;
+    indVolOtimo = -1;
+    base().dblResInf = volume;
+}
+
+void TCaptAguaInterval::run() {
+    if (isSweep()) {
+        simula();
+    } else {
+        base().simula();
+    }
+}
+
 double volumeGain(const TCaptAgua& cur, const TCaptAgua& prev, double addedLitres) {
     const double dm = arrayMean(cur.vecDemAguaPot) * arrayMean(cur.vecNroMor) * cur.dblPorcSubs;
     // Without demand there is nothing to gain: 0, so the first volume qualifies.

@@ -22,9 +22,6 @@ const char* const kResultLabels[] = {
     "Dias em que a demanda de água pluvial não é atendida (%);",
 };
 
-std::string g(double v, const LocaleSettings& loc) {
-    return formatGeneral(v, loc);
-}
 std::string n42(double v, const LocaleSettings& loc) {
     return formatNumber(v, 4, 2, loc);
 }
@@ -44,7 +41,7 @@ std::string seriesLine(const doubleArray& values, std::size_t from, std::size_t 
                        const LocaleSettings& loc) {
     std::string line;
     for (std::size_t i = from; i < to; ++i) {
-        line += g(values[i], loc);
+        line += formatGeneral(values[i], loc);
         line += ';';
     }
     return line;
@@ -52,8 +49,9 @@ std::string seriesLine(const doubleArray& values, std::size_t from, std::size_t 
 
 std::string valuesLine(const std::string& label, bool monthly, const doubleArray& values,
                        const LocaleSettings& loc) {
-    std::string line = label + (monthly ? "1;" : "0;") + g(static_cast<double>(values.size()), loc) + ";";
-    for (double v : values) line += g(v, loc) + ";";
+    std::string line =
+        label + (monthly ? "1;" : "0;") + formatGeneral(static_cast<double>(values.size()), loc) + ";";
+    for (double v : values) line += formatGeneral(v, loc) + ";";
     return line;
 }
 
@@ -89,14 +87,14 @@ std::vector<std::string> TCaptAguaInterval::resultLines(const LocaleSettings& lo
     lines.push_back(row0);
     for (std::size_t i = 1; i < vecCaptAgua.size(); ++i) {
         const TCaptAgua& m = *vecCaptAgua[i];
-        std::string row = g(static_cast<double>(i) * interval, loc);
+        std::string row = formatGeneral(m.dblResInf, loc);
         for (const auto& t : resultTexts(m, loc)) row += ";" + t;
         row += ";" + n42(memberGain(m, *vecCaptAgua[i - 1]), loc);
         lines.push_back(row);
     }
     if (const TCaptAgua* ideal = idealMember()) {
         lines.push_back("");
-        lines.push_back("Volume ideal para o reservatório inferior;" + g(ideal->dblResInf, loc));
+        lines.push_back("Volume ideal para o reservatório inferior;" + formatGeneral(ideal->dblResInf, loc));
         lines.push_back(std::string("Potencial de economia (%);") + n42(ideal->dblEconPot, loc));
     }
     return lines;
@@ -118,26 +116,27 @@ std::vector<std::string> TCaptAguaInterval::simLines(const std::vector<std::stri
         discarded.descartPrec();
         for (auto& l : chunkVector(discarded.vecDadosPrec, loc)) lines.push_back(std::move(l));
     }
-    lines.push_back("Descarte precipitação;" + g(p.dblDescartPrec, loc));
+    lines.push_back("Descarte precipitação;" + formatGeneral(p.dblDescartPrec, loc));
     lines.push_back("Data inicial;" + formatDate(p.dateDadosPrec, loc));
-    lines.push_back("Área de captação (m²);" + g(p.dblAreaCapt, loc));
+    lines.push_back("Área de captação (m²);" + formatGeneral(p.dblAreaCapt, loc));
     lines.push_back(valuesLine("Demanda de água total;", p.boolDemAguaPotMensal,
                                p.boolDemAguaPotMensal ? p.vecDemAguaPotMensal : p.vecDemAguaPot, loc));
     lines.push_back(valuesLine("Número de moradores;", p.boolNroMorMensal,
                                p.boolNroMorMensal ? p.vecNroMorMensal : p.vecNroMor, loc));
-    lines.push_back("Percentual de água potável a ser substituída por pluvial;" + g(p.dblPorcSubs, loc));
-    lines.push_back("Coeficiente de escoamento superficial;" + g(p.dblCoefAprov, loc));
-    lines.push_back("Reservatório superior (litros);" + g(p.dblResSup, loc) + ";" +
+    lines.push_back("Percentual de água potável a ser substituída por pluvial;" +
+                    formatGeneral(p.dblPorcSubs, loc));
+    lines.push_back("Coeficiente de escoamento superficial;" + formatGeneral(p.dblCoefAprov, loc));
+    lines.push_back("Reservatório superior (litros);" + formatGeneral(p.dblResSup, loc) + ";" +
                     (p.flagResSupDem ? "-1" : "0"));
-    lines.push_back("Limiar recalque (litros);" + g(p.dblResSupMinRec, loc));
+    lines.push_back("Limiar recalque (litros);" + formatGeneral(p.dblResSupMinRec, loc));
     const std::size_t obsCount = p.strObs ? p.strObs->size() : 0;
-    lines.push_back("Observações (linhas);" + g(static_cast<double>(obsCount), loc));
+    lines.push_back("Observações (linhas);" + formatGeneral(static_cast<double>(obsCount), loc));
     if (p.strObs) lines.insert(lines.end(), p.strObs->begin(), p.strObs->end());
     if (vecCaptAgua.size() == 1) {
-        lines.push_back("Reservatório inferior (litros);" + g(p.dblResInf, loc));
+        lines.push_back("Reservatório inferior (litros);" + formatGeneral(p.dblResInf, loc));
     } else {
-        lines.push_back("Reservatório inferior (litros);" + g(volmax, loc) + ";" + g(interval, loc) + ";" +
-                        g(delta, loc));
+        lines.push_back("Reservatório inferior (litros);" + formatGeneral(volmax, loc) + ";" +
+                        formatGeneral(interval, loc) + ";" + formatGeneral(delta, loc));
     }
     lines.push_back("");
     lines.insert(lines.end(), dataAnaliseEcon.begin(), dataAnaliseEcon.end());

@@ -230,6 +230,7 @@ std::string TCaptAguaInterval::loadSimLines(const std::vector<std::string>& line
         i += 1 + m;
     }
     double newVolmax = 0, newInterval = 0, newDelta = 0;
+    bool sweepLine = false;
     {
         auto f = r.fields(numbers(i), "reservatório inferior", 2);
         std::size_t used = 0;
@@ -239,6 +240,7 @@ std::string TCaptAguaInterval::loadSimLines(const std::vector<std::string>& line
             p.dblResInf = r.number(i, f[1]);
         } else {
             if (used < 4) r.fail(i, "faltam campos na linha de reservatório inferior.");
+            sweepLine = true;
             newVolmax = r.number(i, f[1]);
             newInterval = r.number(i, f[2]);
             newDelta = r.number(i, f[3]);
@@ -254,10 +256,11 @@ std::string TCaptAguaInterval::loadSimLines(const std::vector<std::string>& line
 
     vecCaptAgua.clear();
     vecCaptAgua.push_back(std::move(sim));
-    volmax = newVolmax;
-    interval = newInterval;
-    delta = newDelta;
-    indVolOtimo = 0;
+    if (sweepLine) {
+        setSweep(newVolmax, newInterval, newDelta);
+    } else {
+        setSingle(base().dblResInf);
+    }
     return start.notice;
 }
 

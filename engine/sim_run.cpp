@@ -26,12 +26,7 @@ void runLoadedSimulation(TCaptAguaInterval& sim) {
     } else if (p.dblResSup == 0) {
         p.dblResSupMinRec = 0;
     }
-    if (sim.isSweep()) {
-        p.dblResInf = 0;  // the first member of a sweep is the system without a lower reservoir
-        sim.simula();
-    } else {
-        p.simula();
-    }
+    sim.run();
 }
 
 LoadedSimulation loadAndRunSimulation(const std::string& path, const LocaleSettings& loc) {

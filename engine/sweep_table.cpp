@@ -26,9 +26,8 @@ SweepTable buildSweepTable(const TCaptAguaInterval& sim) {
     for (std::size_t i = 0; i < members.size(); ++i) {
         const TCaptAgua& m = *members[i];
         const double gain = i == 0 ? 0.0 : memberGain(m, *members[i - 1]);
-        table.rows.push_back({static_cast<double>(i) * sim.interval, m.dblEconPot, m.dblConsPluvMed,
-                              m.dblConsPotMed, m.dblVExtravMed, m.dblPorcAtendTotal, m.dblPorcAtendParc,
-                              m.dblPorcNaoAtend, gain});
+        table.rows.push_back({m.dblResInf, m.dblEconPot, m.dblConsPluvMed, m.dblConsPotMed, m.dblVExtravMed,
+                              m.dblPorcAtendTotal, m.dblPorcAtendParc, m.dblPorcNaoAtend, gain});
     }
     if (sim.idealMember() != nullptr) table.idealRow = sim.indVolOtimo;
     return table;

@@ -6,6 +6,7 @@
 #include "engine/capt_agua.h"
 #include "engine/capt_agua_interval.h"
 #include "engine/precipitation_file.h"
+#include "engine/upper_reservoir.h"
 #include "scenarios/scenario_errors.h"
 
 namespace {
@@ -107,24 +108,20 @@ std::shared_ptr<TCaptAguaInterval> TCombs::simulaComb(std::int32_t ind) const {
 
     auto sim = std::make_shared<TCaptAguaInterval>(
         S, F.dateDadosPrec, F.dblDescartPrec, A, D, mensal(D), M, mensal(M), P / 100, C, U.dblResSup,
-        U.dblResSup * U.dblResSupRec, std::make_shared<TObsList>(), L.volmax, L.interv, L.delta);
+        U.dblResSup * U.dblResSupRec, std::make_shared<TObsList>(), 0, 0, 0);
     TCaptAgua& Q = sim->base();
     Q.strArqPrec = F.strDadosPrec;
-    if (U.dblResSup == -1) {
-        // The mean daily rainwater demand, litres, its factors in this order.
-        Q.dblResSup = Q.meanDemAguaPot() * Q.dblPorcSubs * Q.meanNroMor();
+    if (U.modo() == UpperReservoirMode::FromDemand) {
+        Q.dblResSup = demandSizedUpperVolume(Q.meanNroMor(), Q.meanDemAguaPot(), Q.dblPorcSubs,
+                                             DemandFactorOrder::DemandShareOccupants);
         Q.dblResSupMinRec = Q.dblResSup * U.dblResSupRec;
     }
-    if (L.interv == 0) {
-        Q.dblResInf = L.volmax;
-        sim->volmax = 0;
-        sim->interval = 0;
-        sim->delta = 0;
-        sim->indVolOtimo = -1;
-        Q.simula();
+    if (L.isSweep()) {
+        sim->setSweep(L.volmax, L.interv, L.delta);
     } else {
-        sim->simula();
+        sim->setSingle(L.volmax);
     }
+    sim->run();
     return sim;
 }
 
@@ -183,7 +180,7 @@ bool PodeSimular(const TextosCenarios& textos) {
 
 bool TemFaixaDeVolumes(const TCombs& combs) {
     for (const auto& r : combs.vecResInf) {
-        if (r.interv > 0) return true;
+        if (r.isSweep()) return true;
     }
     return false;
 }

@@ -17,17 +17,13 @@ const char* const kRotulosCombos[8] = {"Dados de precipitação",      "Área de
                                        "Percentual de substituição", "Coeficiente de aproveitamento",
                                        "Reservatório superior",      "Reservatório inferior"};
 
-std::string g(double v, const LocaleSettings& loc) {
-    return formatGeneral(v, loc);
-}
-
 std::string textoDadosPrec(const dadosPrecRecord& d, const LocaleSettings& loc) {
-    return NomeSemPasta(d.strDadosPrec) + " | " + g(d.dblDescartPrec, loc) + " mm";
+    return NomeSemPasta(d.strDadosPrec) + " | " + formatGeneral(d.dblDescartPrec, loc) + " mm";
 }
 
 std::string textoResSup(const resSupRecord& r, const LocaleSettings& loc) {
-    if (r.dblResSup == -1) return std::string(kDemandaPluvial) + " | " + g(r.dblResSupRec * 100, loc) + "%";
-    if (r.dblResSup > 0) return g(r.dblResSup, loc) + " | " + g(r.dblResSupRec * 100, loc) + "%";
+    if (r.modo() == UpperReservoirMode::FromDemand) return std::string(kDemandaPluvial) + " | " + formatGeneral(r.dblResSupRec * 100, loc) + "%";
+    if (r.dblResSup > 0) return formatGeneral(r.dblResSup, loc) + " | " + formatGeneral(r.dblResSupRec * 100, loc) + "%";
     return "0 | 0%";
 }
 
@@ -66,7 +62,7 @@ std::vector<std::string> ItensCombo(const TCombs& c, int param, const LocaleSett
             for (const auto& d : c.vecArqPrec) itens.push_back(textoDadosPrec(d, loc));
             break;
         case 1:
-            for (double v : c.vecAreaCapt) itens.push_back(g(v, loc));
+            for (double v : c.vecAreaCapt) itens.push_back(formatGeneral(v, loc));
             break;
         case 2:
             for (const auto& v : c.vecDemPot) itens.push_back(VectorToString(v, loc));
@@ -75,10 +71,10 @@ std::vector<std::string> ItensCombo(const TCombs& c, int param, const LocaleSett
             for (const auto& v : c.vecNroMor) itens.push_back(VectorToString(v, loc));
             break;
         case 4:
-            for (double v : c.vecPorcSubst) itens.push_back(g(v, loc));
+            for (double v : c.vecPorcSubst) itens.push_back(formatGeneral(v, loc));
             break;
         case 5:
-            for (double v : c.vecCoefAprov) itens.push_back(g(v, loc));
+            for (double v : c.vecCoefAprov) itens.push_back(formatGeneral(v, loc));
             break;
         case 6:
             for (const auto& r : c.vecResSup) itens.push_back(textoResSup(r, loc));
@@ -95,9 +91,9 @@ ItensFaixas ItensResInf(const TCombs& c, const LocaleSettings& loc) {
     ItensFaixas f;
     for (std::size_t i = 0; i < c.vecResInf.size(); ++i) {
         const resInfRecord& r = c.vecResInf[i];
-        if (!(r.interv > 0)) continue;
-        f.textos.push_back("Intervalo de volumes: " + g(r.volmax, loc) + "; " + g(r.interv, loc) + "; " +
-                           g(r.delta, loc));
+        if (!r.isSweep()) continue;
+        f.textos.push_back("Intervalo de volumes: " + formatGeneral(r.volmax, loc) + "; " + formatGeneral(r.interv, loc) + "; " +
+                           formatGeneral(r.delta, loc));
         f.posicoes.push_back(i);
     }
     return f;
@@ -105,7 +101,7 @@ ItensFaixas ItensResInf(const TCombs& c, const LocaleSettings& loc) {
 
 bool SelecionaPrimeiro(const TCombs& combs, int param) {
     if (param < 0 || param > kParamResInf) return false;
-    if (param == kParamResInf) return combs.vecResInf.size() == 1 && combs.vecResInf[0].interv > 0;
+    if (param == kParamResInf) return combs.vecResInf.size() == 1 && combs.vecResInf[0].isSweep();
     return tamanhoLista(combs, param) == 1;
 }
 
@@ -169,24 +165,24 @@ std::string TituloCurva(const TCombs& d, int v, std::int32_t k, const TCaptAguaI
         return static_cast<std::size_t>(p.at(static_cast<std::size_t>(param)));
     };
     const auto vetor = [&](const char* nome, const doubleArray& vec, const char* unidade) {
-        if (vec.size() == 1) return std::string(nome) + " (" + g(vec[0], loc) + unidade + ")";
-        return std::string(nome) + " (Variável " + g(k, loc) + ")";
+        if (vec.size() == 1) return std::string(nome) + " (" + formatGeneral(vec[0], loc) + unidade + ")";
+        return std::string(nome) + " (Variável " + formatGeneral(k, loc) + ")";
     };
     switch (v) {
         case 0:
             return "Dados de precipitação (" + textoDadosPrec(d.vecArqPrec.at(pos(0)), loc) + ")";
         case 1:
-            return "Área de captação (" + g(d.vecAreaCapt.at(pos(1)), loc) + " m²)";
+            return "Área de captação (" + formatGeneral(d.vecAreaCapt.at(pos(1)), loc) + " m²)";
         case 2:
             return vetor("Demanda de água total", d.vecDemPot.at(pos(2)), " l per capita/dia");
         case 3:
             return vetor("Número de moradores", d.vecNroMor.at(pos(3)), "");
         case 4:
-            return "Percentual de substituição (" + g(d.vecPorcSubst.at(pos(4)), loc) + "%)";
+            return "Percentual de substituição (" + formatGeneral(d.vecPorcSubst.at(pos(4)), loc) + "%)";
         case 5:
-            return "Coeficiente de escoamento superficial (" + g(d.vecCoefAprov.at(pos(5)), loc) + ")";
+            return "Coeficiente de escoamento superficial (" + formatGeneral(d.vecCoefAprov.at(pos(5)), loc) + ")";
         case 6:
-            return "Reservatório superior (" + g(sim.base().dblResSup, loc) + " l)";
+            return "Reservatório superior (" + formatGeneral(sim.base().dblResSup, loc) + " l)";
         default:
             throw ScenarioError("Parâmetro variável inexistente.");
     }

@@ -25,10 +25,6 @@ const std::array<const char*, kColunasResultado> kCabecalhosResultado = {
 
 namespace {
 
-std::string g(double v, const LocaleSettings& loc) {
-    return formatGeneral(v, loc);
-}
-
 // A vector read after the run: a constant shows its value, anything else "Variável".
 std::string textoVetor(const doubleArray& v, const LocaleSettings& loc) {
     return v.size() == 1 ? VectorToString(v, loc) : "Variável";
@@ -58,18 +54,18 @@ LinhaResultado LinhaDaSimulacao(const TCaptAguaInterval& sim, std::int32_t indVe
     r.dblPorcSubs = Q.dblPorcSubs * 100;
     r.dblCoefAprov = Q.dblCoefAprov;
     auto& t = r.textos;
-    t[0] = g(r.numero, loc);
+    t[0] = formatGeneral(r.numero, loc);
     t[1] = NomeSemPasta(Q.strArqPrec);
-    t[2] = g(Q.dblDescartPrec, loc);
-    t[3] = g(Q.dblAreaCapt, loc);
+    t[2] = formatGeneral(Q.dblDescartPrec, loc);
+    t[3] = formatGeneral(Q.dblAreaCapt, loc);
     t[4] = textoVetor(Q.vecDemAguaPot, loc);
     t[5] = textoVetor(Q.vecNroMor, loc);
-    t[6] = g(r.dblPorcSubs, loc);
-    t[7] = g(Q.dblCoefAprov, loc);
+    t[6] = formatGeneral(r.dblPorcSubs, loc);
+    t[7] = formatGeneral(Q.dblCoefAprov, loc);
     if (Q.dblResSup > 0) {
         r.dblResSup = Q.dblResSup;
         r.dblResSupPorcRec = Q.dblResSupMinRec * 100 / Q.dblResSup;
-        t[8] = g(r.dblResSup, loc) + " | " + g(r.dblResSupPorcRec, loc) + "%";
+        t[8] = formatGeneral(r.dblResSup, loc) + " | " + formatGeneral(r.dblResSupPorcRec, loc) + "%";
     } else {
         t[8] = "0 | 0%";
     }
@@ -77,13 +73,13 @@ LinhaResultado LinhaDaSimulacao(const TCaptAguaInterval& sim, std::int32_t indVe
     if (r.volumeFixo) {
         r.dblResInf = Q.dblResInf;
         r.dblEconPot = Q.dblEconPot;
-        t[9] = "Fixo: " + g(Q.dblResInf, loc);
+        t[9] = "Fixo: " + formatGeneral(Q.dblResInf, loc);
         t[10] = formatNumber(Q.dblEconPot, 4, 2, loc);
     } else if (const TCaptAgua* ideal = membroIdeal(sim)) {
         r.volumeIdealEncontrado = true;
         r.dblResInf = ideal->dblResInf;
         r.dblEconPot = ideal->dblEconPot;
-        t[9] = "Vol ideal: " + g(ideal->dblResInf, loc);
+        t[9] = "Vol ideal: " + formatGeneral(ideal->dblResInf, loc);
         t[10] = formatNumber(ideal->dblEconPot, 4, 2, loc);
     } else {
         t[9] = "Vol ideal: não encontrado";

@@ -82,10 +82,6 @@ double leituraVetor(std::string peca, std::size_t item, std::string_view origina
     return numero(peca, item, original, loc);
 }
 
-std::string g(double v, const LocaleSettings& loc) {
-    return formatGeneral(v, loc);
-}
-
 }  // namespace
 
 const char* RotuloParametro(int linha) {
@@ -97,7 +93,7 @@ std::string VectorToString(const doubleArray& vec, const LocaleSettings& loc) {
     std::string s;
     for (std::size_t i = 0; i < vec.size(); ++i) {
         if (i > 0) s += "; ";
-        s += g(vec[i], loc);
+        s += formatGeneral(vec[i], loc);
     }
     return s;
 }
@@ -128,23 +124,23 @@ std::string ItemResSupDialogo(bool dimensionadoPelaDemanda, std::string_view vol
 }
 
 std::string ItemDadosPrec(const dadosPrecRecord& d, const LocaleSettings& loc) {
-    return d.strDadosPrec + " | " + formatDate(d.dateDadosPrec, loc) + " | " + g(d.dblDescartPrec, loc);
+    return d.strDadosPrec + " | " + formatDate(d.dateDadosPrec, loc) + " | " + formatGeneral(d.dblDescartPrec, loc);
 }
 
 std::string ItemNumero(double v, const LocaleSettings& loc) {
-    return g(v, loc);
+    return formatGeneral(v, loc);
 }
 
 std::string ItemResSup(const resSupRecord& r, const LocaleSettings& loc) {
-    const std::string volume = r.dblResSup != -1 ? g(r.dblResSup, loc) : std::string(kDemandaPluvial);
-    return volume + " | " + g(r.dblResSupRec * 100, loc) + "%";
+    const std::string volume = r.modo() != UpperReservoirMode::FromDemand ? formatGeneral(r.dblResSup, loc) : std::string(kDemandaPluvial);
+    return volume + " | " + formatGeneral(r.dblResSupRec * 100, loc) + "%";
 }
 
 std::string ItemResInf(const resInfRecord& r, const LocaleSettings& loc) {
-    if (r.interv != 0) {
-        return "Intervalo de volumes: " + g(r.volmax, loc) + "; " + g(r.interv, loc) + "; " + g(r.delta, loc);
+    if (r.isSweep()) {
+        return "Intervalo de volumes: " + formatGeneral(r.volmax, loc) + "; " + formatGeneral(r.interv, loc) + "; " + formatGeneral(r.delta, loc);
     }
-    return "Fixo: " + g(r.volmax, loc);
+    return "Fixo: " + formatGeneral(r.volmax, loc);
 }
 
 std::vector<std::string> ItensDaLinha(int linha, std::string_view texto, const LocaleSettings& loc) {
@@ -271,7 +267,7 @@ resSupRecordArray StrToResSup(std::string_view texto, char delimitador, const Lo
         const auto campos = divide(p, '|');
         exigeCampos(campos, 2, i + 1, pecas[i], "\"volume | percentual%\"");
         resSupRecord s;
-        s.dblResSup = campos[0] == kDemandaPluvial ? -1 : numero(campos[0], i + 1, pecas[i], loc);
+        s.dblResSup = campos[0] == kDemandaPluvial ? kResSupDemanda : numero(campos[0], i + 1, pecas[i], loc);
         s.dblResSupRec = numero(campos[1], i + 1, pecas[i], loc) / 100;
         r.push_back(s);
     }

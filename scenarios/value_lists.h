@@ -12,6 +12,7 @@
 #include "common/arrays.h"
 #include "common/locale_settings.h"
 #include "common/tdate.h"
+#include "engine/upper_reservoir.h"
 
 // One precipitation file of a scenario set: where it is, the date of its first day and the
 // first-flush discard (mm).
@@ -22,11 +23,16 @@ struct dadosPrecRecord {
     friend bool operator==(const dadosPrecRecord&, const dadosPrecRecord&) = default;
 };
 
-// One upper-reservoir setting: the volume in litres (−1: sized to the mean daily rainwater
-// demand; 0: none) and the pumping threshold as a fraction of that volume.
+// One upper-reservoir setting: the volume in litres (kResSupDemanda: sized to the mean daily
+// rainwater demand; 0: none) and the pumping threshold as a fraction of that volume.
+inline constexpr double kResSupDemanda = -1;
 struct resSupRecord {
     double dblResSup = 0;
     double dblResSupRec = 0;
+    UpperReservoirMode modo() const {
+        if (dblResSup == kResSupDemanda) return UpperReservoirMode::FromDemand;
+        return dblResSup != 0 ? UpperReservoirMode::ChosenVolume : UpperReservoirMode::None;
+    }
     friend bool operator==(const resSupRecord&, const resSupRecord&) = default;
 };
 
@@ -37,6 +43,7 @@ struct resInfRecord {
     double volmax = 0;
     double interv = 0;
     double delta = 0;
+    bool isSweep() const { return interv != 0; }
     friend bool operator==(const resInfRecord&, const resInfRecord&) = default;
 };
 

@@ -351,4 +351,46 @@ TEST_P(SweepEqualsOwnRuns, BitForBit) {
 INSTANTIATE_TEST_SUITE_P(Systems, SweepEqualsOwnRuns, ::testing::ValuesIn(kEqualityCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// ---------------------------------------------------------------------------------------
+// Switching a set between a sweep and a single volume
+
+// A sweep, then a single volume, then a sweep again: each run gives what a set made afresh for
+// it gives, and the single volume leaves no member of the sweep behind for a save to write.
+TEST(SweepOrSingle, SwitchingKeepsNothingOfTheOtherMode) {
+    auto set = testsys::sweep(3000, 1000, 2, 400);
+    set->run();
+    ASSERT_EQ(set->vecCaptAgua.size(), 4u);
+    for (std::size_t i = 0; i < 4; ++i)
+        EXPECT_EQ(set->vecCaptAgua[i]->dblResInf, 1000.0 * static_cast<double>(i));
+
+    set->setSingle(2500);
+    EXPECT_FALSE(set->isSweep());
+    EXPECT_EQ(set->vecCaptAgua.size(), 1u);
+    EXPECT_EQ(set->idealMember(), nullptr);
+    set->run();
+    auto alone = testsys::household(400, 2500);
+    alone->base().simula();
+    EXPECT_TRUE(sameResults(set->base(), alone->base()));
+
+    set->setSweep(2000, 500, 0);
+    EXPECT_TRUE(set->isSweep());
+    EXPECT_EQ(set->base().dblResInf, 0);  // the first member of a sweep has no lower reservoir
+    set->run();
+    auto fresh = testsys::sweep(2000, 500, 0, 400);
+    fresh->simula();
+    ASSERT_EQ(set->vecCaptAgua.size(), fresh->vecCaptAgua.size());
+    for (std::size_t i = 0; i < set->vecCaptAgua.size(); ++i)
+        EXPECT_TRUE(sameResults(*set->vecCaptAgua[i], *fresh->vecCaptAgua[i])) << "member " << i;
+    EXPECT_EQ(set->idealMember(), nullptr);  // no ideal volume sought
+}
+
+// A step with no maximum is still a sweep (of the base alone), so a step of 0 or less is refused
+// rather than run as a single volume.
+TEST(SweepOrSingle, AStepWithoutAMaximumIsASweep) {
+    auto set = testsys::household(100, 700);
+    set->setSweep(0, -100, 0);
+    EXPECT_TRUE(set->isSweep());
+    EXPECT_THROW(set->run(), EngineError);
+}
+
 }  // namespace

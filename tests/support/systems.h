@@ -41,9 +41,7 @@ inline std::unique_ptr<TCaptAguaInterval> household(std::size_t days = 800, doub
 inline std::unique_ptr<TCaptAguaInterval> sweep(double volmax, double interval, double delta,
                                                 std::size_t days = 800) {
     auto set = household(days, 0);
-    set->volmax = volmax;
-    set->interval = interval;
-    set->delta = delta;
+    set->setSweep(volmax, interval, delta);
     return set;
 }
 

@@ -6,7 +6,7 @@
 #include "windows/main/form_res_sup.h"
 
 bool usaReservatorioSuperior() {
-    return formResSup && formResSup->RGResSup->itemIndex() != TformResSup::ItemSemReservatorio;
+    return formResSup && formResSup->mode() != UpperReservoirMode::None;
 }
 
 const TCaptAgua* simulacaoPrincipal() {

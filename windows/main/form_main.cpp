@@ -22,6 +22,7 @@
 #include "components/window_controls.h"
 #include "engine/capt_agua.h"
 #include "engine/capt_agua_interval.h"
+#include "engine/input_rules.h"
 #include "windows/main/main_links.h"
 
 TformMain* formMain = nullptr;
@@ -280,11 +281,10 @@ void TformMain::ed_porcentagem_substChange() {
 bool TformMain::ed_porcentagem_substExit() {
     if (exitCheckActive_) return true;
     const auto value = tryReadText(ed_porcentagem_subst->text());
-    if (value && *value > 0 && *value <= 100) return true;
+    const auto error = shareError(value.value_or(0));
+    if (!error) return true;
     exitCheckActive_ = true;
-    showError(this, QStringLiteral(
-                        "O Percentual da demanda total a ser substituída por água pluvial deve ser maior "
-                        "que 0% e menor ou igual a 100%."));
+    showError(this, QString::fromStdString(*error));
     (ed_porcentagem_subst->isVisible() ? static_cast<QWidget*>(ed_porcentagem_subst) : cb_porcentagem_subst)
         ->setFocus(Qt::OtherFocusReason);
     exitCheckActive_ = false;
@@ -312,11 +312,10 @@ void TformMain::ed_coef_aprovChange() {
 bool TformMain::ed_coef_aprovExit() {
     if (exitCheckActive_) return true;
     const auto value = tryReadText(ed_coef_aprov->text());
-    if (value && *value > 0 && *value <= 1) return true;
+    const auto error = coefficientError(value.value_or(0));
+    if (!error) return true;
     exitCheckActive_ = true;
-    showError(
-        this,
-        QStringLiteral("O Coeficiente de escoamento superficial deve ser maior que 0 e menor ou igual a 1."));
+    showError(this, QString::fromStdString(*error));
     (ed_coef_aprov->isVisible() ? static_cast<QWidget*>(ed_coef_aprov) : cb_coef_aprov)
         ->setFocus(Qt::OtherFocusReason);
     exitCheckActive_ = false;

@@ -210,7 +210,7 @@ class TformMain : public QMainWindow {
     bool requiredFilled() const;
     double readPrecCell(int row) const;
     TDate readPrecDate() const;
-    bool runSweep(TCaptAgua& p);  // false when the sweep was refused
+    bool runSweep();  // false when the sweep was refused
     bool runOneVolume(TCaptAgua& p);
     void showOneVolumeResults(TCaptAgua& p);
     void afterRun();

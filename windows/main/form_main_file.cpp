@@ -20,6 +20,7 @@
 #include "engine/capt_agua.h"
 #include "engine/engine_error.h"
 #include "engine/sim_file.h"
+#include "engine/upper_reservoir.h"
 #include "windows/main/form_main.h"
 #include "windows/main/main_links.h"
 
@@ -166,12 +167,17 @@ void TformMain::refillFromSim() {
     }
     memoPlaceholder_ = false;  // the file's notes, or none, are the user's own
 
-    if (p.flagResSupDem)
-        setResSupFromFile(0, QString(), generalText(p.dblResSupMinRec));
-    else if (p.dblResSup != 0)
-        setResSupFromFile(1, generalText(p.dblResSup), generalText(p.dblResSupMinRec));
-    else
-        setResSupFromFile(2, QString(), QString());
+    switch (const UpperReservoirMode mode = upperReservoirMode(p)) {
+        case UpperReservoirMode::FromDemand:
+            setResSupFromFile(mode, QString(), generalText(p.dblResSupMinRec));
+            break;
+        case UpperReservoirMode::ChosenVolume:
+            setResSupFromFile(mode, generalText(p.dblResSup), generalText(p.dblResSupMinRec));
+            break;
+        case UpperReservoirMode::None:
+            setResSupFromFile(mode, QString(), QString());
+            break;
+    }
 
     if (simMain->isSweep()) {
         RGResInf->setItemIndex(1);

@@ -78,7 +78,7 @@ bool TformMain::runInputs() {
         p.dblCoefAprov = readField(ed_coef_aprov, LabelCoefAprov->text());
         p.strObs = observationLines();
         readUpperReservoir(p);
-        const bool ran = mode == 1 ? runSweep(p) : runOneVolume(p);
+        const bool ran = mode == 1 ? runSweep() : runOneVolume(p);
         if (!ran) return false;
     } catch (const ConversionError& e) {
         showConversionError(this, e);
@@ -104,17 +104,17 @@ void TformMain::afterRun() {
 // The upper reservoir comes from the upper reservoir dialog, whose controls hold it.
 void TformMain::readUpperReservoir(TCaptAgua& p) {
     switch (resSupMode()) {
-        case 0:  // as large as the mean daily rainwater demand
+        case UpperReservoirMode::FromDemand:  // as large as the mean daily rainwater demand
             p.dblResSup = p.resSupFromDemand();
             p.flagResSupDem = true;
             p.dblResSupMinRec = readStrictText(resSupThresholdText());
             break;
-        case 1:  // a chosen volume; texts that are not numbers count as 0
+        case UpperReservoirMode::ChosenVolume:  // texts that are not numbers count as 0
             p.dblResSup = readLenientText(resSupVolumeText());
             p.flagResSupDem = false;
             p.dblResSupMinRec = readLenientText(resSupThresholdText());
             break;
-        default:  // none
+        case UpperReservoirMode::None:
             p.dblResSup = 0;
             p.flagResSupDem = false;
             p.dblResSupMinRec = 0;
@@ -122,8 +122,7 @@ void TformMain::readUpperReservoir(TCaptAgua& p) {
     }
 }
 
-bool TformMain::runSweep(TCaptAgua& p) {
-    p.dblResInf = 0;  // the first member of a sweep is the system without a lower reservoir
+bool TformMain::runSweep() {
     const double volmax = readField(EdVolMaximo);
     const double interval = readField(EdIntervaloVols);
     const double delta = CBVolIdeal->isChecked() ? readField(EdDiferenca) : 0.0;
@@ -132,22 +131,17 @@ bool TformMain::runSweep(TCaptAgua& p) {
         EdIntervaloVols->setFocus(Qt::OtherFocusReason);
         return false;
     }
-    simMain->volmax = volmax;
-    simMain->interval = interval;
-    simMain->delta = delta;
+    simMain->setSweep(volmax, interval, delta);
     simMain->simula();
     showSweepChart(*simMain);
     return true;
 }
 
 bool TformMain::runOneVolume(TCaptAgua& p) {
-    p.dblResInf = readField(ed_reservatorio_inf);
-    // Members of an earlier sweep would make this set a sweep again when it is saved.
+    const double volume = readField(ed_reservatorio_inf);
+    // The sweep chart lets go of an earlier sweep's members before the set drops them.
     releaseSweep(*simMain);
-    simMain->vecCaptAgua.resize(1);
-    simMain->volmax = 0;
-    simMain->interval = 0;
-    simMain->delta = 0;
+    simMain->setSingle(volume);
     setAnaliseVolume(ed_reservatorio_inf->text());
     p.simula();
     showOneVolumeResults(p);

@@ -122,6 +122,31 @@ bool TformResSup::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
+UpperReservoirMode TformResSup::mode() const {
+    switch (RGResSup->itemIndex()) {
+        case ItemDemanda:
+            return UpperReservoirMode::FromDemand;
+        case ItemVolume:
+            return UpperReservoirMode::ChosenVolume;
+        default:
+            return UpperReservoirMode::None;
+    }
+}
+
+void TformResSup::setMode(UpperReservoirMode mode) {
+    switch (mode) {
+        case UpperReservoirMode::FromDemand:
+            RGResSup->setItemIndex(ItemDemanda);
+            break;
+        case UpperReservoirMode::ChosenVolume:
+            RGResSup->setItemIndex(ItemVolume);
+            break;
+        case UpperReservoirMode::None:
+            RGResSup->setItemIndex(ItemSemReservatorio);
+            break;
+    }
+}
+
 bool TformResSup::setResSup() {
     if (!formMain || !formMain->simMain) return true;
     const TCaptAgua& p = *formMain->simMain->vecCaptAgua[0];
@@ -137,7 +162,9 @@ bool TformResSup::setResSup() {
         showException(formMain, e);
         return false;
     }
-    if (RGResSup->itemIndex() == ItemDemanda) ed_reservatorio_sup->setText(generalText(porc * dem * mor));
+    if (mode() == UpperReservoirMode::FromDemand)
+        ed_reservatorio_sup->setText(
+            generalText(demandSizedUpperVolume(mor, dem, porc, DemandFactorOrder::DemandShareOccupants)));
     return true;
 }
 
@@ -267,16 +294,8 @@ void TformResSup::BTConcluirClick() {
         showConversionError(this, e);
         return;
     }
-    if (vol < rec) {
-        showErrorBox(this,
-                     QStringLiteral("O volume abaixo do qual há recalque não pode ser superior ao volume do "
-                                    "reservatório superior."));
-        return;
-    }
-    if (rec > 0.9 * vol) {
-        showErrorBox(
-            this, QStringLiteral("O volume abaixo do qual há recalque não pode ser superior a 90% do volume "
-                                 "do reservatório superior."));
+    if (const auto error = upperThresholdError(vol, rec)) {
+        showErrorBox(this, QString::fromStdString(*error));
         return;
     }
     accept();

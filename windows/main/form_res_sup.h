@@ -7,6 +7,8 @@
 
 #include <QDialog>
 
+#include "engine/upper_reservoir.h"
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -20,6 +22,9 @@ class TformResSup : public QDialog {
 
     // Items of RGResSup.
     enum { ItemDemanda = 0, ItemVolume = 1, ItemSemReservatorio = 2 };
+    // The mode RGResSup shows, and choosing one there (no item chosen reads as none).
+    UpperReservoirMode mode() const;
+    void setMode(UpperReservoirMode mode);
 
     RadioGroup* RGResSup = nullptr;
     QLabel* Label8 = nullptr;

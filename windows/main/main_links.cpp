@@ -42,8 +42,8 @@ QString resSupThresholdText() {
     return formResSup ? formResSup->edResSupRec->text() : QString();
 }
 
-int resSupMode() {
-    return formResSup ? formResSup->RGResSup->itemIndex() : TformResSup::ItemSemReservatorio;
+UpperReservoirMode resSupMode() {
+    return formResSup ? formResSup->mode() : UpperReservoirMode::None;
 }
 
 void execResSup() {
@@ -52,12 +52,12 @@ void execResSup() {
     ui().execModal(formResSup);
 }
 
-void setResSupFromFile(int mode, const QString& volume, const QString& threshold) {
+void setResSupFromFile(UpperReservoirMode mode, const QString& volume, const QString& threshold) {
     if (!formResSup) return;
     TformResSup& r = *formResSup;
-    r.RGResSup->setItemIndex(mode);
-    if (mode == TformResSup::ItemSemReservatorio) return;
-    if (mode == TformResSup::ItemVolume) {
+    r.setMode(mode);
+    if (mode == UpperReservoirMode::None) return;
+    if (mode == UpperReservoirMode::ChosenVolume) {
         r.ed_reservatorio_sup->setEnabled(true);
         r.ed_reservatorio_sup->setText(volume);
     }
@@ -69,7 +69,7 @@ void setResSupFromFile(int mode, const QString& volume, const QString& threshold
 
 void clearResSup() {
     if (!formResSup) return;
-    formResSup->RGResSup->setItemIndex(TformResSup::ItemSemReservatorio);
+    formResSup->setMode(UpperReservoirMode::None);
     formResSup->ed_reservatorio_sup->setText(QStringLiteral("0"));
     formResSup->edResSupRec->setText(QStringLiteral("0"));
     formResSup->uncheckThresholdButtons();

@@ -10,6 +10,7 @@
 
 #include "common/arrays.h"
 #include "economics/analysis_fields.h"
+#include "engine/upper_reservoir.h"
 
 class QWidget;
 class TCaptAgua;
@@ -19,10 +20,10 @@ class TCaptAguaInterval;
 void updateResSup();            // recomputes the demand-sized volume
 QString resSupVolumeText();     // volume box, litres
 QString resSupThresholdText();  // pumping threshold box, litres
-int resSupMode();               // 0 demand-sized, 1 chosen volume, 2 none
+UpperReservoirMode resSupMode();
 void execResSup();              // shows the dialog modally for the main window
 // Sets the dialog from a loaded simulation: mode, volume (mode 1) and threshold (modes 0, 1).
-void setResSupFromFile(int mode, const QString& volume, const QString& threshold);
+void setResSupFromFile(UpperReservoirMode mode, const QString& volume, const QString& threshold);
 void clearResSup();  // no upper reservoir, boxes "0", threshold buttons unchecked
 
 // Variable demand and occupants editor.

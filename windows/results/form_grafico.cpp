@@ -126,7 +126,7 @@ void TformGrafico::GenChart(TCaptAguaInterval& sim, bool flagClearSeries) {
     Chart1->leftAxis().setLabelStep(q.dblPorcSubs < 0.699 ? 5 : 10);
     QList<ChartPoint> points;
     for (std::size_t i = 0; i < sim.vecCaptAgua.size(); ++i)
-        points.append({static_cast<double>(i) * sim.interval, sim.vecCaptAgua[i]->dblEconPot, {}});
+        points.append({sim.vecCaptAgua[i]->dblResInf, sim.vecCaptAgua[i]->dblEconPot, {}});
     SeriesSim->addPoints(points);
 
     // Overlaid sweeps never shrink the vertical axis: it reaches the largest substitution

@@ -45,7 +45,7 @@ void TformGrafico::showFurtherChart(const std::vector<FurtherLine>& lines, const
         auto* series = new ChartSeries(line.title, this);
         QList<ChartPoint> points;
         for (std::size_t i = 0; i < sim.vecCaptAgua.size(); ++i)
-            points.append({static_cast<double>(i) * sim.interval, (*sim.vecCaptAgua[i]).*line.value, {}});
+            points.append({sim.vecCaptAgua[i]->dblResInf, (*sim.vecCaptAgua[i]).*line.value, {}});
         if (ideal != nullptr) points.append({ideal->dblResInf, ideal->*line.value, QColor(Qt::black)});
         series->addPoints(points);
         made.push_back(series);

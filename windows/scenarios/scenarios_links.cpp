@@ -43,7 +43,7 @@ std::optional<ResSupCenario> execResSupCenario(QWidget* parent) {
     dialog->defineFlagSimCen(true);
     if (ui().execModal(dialog.get()) != QDialog::Accepted) return std::nullopt;
     ResSupCenario r;
-    r.dimensionadoPelaDemanda = dialog->RGResSup->itemIndex() == TformResSup::ItemDemanda;
+    r.dimensionadoPelaDemanda = dialog->mode() == UpperReservoirMode::FromDemand;
     r.volume = dialog->ed_reservatorio_sup->text();
     r.percentual = dialog->edPercResSupRec->text();
     return r;
