@@ -2,10 +2,10 @@
 // is loaded (A) and run, saved as the program writes it to disk and reopened (B): every input
 // the file holds must come back as its written text reads, and the section as it was written.
 // B is then run, saved and reopened (C) and run: the second save must give the same bytes as
-// the first and C the same results as B, the economic analysis included. Byte 0: the locale (low bits);
-// bit 7 also builds the texts shown after the run (results block, monthly table, sweep sheet,
-// costs and savings export, in the detailed view with bit 6), which are most of a run's time
-// and so left out of half the runs. The rest: the file's bytes.
+// the first, and C the same results as B, the economic analysis included. Byte 0: the locale
+// (low bits); bit 7 also builds the texts shown after A's run (results block, monthly table,
+// sweep sheet, costs and savings export), which are most of a run's time and so left out of
+// half the runs; bit 6 picks the export's detailed view. The rest: the file's bytes.
 
 #include <bit>
 #include <cmath>
@@ -233,8 +233,8 @@ bool runs(TCaptAguaInterval& sim) {
     }
 }
 
-// The analysis of a loaded and run file as the main window restores it: its export in both
-// views, or nothing when the section is missing or "Calcular" refuses it.
+// The analysis of a loaded and run file as the main window restores it: its export in the
+// view asked, or nothing when the section is missing or "Calcular" refuses it.
 std::optional<std::vector<std::string>> analysis(const LoadedSimulation& loaded, bool detalhada,
                                                  const LocaleSettings& loc) {
     const auto marker = LinhaMarcadorAnalise(loaded.lines);
