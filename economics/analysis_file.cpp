@@ -10,7 +10,9 @@ bool UsaReservatorioSuperior(const TCaptAgua& sim) {
 }
 
 std::optional<std::size_t> LinhaMarcadorAnalise(const std::vector<std::string>& lines) {
-    for (std::size_t i = 0; i < lines.size(); ++i) {
+    // The last one: an observation line typed as the marker comes before the section, and no
+    // line the program writes after the marker equals it.
+    for (std::size_t i = lines.size(); i-- > 0;) {
         if (lines[i] == kMarcadorAnalise) return i;
     }
     return std::nullopt;

@@ -19,7 +19,8 @@
 // once a file is loaded (sized from the demand, or a volume of its own).
 bool UsaReservatorioSuperior(const TCaptAgua& sim);
 
-// The index of the section's marker line (the first line equal to it), if the file has one.
+// The index of the section's marker line (the last line equal to it, so that an observation
+// line typed as the marker is passed over), if the file has one.
 std::optional<std::size_t> LinhaMarcadorAnalise(const std::vector<std::string>& lines);
 
 struct TAnaliseArquivo {

@@ -12,6 +12,7 @@
 #include "tests/economics/economics_cases.h"
 #include "tests/support/systems.h"
 #include "tests/support/temp_dir.h"
+#include "engine/sim_file.h"
 
 namespace {
 
@@ -136,6 +137,27 @@ TEST(AnaliseArquivo, SavedUnderOneLocaleOpensUnderTheOther) {
         expectSameResults(a.resultado, r);
         EXPECT_EQ(a.dados.vecManutencao[1].Nome, "Cloro");
     }
+}
+
+// An observation line that reads as the section's marker: the section saved after it is the
+// one read back, and the observations stay as typed.
+TEST(AnaliseArquivo, ObservationLineLikeTheMarker) {
+    const LocaleSettings loc = LocaleSettings::ptBR();
+    auto set = testsys::household(400);
+    set->base().dblResSup = 300;
+    set->base().strObs->assign({"Notas", kMarcadorAnalise, "Volume do reservatorio inferior;1"});
+    const TDadosAnalise d = analiseDigitada(loc);
+    TempDir dir;
+    const std::string path = dir.file("sim.csv");
+    set->saveSim(path, LinhasSecaoAnalise(d, true, loc), loc);
+
+    const LoadedSimulation aberta = readSimulationFile(path, loc);
+    EXPECT_EQ(*aberta.sim->base().strObs, *set->base().strObs);
+    const auto marcador = LinhaMarcadorAnalise(aberta.lines);
+    ASSERT_TRUE(marcador.has_value());
+    const TAnaliseArquivo a = CalculaAnaliseArquivo(aberta.lines, *marcador + 1, aberta.sim->base(), loc);
+    EXPECT_EQ(a.dados.analise.strVolume, "4000");
+    EXPECT_EQ(a.dados.vecManutencao.size(), 2u);
 }
 
 TEST(AnaliseArquivo, FileWithoutSection) {
