@@ -2,6 +2,7 @@
 // and written as "Exportar planilha e simulações" writes it.
 
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <ostream>
 #include <thread>
@@ -31,7 +32,7 @@ ParsedOptions parseScenariosOptions(const std::vector<std::string>& args) {
     return o;
 }
 
-// Without --jobs, the machine's cores.
+// Without --jobs, the machine's cores; its value was checked when it was read.
 int jobs(const ParsedOptions& o) {
     if (o.has("--jobs")) return jobsOption(o.value("--jobs"));
     return static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
