@@ -1,0 +1,37 @@
+// vespra-cli costs: the economic analysis a simulation file carries, recomputed ("Calcular")
+// and written as "Exportar" writes it after the file is opened.
+
+#include <ostream>
+#include <stdexcept>
+
+#include "cli/commands.h"
+#include "cli/loaded_file.h"
+#include "cli/options.h"
+#include "common/textfile.h"
+#include "economics/analysis_file.h"
+
+int costsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    ParsedOptions o;
+    try {
+        o = parseFileCommandOptions(args);
+        if (o.has("--json")) throw onlyForCommand("--json", "run");
+        if (o.has("--monthly")) throw onlyForCommand("--monthly", "run");
+        if (o.has("--out") && o.value("--out").empty()) throw UsageError{"--out precisa de um caminho."};
+    } catch (const UsageError& e) {
+        return reportUsageError(e, err);
+    }
+    const LocaleSettings loc = localeOption(o);
+    return writeFromLoadedFile(o.file, loc, out, err, [&](const LoadedSimulation& loaded) {
+        const auto analise = fileAnalysis(loaded, loc);
+        if (!analise) {
+            throw std::runtime_error("o arquivo '" + o.file +
+                                     "' não traz análise econômica (não há a linha \"ANÁLISE ECONÔMICA\").");
+        }
+        const auto lines = LinhasExportacaoAnalise(*analise, o.has("--detailed"), loc);
+        if (o.has("--out")) {
+            writeTextLines(o.value("--out"), lines);
+        } else {
+            writeLines(out, lines);
+        }
+    });
+}

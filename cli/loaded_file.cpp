@@ -1,0 +1,45 @@
+#include "cli/loaded_file.h"
+
+#include <ostream>
+#include <stdexcept>
+
+#include "economics/economics_errors.h"
+#include "engine/capt_agua_interval.h"
+
+ParsedOptions parseFileCommandOptions(const std::vector<std::string>& args) {
+    static const std::vector<OptionSpec> kOptions = {
+        {"--json"}, {"--monthly"}, {"--detailed"}, {"--locale", true}, {"--out", true}};
+    return parseOptions(args, kOptions, {"arquivo", "falta o arquivo de simulação."});
+}
+
+int writeFromLoadedFile(const std::string& file, const LocaleSettings& loc, std::ostream& out,
+                        std::ostream& err, const std::function<void(const LoadedSimulation&)>& write) {
+    try {
+        const LoadedSimulation loaded = loadAndRunSimulation(file, loc);
+        // A start date the file does not show the order of: the run goes on, the user is told.
+        if (!loaded.dateNotice.empty()) err << "vespra-cli: aviso: " << loaded.dateNotice << "\n";
+        write(loaded);
+        out.flush();
+        if (!out) {
+            err << "vespra-cli: não foi possível escrever a saída.\n";
+            return 1;
+        }
+        return 0;
+    } catch (const std::exception& e) {
+        return reportFailure(e, err);
+    }
+}
+
+std::optional<TAnaliseArquivo> fileAnalysis(const LoadedSimulation& loaded, const LocaleSettings& loc) {
+    const auto marker = LinhaMarcadorAnalise(loaded.lines);
+    if (!marker) return std::nullopt;
+    try {
+        return CalculaAnaliseArquivo(loaded.lines, *marker + 1, loaded.sim->base(), loc);
+    } catch (const AnaliseError& e) {
+        throw std::runtime_error(std::string("Análise econômica do arquivo: ") + e.what());
+    }
+}
+
+void writeLines(std::ostream& out, const std::vector<std::string>& lines) {
+    for (const auto& line : lines) out << line << "\n";
+}
