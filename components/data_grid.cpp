@@ -9,8 +9,11 @@
 #include "components/app_locale.h"
 
 namespace {
+// A numeric cell's value, and the text the program showed with it: a text that differs from
+// the latter was typed over it.
 constexpr int kValueRole = Qt::UserRole + 1;
-}
+constexpr int kShownRole = Qt::UserRole + 2;
+}  // namespace
 
 DataGrid::Mask DataGrid::fixedMask(int decimals) {
     return [decimals](double value) { return fromUtf8(formatFixed(value, 15, decimals, appLocale())); };
@@ -27,9 +30,10 @@ DataGrid::DataGrid(QWidget* parent) : QTableWidget(parent) {
     connect(this, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
         if (settingCell_) return;
         const QVariant v = item->data(kValueRole);
-        if (v.isValid() && item->text() != displayText(item->column(), v.toDouble())) {
+        if (v.isValid() && item->text() != item->data(kShownRole).toString()) {
             const QScopedValueRollback<bool> guard(settingCell_, true);
             item->setData(kValueRole, QVariant());
+            item->setData(kShownRole, QVariant());
         }
     });
 }
@@ -147,11 +151,56 @@ void DataGrid::clearRows() {
     rowReadOnly_.clear();
 }
 
+void DataGrid::setRows(const std::vector<Row>& rows) {
+    clearRows();
+    setRowCount(static_cast<int>(rows.size()));
+    rowReadOnly_.assign(rows.size(), false);
+    for (std::size_t r = 0; r < rows.size(); ++r) paintRow(static_cast<int>(r), rows[r]);
+}
+
+int DataGrid::appendRow(const Row& row) {
+    const int index = rowCount();
+    insertRow(index);
+    rowReadOnly_.push_back(false);
+    paintRow(index, row);
+    return index;
+}
+
+DataGrid::Row DataGrid::textRow(std::span<const std::string> texts) {
+    Row row;
+    row.texts.reserve(static_cast<qsizetype>(texts.size()));
+    for (const std::string& t : texts) row.texts << fromUtf8(t);
+    return row;
+}
+
+// Every cell made whole before it enters the table, so no change is signalled for it.
+void DataGrid::paintRow(int row, const Row& r) {
+    QFont font;
+    font.setBold(true);
+    for (int col = 0; col < columnCount(); ++col) {
+        auto* item = new QTableWidgetItem();
+        item->setTextAlignment(column(col).alignment);
+        const auto c = static_cast<std::size_t>(col);
+        if (col < r.texts.size()) {
+            item->setText(r.texts[col]);
+            if (c < r.values.size()) {
+                item->setData(kValueRole, r.values[c]);
+                item->setData(kShownRole, r.texts[col]);
+            }
+        }
+        if (r.bold) item->setFont(font);
+        if (r.colour.isValid()) item->setBackground(r.colour);
+        setItem(row, col, item);
+        applyFlags(col, row);
+    }
+}
+
 void DataGrid::setCellText(int col, int row, const QString& text) {
     QTableWidgetItem* item = cell(col, row);
     if (!item) return;
     const QScopedValueRollback<bool> guard(settingCell_, true);
     item->setData(kValueRole, QVariant());
+    item->setData(kShownRole, QVariant());
     item->setText(text);
 }
 
@@ -164,8 +213,10 @@ void DataGrid::setCellNumber(int col, int row, double value) {
     QTableWidgetItem* item = cell(col, row);
     if (!item) return;
     const QScopedValueRollback<bool> guard(settingCell_, true);
+    const QString text = displayText(col, value);
     item->setData(kValueRole, value);
-    item->setText(displayText(col, value));
+    item->setData(kShownRole, text);
+    item->setText(text);
 }
 
 QString DataGrid::displayText(int col, double value) const {
@@ -223,6 +274,7 @@ QTableWidgetItem* DataGrid::cell(int col, int row) const {
 
 void DataGrid::applyFlags(int col, int row) {
     QTableWidgetItem* item = cell(col, row);
+    if (!item) return;  // a cell emptied by clearContents
     Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     if (isCellEditable(col, row)) flags |= Qt::ItemIsEditable;
     item->setFlags(flags);

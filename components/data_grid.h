@@ -1,6 +1,7 @@
 #pragma once
-// The data grid of the result, economic and scenario windows: a table to which rows are
-// added one at a time, with two-line column headers, text columns and numeric columns whose
+// The data grid of the result, economic and scenario windows: a table painted from rows the
+// plain layers build (setRows, or appendRow for a grid that grows during a run) or filled a
+// cell at a time, with two-line column headers, text columns and numeric columns whose
 // cells keep their value and show it through a display mask, an optional row-number column,
 // a background colour and boldness per cell, and a click signal giving (column, row).
 // Cells are addressed column first, as the windows name them (ACol, ARow).
@@ -9,6 +10,8 @@
 #include <QStringList>
 #include <QTableWidget>
 #include <functional>
+#include <span>
+#include <string>
 #include <vector>
 
 class DataGrid : public QTableWidget {
@@ -54,6 +57,40 @@ class DataGrid : public QTableWidget {
     int addRow();
     void clearRows();
 
+    // One row as setRows paints it: the cells' texts, column by column (cells past the last
+    // text stay empty), and how the whole row stands out.
+    struct Row {
+        QStringList texts;
+        // When given, one per text: the numbers the texts show, kept whole for cellNumber.
+        std::vector<double> values;
+        bool bold = false;
+        QColor colour;  // the row's background; invalid leaves the grid's own
+    };
+    // Replaces every row by `rows`: nothing of the rows before stays (texts, numbers, colours,
+    // boldness, selection).
+    void setRows(const std::vector<Row>& rows);
+    // Appends one row painted as setRows paints it and returns its index.
+    int appendRow(const Row& row);
+
+    // A row of the UTF-8 texts a plain layer built.
+    static Row textRow(std::span<const std::string> texts);
+    // Rows of texts, one per row a plain layer built.
+    template <class Rows>
+    static std::vector<Row> textRows(const Rows& rows) {
+        std::vector<Row> out;
+        out.reserve(std::size(rows));
+        for (const auto& texts : rows) out.push_back(textRow(texts));
+        return out;
+    }
+    // Rows of texts that show numbers: row r's texts and the values they stand for.
+    template <class TextRows, class ValueRows>
+    static std::vector<Row> numberRows(const TextRows& texts, const ValueRows& values) {
+        std::vector<Row> out = textRows(texts);
+        for (std::size_t r = 0; r < out.size() && r < std::size(values); ++r)
+            out[r].values.assign(std::begin(values[r]), std::end(values[r]));
+        return out;
+    }
+
     void setCellText(int col, int row, const QString& text);
     QString cellText(int col, int row) const;
     // Numeric cells keep the exact value; the text shown is the column's mask of it.
@@ -83,6 +120,7 @@ class DataGrid : public QTableWidget {
     QString displayText(int col, double value) const;
     void applyFlags(int col, int row);
     void applyFlagsAll();
+    void paintRow(int row, const Row& r);
     const ColumnInfo& column(int col) const { return columns_[static_cast<std::size_t>(col)]; }
     bool validColumn(int col) const { return col >= 0 && col < static_cast<int>(columns_.size()); }
 

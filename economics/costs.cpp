@@ -149,6 +149,14 @@ std::array<std::string, 4> LinhaManutencao(const TManutencao& item, const Locale
             formatCurrencyGeneral(Currency::fromDouble(item.CoefAngular), loc)};
 }
 
+std::vector<std::array<std::string, 4>> LinhasManutencao(const std::vector<TManutencao>& itens,
+                                                         const LocaleSettings& loc) {
+    std::vector<std::array<std::string, 4>> linhas;
+    linhas.reserve(itens.size());
+    for (const TManutencao& item : itens) linhas.push_back(LinhaManutencao(item, loc));
+    return linhas;
+}
+
 void ExcluiManutencao(std::vector<TManutencao>& itens, std::size_t ind) {
     if (ind >= itens.size()) return;
     itens.erase(itens.begin() + static_cast<std::ptrdiff_t>(ind));

@@ -85,6 +85,9 @@ void ChecaPeriodicidade(const TManutencao& item);
 // The item's row in the list window's grid and the texts of the edit window: name,
 // periodicity, and both coefficients as money (at most four decimals).
 std::array<std::string, 4> LinhaManutencao(const TManutencao& item, const LocaleSettings& loc);
+// The list window's grid: one such row per item, in the list's order.
+std::vector<std::array<std::string, 4>> LinhasManutencao(const std::vector<TManutencao>& itens,
+                                                         const LocaleSettings& loc);
 // Removes item `ind`; later items move down and take their new index as Cod.
 void ExcluiManutencao(std::vector<TManutencao>& itens, std::size_t ind);
 

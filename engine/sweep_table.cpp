@@ -33,6 +33,15 @@ SweepTable buildSweepTable(const TCaptAguaInterval& sim) {
     return table;
 }
 
+std::vector<SweepRowTexts> sweepTableTexts(const SweepTable& table, const LocaleSettings& loc) {
+    std::vector<SweepRowTexts> texts(table.rows.size());
+    for (std::size_t r = 0; r < table.rows.size(); ++r) {
+        for (std::size_t c = 0; c < texts[r].size(); ++c)
+            texts[r][c] = formatFixed(table.rows[r][c], 15, kSweepTableColumns[c].decimals, loc);
+    }
+    return texts;
+}
+
 std::vector<std::string> sweepTableCsv(const SweepTable& table, const LocaleSettings& loc) {
     std::vector<std::string> lines;
     std::string header;

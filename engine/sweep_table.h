@@ -20,6 +20,9 @@ struct SweepTable {
     int idealRow = -1;  // the row of the ideal volume, -1 when none
 };
 SweepTable buildSweepTable(const TCaptAguaInterval& sim);
+// The texts the sheet shows, row by row: each value fixed to its column's decimals.
+using SweepRowTexts = std::array<std::string, kSweepColumns>;
+std::vector<SweepRowTexts> sweepTableTexts(const SweepTable& table, const LocaleSettings& loc);
 // The sheet's export: the captions (each followed by ';', their two lines run together), then
 // one line per row with every value in the general format, each followed by ';'.
 std::vector<std::string> sweepTableCsv(const SweepTable& table, const LocaleSettings& loc);

@@ -305,6 +305,13 @@ TEST(Manutencao, GridRowAndDeletion) {
     EXPECT_EQ(itens[1].Cod, 1);
     ExcluiManutencao(itens, 5);  // no such item: nothing happens
     EXPECT_EQ(itens.size(), 2u);
+
+    // The list's grid: each item's row, in the list's order.
+    const auto linhas = LinhasManutencao(itens, kPt);
+    ASSERT_EQ(linhas.size(), 2u);
+    EXPECT_EQ(linhas[0], (std::array<std::string, 4>{"B", "2", "2", "0"}));
+    EXPECT_EQ(linhas[1], LinhaManutencao(itens[1], kPt));
+    EXPECT_TRUE(LinhasManutencao({}, kPt).empty());
 }
 
 }  // namespace

@@ -93,6 +93,21 @@ TEST(SweepTable, GainsOfAHandWorkedSweep) {
     EXPECT_EQ(sweepTableCsv(t, kPt)[3], "1000;17,5;105;495;240;10;25;65;30;");
 }
 
+// What the sheet shows: the volume with one decimal, every other column with two, in the
+// locale's separator and without grouping; the values stay whole in the table.
+TEST(SweepTable, TextsFixEachColumnToItsDecimals) {
+    SweepTable t;
+    t.rows = {{0, 0, 0, 600, 320, 0, 30, 70, 0}, {1234567.26, 20.126, 45, 255, 12345.678, 40, 50, 10, 5.006}};
+    const std::vector<SweepRowTexts> pt = sweepTableTexts(t, kPt);
+    ASSERT_EQ(pt.size(), std::size_t{2});
+    EXPECT_EQ(pt[0],
+              (SweepRowTexts{"0,0", "0,00", "0,00", "600,00", "320,00", "0,00", "30,00", "70,00", "0,00"}));
+    EXPECT_EQ(pt[1], (SweepRowTexts{"1234567,3", "20,13", "45,00", "255,00", "12345,68", "40,00", "50,00",
+                                    "10,00", "5,01"}));
+    EXPECT_EQ(sweepTableTexts(t, LocaleSettings::enUS())[1][1], "20.13");
+    EXPECT_TRUE(sweepTableTexts(SweepTable{}, kPt).empty());
+}
+
 TEST(SweepTable, CsvWritesTheCaptionsAndEveryDigit) {
     auto set = testsys::sweep(2000, 1000, 0);
     set->simula();

@@ -38,6 +38,7 @@ class TestComponents : public QObject {
     void gridRowsColoursAndClicks();
     void gridEditableCells();
     void gridHeadersNeverCut();
+    void gridSetRows();
 };
 
 void TestComponents::radioGroupReaction() {
@@ -377,4 +378,69 @@ void TestComponents::gridHeadersNeverCut() {
 }
 
 QTEST_MAIN(TestComponents)
+// setRows replaces the rows whole, each painted from its texts, values and presentation;
+// appendRow adds one painted alike and leaves the rows before as they are.
+void TestComponents::gridSetRows() {
+    setAppLocale(LocaleSettings::ptBR());
+    DataGrid grid;
+    const int name = grid.addColumn(QStringLiteral("Nome"));
+    const int vol = grid.addColumn(QStringLiteral("Volume"));
+    const int note = grid.addColumn(QStringLiteral("Nota"));
+    grid.setColumnAlignment(name, Qt::AlignLeft | Qt::AlignVCenter);
+    grid.setReadOnly(true);
+    const QColor green(192, 220, 192);
+    const QColor white(Qt::white);
+
+    DataGrid::Row header = DataGrid::textRow(std::vector<std::string>{"Mês", "Economia (R$)", "Custo"});
+    header.bold = true;
+    const DataGrid::Row plain{
+        {QStringLiteral("a"), QStringLiteral("1,0"), QStringLiteral("n")}, {}, false, {}};
+    const DataGrid::Row ideal{{QStringLiteral("b"), QStringLiteral("20,13")}, {0, 20.126}, false, green};
+    grid.setRows({header, plain, ideal});
+    QCOMPARE(grid.rowCount(), 3);
+    QCOMPARE(grid.cellText(name, 0), QStringLiteral("Mês"));  // the plain layers' UTF-8
+    QCOMPARE(grid.cellText(note, 1), QStringLiteral("n"));
+    QVERIFY(grid.isCellBold(note, 0) && !grid.isCellBold(name, 1) && !grid.isCellBold(name, 2));
+    QCOMPARE(grid.cellColour(vol, 2), green);
+    QCOMPARE(grid.cellColour(name, 2), green);
+    QCOMPARE(grid.cellColour(vol, 1), white);
+    // The text as given, its value whole; a cell past the row's last text stays empty.
+    QCOMPARE(grid.cellText(vol, 2), QStringLiteral("20,13"));
+    QCOMPARE(grid.cellNumber(vol, 2), 20.126);
+    QCOMPARE(grid.cellText(note, 2), QString());
+    QCOMPARE(grid.item(1, name)->textAlignment(), int(Qt::AlignLeft | Qt::AlignVCenter));
+    QCOMPARE(grid.item(1, vol)->textAlignment(), int(Qt::AlignCenter));
+    QVERIFY(!grid.isCellEditable(vol, 1));
+    QVERIFY(!(grid.item(1, vol)->flags() & Qt::ItemIsEditable));
+    // Colouring a numeric cell keeps its value; a text typed over it does not.
+    grid.setCellColour(vol, 2, Qt::yellow);
+    grid.setCellBold(vol, 2, true);
+    QCOMPARE(grid.cellNumber(vol, 2), 20.126);
+    grid.item(2, vol)->setText(QStringLiteral("99"));
+    QCOMPARE(grid.cellNumber(vol, 2), 99.0);
+
+    // Fewer rows: nothing of the rows before stays, the selection neither.
+    grid.setRangeSelected(QTableWidgetSelectionRange(0, 0, 2, 2), true);
+    grid.setRows({DataGrid::Row{{QStringLiteral("c"), QStringLiteral("7,5")}, {}, false, {}}});
+    QCOMPARE(grid.rowCount(), 1);
+    QCOMPARE(grid.cellText(name, 0), QStringLiteral("c"));
+    QVERIFY(!grid.isCellBold(note, 0));
+    QCOMPARE(grid.cellColour(name, 0), white);
+    QCOMPARE(grid.cellText(note, 0), QString());
+    QVERIFY(grid.selectedItems().isEmpty());
+
+    // Appended: the row before keeps the highlight it was given.
+    grid.setRowColour(0, green);
+    QCOMPARE(grid.appendRow(ideal), 1);
+    QCOMPARE(grid.rowCount(), 2);
+    QCOMPARE(grid.cellColour(note, 0), green);
+    QCOMPARE(grid.cellText(name, 1), QStringLiteral("b"));
+    QCOMPARE(grid.cellNumber(vol, 1), 20.126);
+    QVERIFY(!grid.isCellEditable(name, 1));
+
+    grid.setRows({});
+    QCOMPARE(grid.rowCount(), 0);
+    QCOMPARE(grid.columnCount(), 3);
+}
+
 #include "test_components.moc"

@@ -102,13 +102,7 @@ void TformCustoManutencao::limpaEntrada() {
 }
 
 void TformCustoManutencao::atualizaGrade() {
-    NxGManut->clearRows();
-    for (const TManutencao& item : vecManutencao) {
-        const int row = NxGManut->addRow();
-        const auto linha = LinhaManutencao(item, appLocale());
-        for (std::size_t c = 0; c < linha.size(); ++c)
-            NxGManut->setCellText(static_cast<int>(c), row, fromUtf8(linha[c]));
-    }
+    NxGManut->setRows(DataGrid::textRows(LinhasManutencao(vecManutencao, appLocale())));
 }
 
 void TformCustoManutencao::preenche(const std::vector<TManutencao>& itens) {

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QFont>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -33,15 +32,20 @@ TformCustosEconomias::TformCustosEconomias(QWidget* parent) : QDialog(parent) {
                              {QStringLiteral("Simplificados"), QStringLiteral("Detalhados")}, this);
     RGDados->setObjectName(QStringLiteral("RGDados"));
     RGDados->setColumns(2);
-    SGCustosEconomias = new QTableWidget(this);
+    SGCustosEconomias = new DataGrid(this);
     SGCustosEconomias->setObjectName(QStringLiteral("SGCustosEconomias"));
     SGCustosEconomias->setAccessibleName(QStringLiteral("Tabela de custos e economias por mês"));
     SGCustosEconomias->setAccessibleDescription(
         QStringLiteral("Um mês por linha; a primeira linha traz os títulos das colunas"));
-    SGCustosEconomias->setColumnCount(3);
-    // The header is the grid's first row, as the copy and the export count it.
+    // The header is the grid's first row, as the copy and the export count it; the cells read
+    // from the left and wrap at blanks, as a plain table's do.
+    for (int c = 0; c < 3; ++c) {
+        SGCustosEconomias->addColumn(QString());
+        SGCustosEconomias->setColumnAlignment(c, Qt::AlignLeft | Qt::AlignVCenter);
+    }
     SGCustosEconomias->horizontalHeader()->hide();
-    SGCustosEconomias->verticalHeader()->hide();
+    SGCustosEconomias->setWordWrap(true);
+    SGCustosEconomias->setReadOnly(true);
     SGCustosEconomias->setEditTriggers(QAbstractItemView::NoEditTriggers);
     SGCustosEconomias->setSelectionMode(QAbstractItemView::ContiguousSelection);
     SGCustosEconomias->installEventFilter(this);
@@ -90,22 +94,12 @@ void TformCustosEconomias::PreencheDetalhado() {
 }
 
 void TformCustosEconomias::pinta(const TTabelaCustos& tabela, const std::vector<int>& larguras) {
-    LimpaStringGrid();
     tabela_ = tabela;
-    QTableWidget* grid = SGCustosEconomias;
-    grid->setRowCount(static_cast<int>(tabela_.size()));
+    DataGrid* grid = SGCustosEconomias;
     for (std::size_t c = 0; c < larguras.size(); ++c) grid->setColumnWidth(static_cast<int>(c), larguras[c]);
-    for (std::size_t r = 0; r < tabela_.size(); ++r) {
-        for (std::size_t c = 0; c < 3; ++c) {
-            auto* item = new QTableWidgetItem(fromUtf8(tabela_[r][c]));
-            if (r == 0) {
-                QFont bold = item->font();
-                bold.setBold(true);
-                item->setFont(bold);
-            }
-            grid->setItem(static_cast<int>(r), static_cast<int>(c), item);
-        }
-    }
+    std::vector<DataGrid::Row> rows = DataGrid::textRows(tabela_);
+    if (!rows.empty()) rows.front().bold = true;  // the header row
+    grid->setRows(rows);
     // The month and item names are read whole: the first column widens to its longest text
     // ("23 (Fevereiro)", "Economia de água potável") where the font needs more than its width.
     const int needed = static_cast<const QAbstractItemView*>(grid)->sizeHintForColumn(0);

@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "common/arrays.h"
+#include "components/data_grid.h"
 #include "economics/economic_records.h"
 #include "economics/tables.h"
 
 class QPushButton;
-class QTableWidget;
 class RadioGroup;
 
 class TformCustosEconomias : public QDialog {
@@ -21,7 +21,7 @@ class TformCustosEconomias : public QDialog {
     explicit TformCustosEconomias(QWidget* parent = nullptr);
 
     RadioGroup* RGDados = nullptr;
-    QTableWidget* SGCustosEconomias = nullptr;
+    DataGrid* SGCustosEconomias = nullptr;
     QPushButton* BTExportar = nullptr;
 
     // The rows shown, header row first.

@@ -37,13 +37,8 @@ TformEconomiaAgua::TformEconomiaAgua(QWidget* parent) : QDialog(parent) {
 }
 
 void TformEconomiaAgua::Preenche(const std::vector<TLinhaEstimativa>& linhas) {
-    Limpa();
     linhas_ = linhas;
-    for (const TLinhaEstimativa& linha : linhas_) {
-        const int row = NextGrid1->addRow();
-        for (std::size_t c = 0; c < linha.size(); ++c)
-            NextGrid1->setCellText(static_cast<int>(c), row, fromUtf8(linha[c]));
-    }
+    NextGrid1->setRows(DataGrid::textRows(linhas_));
 }
 
 void TformEconomiaAgua::Limpa() {

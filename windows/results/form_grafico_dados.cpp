@@ -66,8 +66,7 @@ void TformGraficoDados::buildGrid() {
         const int width = std::max({metrics.horizontalAdvance(line1), metrics.horizontalAdvance(line2),
                                     cellMetrics.horizontalAdvance(QStringLiteral("1000000,00"))}) +
                           16;
-        const int col = NextGrid1->addColumn(line1, line2, width);
-        NextGrid1->setColumnMask(col, DataGrid::fixedMask(c.decimals));
+        NextGrid1->addColumn(line1, line2, width);
         totalWidth += width;
     }
     NextGrid1->setHeaderHeight(2 * metrics.lineSpacing() + 10);
@@ -83,14 +82,11 @@ void TformGraficoDados::buildGrid() {
 }
 
 void TformGraficoDados::FillStrGrid() {
-    NextGrid1->clearRows();
     table_ = sim ? buildSweepTable(*sim) : SweepTable{};
-    for (const auto& values : table_.rows) {
-        const int row = NextGrid1->addRow();
-        for (int col = 0; col < kSweepColumns; ++col)
-            NextGrid1->setCellNumber(col, row, values[static_cast<std::size_t>(col)]);
-    }
-    if (table_.idealRow >= 0) NextGrid1->setRowColour(table_.idealRow, idealColour());
+    std::vector<DataGrid::Row> rows = DataGrid::numberRows(sweepTableTexts(table_, appLocale()), table_.rows);
+    if (table_.idealRow >= 0 && static_cast<std::size_t>(table_.idealRow) < rows.size())
+        rows[static_cast<std::size_t>(table_.idealRow)].colour = idealColour();
+    NextGrid1->setRows(rows);
 }
 
 void TformGraficoDados::NextGrid1CellClick(int /*ACol*/, int ARow) {

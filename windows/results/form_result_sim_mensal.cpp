@@ -77,17 +77,14 @@ void TformResultSimMensal::buildGrid() {
 }
 
 void TformResultSimMensal::FillGrid() {
-    NextGrid1->clearRows();
-    if (!simCurrent) return;
-    const MonthlyTable table = buildMonthlyTable(*simCurrent, appLocale());
-    for (const auto& texts : table) {
-        const int row = NextGrid1->addRow();
-        for (int col = 0; col < static_cast<int>(texts.size()); ++col) {
-            NextGrid1->setCellText(col, row, fromUtf8(texts[static_cast<std::size_t>(col)]));
-        }
+    if (!simCurrent) {
+        NextGrid1->clearRows();
+        return;
     }
+    std::vector<DataGrid::Row> rows = DataGrid::textRows(buildMonthlyTable(*simCurrent, appLocale()));
     for (int row : {kRowMedia, kRowTotal}) {
-        NextGrid1->setRowBold(row, true);
-        NextGrid1->setRowColour(row, summaryColour());
+        rows[static_cast<std::size_t>(row)].bold = true;
+        rows[static_cast<std::size_t>(row)].colour = summaryColour();
     }
+    NextGrid1->setRows(rows);
 }

@@ -148,7 +148,7 @@ void TformSimCenariosGrafico::BTGeraGrafsClick() {
     auto* janela = new TformSimCenariosGrid(this);
     janela->setObjectName(QStringLiteral("formSimCenariosGridComparacao"));
     janela->DefineCombs(grafico.combs);
-    for (LinhaResultado& linha : grafico.linhas) janela->printResultGrid(std::move(linha));
+    janela->mostraLinhas(std::move(grafico.linhas));
     janela->hideGrafico();
     janelasResultado.push_back(janela);
 

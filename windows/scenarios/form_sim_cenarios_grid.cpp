@@ -97,10 +97,17 @@ void TformSimCenariosGrid::clearRows() {
 }
 
 void TformSimCenariosGrid::printResultGrid(LinhaResultado linha) {
-    const int row = NxGrResult->addRow();
-    for (int c = 0; c < kColunasResultado; ++c)
-        NxGrResult->setCellText(c, row, fromUtf8(linha.textos[static_cast<std::size_t>(c)]));
+    // One row at a time as the run makes them: the rows already there keep their highlight.
+    NxGrResult->appendRow(DataGrid::textRow(linha.textos));
     linhas_.push_back(std::move(linha));
+}
+
+void TformSimCenariosGrid::mostraLinhas(std::vector<LinhaResultado> linhas) {
+    std::vector<DataGrid::Row> rows;
+    rows.reserve(linhas.size());
+    for (const LinhaResultado& linha : linhas) rows.push_back(DataGrid::textRow(linha.textos));
+    NxGrResult->setRows(rows);
+    linhas_ = std::move(linhas);
 }
 
 void TformSimCenariosGrid::defineGrafico(bool habilitado) {

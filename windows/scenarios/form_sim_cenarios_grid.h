@@ -46,6 +46,8 @@ class TformSimCenariosGrid : public QDialog {
     void clearRows();
     // Appends one combination's row (its number must be the count of rows so far).
     void printResultGrid(LinhaResultado linha);
+    // Every row at once, in place of the rows shown (a set whose rows are all made).
+    void mostraLinhas(std::vector<LinhaResultado> linhas);
     // "Gráfico" after a run: enabled exactly when a lower reservoir of the set is a range.
     void defineGrafico(bool habilitado);
     // The comparison's results window has no "Gráfico".
