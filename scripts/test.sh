@@ -29,21 +29,19 @@ if [ ${#unformatted[@]} -gt 0 ]; then
 fi
 
 echo "== build (release, warnings as errors)"
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DVESPRA_WERROR=ON > /dev/null
+cmake --preset release > /dev/null
 cmake --build build/release -j"$jobs"
 echo "== tests (release)"
 ctest --test-dir build/release --output-on-failure -j"$jobs"
 
 echo "== build (clang: common, engine, command-line tool and their tests)"
-CC=clang CXX=clang++ cmake -S . -B build/clang -G Ninja -DCMAKE_BUILD_TYPE=Release -DVESPRA_BUILD_GUI=OFF \
-  -DVESPRA_WERROR=ON > /dev/null
+cmake --preset clang > /dev/null
 cmake --build build/clang -j"$jobs"
 echo "== tests (clang)"
 ctest --test-dir build/clang --output-on-failure -j"$jobs"
 
 echo "== build (AddressSanitizer + UndefinedBehaviorSanitizer)"
-cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVESPRA_SANITIZE=ON -DVESPRA_WERROR=ON \
-  -DVESPRA_BUILD_BENCH=OFF > /dev/null
+cmake --preset sanitize > /dev/null
 cmake --build build/sanitize -j"$jobs"
 echo "== tests (sanitizers)"
 ctest --test-dir build/sanitize --output-on-failure -j"$jobs"
@@ -54,8 +52,7 @@ ctest --test-dir build/sanitize --output-on-failure -j"$jobs"
 # Any finding (a crash, a sanitizer report, an exception the readers do not throw, a hang, a
 # huge allocation, a broken property) fails the run; its input is left in build/fuzz/findings.
 echo "== fuzz (libFuzzer + AddressSanitizer + UndefinedBehaviorSanitizer)"
-CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVESPRA_FUZZ=ON \
-  -DVESPRA_WERROR=ON > /dev/null
+cmake --preset fuzz > /dev/null
 cmake --build build/fuzz -j"$jobs"
 fuzz_seconds="${VESPRA_FUZZ_SECONDS:-20}"
 mkdir -p build/fuzz/findings
