@@ -40,6 +40,15 @@ cmake --build build/clang -j"$jobs"
 echo "== tests (clang)"
 ctest --test-dir build/clang --output-on-failure -j"$jobs"
 
+# The scenario batch runs its combinations on several threads (scenarios/core/tarefas.cpp); its
+# tests on 1, 2, 3 and 8 threads run again under ThreadSanitizer, built for them alone.
+echo "== build (ThreadSanitizer: the scenario tests)"
+cmake --preset tsan > /dev/null
+cmake --build build/tsan --target test_scenarios -j"$jobs"
+echo "== tests (ThreadSanitizer: the scenario batch on several threads)"
+TSAN_OPTIONS="halt_on_error=1:abort_on_error=1" build/tsan/tests/scenarios/test_scenarios \
+  --gtest_filter='ExportacaoTest.SeveralTasks*'
+
 echo "== build (AddressSanitizer + UndefinedBehaviorSanitizer)"
 cmake --preset sanitize > /dev/null
 cmake --build build/sanitize -j"$jobs"
