@@ -22,8 +22,8 @@ std::vector<MonthRun> monthRuns(TDate start, std::size_t n) {
     start.toYMD(y, m, d);
     std::size_t j = 0;
     while (j < n) {
-        const auto left = static_cast<std::size_t>(TDate::daysInMonth(y, m) - d + 1);
-        const std::size_t len = std::min(left, n - j);
+        const int left = TDate::daysInMonth(y, m) - d + 1;
+        const std::size_t len = std::min(static_cast<std::size_t>(left), n - j);
         runs.push_back({m, j, len});
         j += len;
         d = 1;
