@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs every test of Vespra 4 on a fresh Debian 12 machine: installs what is missing, checks
 # that every source file is formatted, builds with warnings as errors and runs the tests,
-# builds the plain C++ layers and their tests with clang and runs them, builds and runs
+# builds the plain C++ layers and their tests with clang and runs them, runs clang-tidy over
+# those layers, runs the scenario batch's threaded tests under ThreadSanitizer, builds and runs
 # everything again with AddressSanitizer and UndefinedBehaviorSanitizer, runs every file reader
 # under libFuzzer for a bounded time, and checks the Windows vespra-cli.exe (MinGW-w64, under
 # Wine) against the Linux one, byte for byte.
@@ -61,7 +62,7 @@ ctest --test-dir build/clang --output-on-failure -j"$jobs"
 # The window-free build's compile commands name the plain layers' sources (before and after
 # economics/ and scenarios/ keep them under core/); each runs through the committed .clang-tidy.
 echo "== clang-tidy (common, engine, economics, scenarios, command-line tool)"
-sed -n 's|^ *"file": "'"$PWD"'/\(.*\.cpp\)",\{0,1\}$|\1|p' build/clang/compile_commands.json |
+sed -n 's|^ *"file": "'"$(pwd -P)"'/\(.*\.cpp\)",\{0,1\}$|\1|p' build/clang/compile_commands.json |
   grep -E '^(common|engine|economics(/core)?|scenarios(/core)?|cli)/[^/]+$' | sort -u |
   xargs -P"$jobs" -n4 clang-tidy -p build/clang --quiet 2> >(grep -v -E '^[0-9]+ warnings? generated\.$' >&2)
 
