@@ -25,8 +25,8 @@ enum class CampoAnalise {
 // field as well as focus it (an analysis period above the maximum).
 class AnaliseError : public std::runtime_error {
   public:
-    AnaliseError(CampoAnalise campo, const std::string& message, bool esvaziaCampo = false)
-        : std::runtime_error(message), campo(campo), esvaziaCampo(esvaziaCampo) {}
+    AnaliseError(CampoAnalise c, const std::string& message, bool esvazia = false)
+        : std::runtime_error(message), campo(c), esvaziaCampo(esvazia) {}
     CampoAnalise campo;
     bool esvaziaCampo;
 };

@@ -25,8 +25,8 @@ std::vector<MonthRun> monthRuns(TDate start, std::size_t n) {
     start.toYMD(y, m, d);
     std::size_t j = 0;
     while (j < n) {
-        const auto left = static_cast<std::size_t>(TDate::daysInMonth(y, m) - d + 1);
-        const std::size_t len = std::min(left, n - j);
+        const int left = TDate::daysInMonth(y, m) - d + 1;
+        const std::size_t len = std::min(static_cast<std::size_t>(left), n - j);
         runs.push_back({m, j, len});
         j += len;
         d = 1;
@@ -225,10 +225,18 @@ template <std::size_t NV>
 constexpr std::size_t kVectors = 2;
 constexpr std::size_t kGroup = 4 * kVectors;
 
+// Under ThreadSanitizer the default version alone: the loader runs the clones' resolver before
+// that sanitizer is set up, and the sanitizer instruments the resolver too.
+#ifdef VESPRA_THREAD_SANITIZER
+#define VESPRA_TARGET_CLONES
+#else
+#define VESPRA_TARGET_CLONES __attribute__((target_clones("avx2", "default")))
+#endif
+
 // One month run for every member. `off` is the month's offset in the month-by-member arrays.
-__attribute__((target_clones("avx2", "default"))) void monthRunAllMembers(
-    const DayInputs* days, std::size_t len, std::size_t count, std::size_t off, double* v, const double* cap,
-    double* cons, double* pot, double* extrav, double* total, double* partial) {
+VESPRA_TARGET_CLONES void monthRunAllMembers(const DayInputs* days, std::size_t len, std::size_t count,
+                                             std::size_t off, double* v, const double* cap, double* cons,
+                                             double* pot, double* extrav, double* total, double* partial) {
     std::size_t k = 0;
     for (; k + kGroup <= count; k += kGroup) {
         groupRun<kVectors>(days, len, v + k, cap + k, cons + off + k, pot + off + k, extrav + off + k,

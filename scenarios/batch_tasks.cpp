@@ -50,7 +50,7 @@ std::int32_t ParaCadaCombinacao(std::int32_t n, int tarefas, const std::function
                                 const std::function<void(std::int32_t)>& guardaProntas) {
     Estado e;
     e.feito.assign(static_cast<std::size_t>(std::max<std::int32_t>(n, 0)), 0);
-    const int threads = std::clamp<std::int64_t>(n, 1, std::max(tarefas, 1));
+    const auto threads = static_cast<int>(std::clamp<std::int64_t>(n, 1, std::max(tarefas, 1)));
     if (threads <= 1) {
         trabalha(e, n, fazer, progresso);
     } else {

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build ccache pkg-config clang clang-format
+  build-essential cmake ninja-build ccache pkg-config clang clang-format clang-tidy
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev qt6-translations-l10n
   libjpeg-dev libgtest-dev libgmock-dev libbenchmark-dev
   python3 xvfb xauth fonts-dejavu-core

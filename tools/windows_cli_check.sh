@@ -16,13 +16,10 @@ export CCACHE_DIR="${CCACHE_DIR:-$HOME/.cache/vespra-ccache}" CCACHE_BASEDIR="$r
 linux_build=build/release
 if [ ! -f "$linux_build/build.ninja" ]; then
   linux_build=build/cli-linux
-  [ -f "$linux_build/build.ninja" ] || cmake -S . -B "$linux_build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DVESPRA_WERROR=ON -DVESPRA_BUILD_GUI=OFF -DVESPRA_BUILD_TESTS=OFF -DVESPRA_BUILD_BENCH=OFF > /dev/null
+  [ -f "$linux_build/build.ninja" ] || cmake --preset cli-linux > /dev/null
 fi
 cmake --build "$linux_build" --target vespra-cli > /dev/null
-[ -f build/mingw/build.ninja ] || cmake -S . -B build/mingw -G Ninja \
-  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" -DCMAKE_BUILD_TYPE=Release -DVESPRA_WERROR=ON \
-  -DVESPRA_BUILD_GUI=OFF -DVESPRA_BUILD_TESTS=OFF -DVESPRA_BUILD_BENCH=OFF > /dev/null
+[ -f build/mingw/build.ninja ] || cmake --preset mingw > /dev/null
 cmake --build build/mingw --target vespra-cli > /dev/null
 linux_cli="$root/$linux_build/cli/vespra-cli"
 windows_cli="${WINDOWS_CLI:-$root/build/mingw/cli/vespra-cli.exe}"  # WINDOWS_CLI: check another .exe
