@@ -62,14 +62,14 @@ cmake --build build/clang -j"$jobs"
 echo "== tests (clang)"
 ctest --test-dir build/clang --output-on-failure -j"$jobs"
 
-# The window-free build's compile commands name the plain layers' sources (before and after
-# economics/ and scenarios/ keep them under core/); each runs through the committed .clang-tidy.
+# The window-free build's compile commands name the plain layers' sources; each runs through
+# the committed .clang-tidy.
 echo "== clang-tidy (common, engine, economics, scenarios, command-line tool)"
 sed -n 's|^ *"file": "'"$(pwd -P)"'/\(.*\.cpp\)",\{0,1\}$|\1|p' build/clang/compile_commands.json |
-  grep -E '^(common|engine|economics(/core)?|scenarios(/core)?|cli)/[^/]+$' | sort -u |
+  grep -E '^(common|engine|economics|scenarios|cli)/[^/]+$' | sort -u |
   xargs -P"$jobs" -n4 clang-tidy -p build/clang --quiet 2> >(grep -v -E '^[0-9]+ warnings? generated\.$' >&2)
 
-# The scenario batch runs its combinations on several threads (scenarios/core/tarefas.cpp); its
+# The scenario batch runs its combinations on several threads (scenarios/batch_tasks.cpp); its
 # tests on 1, 2, 3 and 8 threads run again under ThreadSanitizer, built for them alone.
 echo "== build (ThreadSanitizer: the scenario tests)"
 cmake --preset tsan > /dev/null
