@@ -1,7 +1,21 @@
 #include "windows/economics/economics_links.h"
 
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
 #include "components/radio_group.h"
+#include "components/ui_seam.h"
 #include "engine/capt_agua.h"
+#include "windows/economics/form_analise.h"
+#include "windows/economics/form_custo_manutencao.h"
+#include "windows/economics/form_custo_motobomba.h"
+#include "windows/economics/form_custo_reservatorios.h"
+#include "windows/economics/form_custos_economias.h"
+#include "windows/economics/form_economia_agua.h"
+#include "windows/economics/form_edit_custo_manutencao.h"
+#include "windows/economics/form_tarifas_agua.h"
+#include "windows/economics/form_volume_inf_analise.h"
 #include "windows/main/form_main.h"
 #include "windows/main/form_res_sup.h"
 
@@ -16,4 +30,164 @@ const TCaptAgua* simulacaoPrincipal() {
 
 QWidget* janelaPrincipal() {
     return formMain;
+}
+
+// ---------------------------------------------------------------------------------------
+// The analysis window
+
+const TEstadoAnalise* estadoAnalise() {
+    return formAnalise ? &formAnalise->estado : nullptr;
+}
+
+int mesInstalacaoAnalise() {
+    return formAnalise ? formAnalise->CBMesIn->currentIndex() : 0;
+}
+
+void defineVolumeAnalise(const QString& volume) {
+    if (formAnalise) formAnalise->defineVolume(volume);
+}
+
+void mostraBotaoEstimativas() {
+    if (formAnalise) formAnalise->BTConsumosEconomias->show();
+}
+
+TExportacao exportacaoAnalise() {
+    return formAnalise ? formAnalise->dadosExportacao() : TExportacao{};
+}
+
+void abreCustosEconomias(QWidget* parent) {
+    // Each a new window, a snapshot of the calculation; closing it deletes it, and those still
+    // open go with their parent.
+    auto* janela = new TformCustosEconomias(parent);
+    janela->setAttribute(Qt::WA_DeleteOnClose);
+    janela->setAttribute(Qt::WA_QuitOnClose, false);
+    janela->show();
+}
+
+// ---------------------------------------------------------------------------------------
+// The input windows
+
+TCamposTarifas camposTarifas() {
+    return formTarifasAgua ? formTarifasAgua->campos() : TCamposTarifas{};
+}
+
+void carregaTarifas(const TCamposTarifas& c) {
+    if (!formTarifasAgua) return;
+    formTarifasAgua->preenche(c);
+    formTarifasAgua->BTConcluirClick();
+}
+
+void execTarifas() {
+    if (formTarifasAgua) ui().execModal(formTarifasAgua);
+}
+
+void limpaTarifas() {
+    if (formTarifasAgua) formTarifasAgua->LimparTarifas();
+}
+
+TCamposCustosIniciais camposCustosIniciais() {
+    return formCustoReservatorios ? formCustoReservatorios->campos() : TCamposCustosIniciais{};
+}
+
+void carregaCustosIniciais(const TCamposCustosIniciais& c) {
+    if (formCustoReservatorios) formCustoReservatorios->preenche(c);
+}
+
+void execCustosIniciais() {
+    if (formCustoReservatorios) ui().execModal(formCustoReservatorios);
+}
+
+void limpaCustosIniciais() {
+    if (formCustoReservatorios) formCustoReservatorios->Limpa();
+}
+
+TCamposMotobomba camposMotobomba() {
+    return formCustoMotobomba ? formCustoMotobomba->campos() : TCamposMotobomba{};
+}
+
+void carregaMotobomba(const TCamposMotobomba& c) {
+    if (!formCustoMotobomba) return;
+    // As when the user completes the window: empty taxes become "0"; an incomplete window
+    // says so and stays open.
+    formCustoMotobomba->preenche(c);
+    formCustoMotobomba->show();
+    formCustoMotobomba->BTConcluirClick();
+}
+
+void execMotobomba() {
+    if (formCustoMotobomba) ui().execModal(formCustoMotobomba);
+}
+
+void limpaMotobomba() {
+    if (formCustoMotobomba) formCustoMotobomba->Limpa();
+}
+
+std::vector<TManutencao> itensManutencao() {
+    return formCustoManutencao ? formCustoManutencao->vecManutencao : std::vector<TManutencao>{};
+}
+
+void carregaManutencao(const std::vector<TManutencao>& itens) {
+    if (formCustoManutencao) formCustoManutencao->preenche(itens);
+}
+
+void execManutencao() {
+    if (formCustoManutencao) ui().execModal(formCustoManutencao);
+}
+
+void limpaManutencao() {
+    if (formCustoManutencao) formCustoManutencao->Limpa();
+}
+
+void pedeVolumeAnalise() {
+    if (formVolumeInfAnalise) ui().execModal(formVolumeInfAnalise);
+}
+
+// ---------------------------------------------------------------------------------------
+// The estimate table
+
+std::vector<TLinhaEstimativa> linhasEstimativas() {
+    return formEconomiaAgua ? formEconomiaAgua->linhas() : std::vector<TLinhaEstimativa>{};
+}
+
+void preencheEstimativas(const std::vector<TLinhaEstimativa>& linhas) {
+    if (formEconomiaAgua) formEconomiaAgua->Preenche(linhas);
+}
+
+void mostraEstimativas() {
+    if (formEconomiaAgua) formEconomiaAgua->show();
+}
+
+void limpaEstimativas() {
+    if (formEconomiaAgua) formEconomiaAgua->Limpa();
+}
+
+// ---------------------------------------------------------------------------------------
+// The operating cost list and its edit window
+
+bool temListaManutencao() {
+    return formCustoManutencao != nullptr;
+}
+
+void modificaItemManutencao(std::size_t ind, const TManutencao& item) {
+    if (formCustoManutencao) formCustoManutencao->Modifica(ind, item);
+}
+
+void excluiItemManutencao(std::size_t ind) {
+    if (formCustoManutencao) formCustoManutencao->Exclui(ind);
+}
+
+void carregaEdicaoManutencao(std::size_t ind, const TManutencao& item) {
+    if (formEditCustoManutencao) formEditCustoManutencao->Carrega(ind, item);
+}
+
+bool edicaoManutencaoCarregada() {
+    return formEditCustoManutencao && !formEditCustoManutencao->edNomeManutencao->text().isEmpty();
+}
+
+void mostraEdicaoManutencao() {
+    if (formEditCustoManutencao) formEditCustoManutencao->show();
+}
+
+void limpaEdicaoManutencao() {
+    if (formEditCustoManutencao) formEditCustoManutencao->Limpa();
 }

@@ -1,9 +1,21 @@
 #pragma once
-// Where the economic analysis windows reach the windows outside the analysis: the main
-// window's simulation and the upper reservoir dialog's choice.
+// Where the economic analysis windows reach each other and the windows outside the analysis:
+// the main window's simulation and the upper reservoir dialog's choice. Each call goes
+// through a window's global instance and does nothing (or answers "none") while that window
+// does not exist, as in tests that build only some of the windows.
+
+#include <QString>
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "economics/analysis_fields.h"
+#include "economics/economic_records.h"
+#include "economics/tables.h"
 
 class TCaptAgua;
 class QWidget;
+struct TEstadoAnalise;
 
 // Whether the simulation uses an upper reservoir (the upper reservoir dialog's choice is not
 // "Não utilizar reservatório superior").
@@ -12,3 +24,49 @@ bool usaReservatorioSuperior();
 const TCaptAgua* simulacaoPrincipal();
 // The main window, beside which the analysis window is placed.
 QWidget* janelaPrincipal();
+
+// The analysis window: its state (volume, working simulation, last result), the month of
+// installation chosen, the volume a user types, the estimate button and what the export writes.
+const TEstadoAnalise* estadoAnalise();
+int mesInstalacaoAnalise();
+void defineVolumeAnalise(const QString& volume);
+void mostraBotaoEstimativas();
+TExportacao exportacaoAnalise();
+// Opens another costs and savings window over the analysis window's last result.
+void abreCustosEconomias(QWidget* parent);
+
+// The analysis's input windows: what each holds, filling one with a file's record as a user
+// would leave it, showing it modally and emptying it.
+TCamposTarifas camposTarifas();
+void carregaTarifas(const TCamposTarifas& c);  // then "Concluir"
+void execTarifas();
+void limpaTarifas();
+TCamposCustosIniciais camposCustosIniciais();
+void carregaCustosIniciais(const TCamposCustosIniciais& c);
+void execCustosIniciais();
+void limpaCustosIniciais();
+TCamposMotobomba camposMotobomba();
+void carregaMotobomba(const TCamposMotobomba& c);  // shown, then "Concluir"
+void execMotobomba();
+void limpaMotobomba();
+std::vector<TManutencao> itensManutencao();
+void carregaManutencao(const std::vector<TManutencao>& itens);
+void execManutencao();
+void limpaManutencao();
+void pedeVolumeAnalise();  // the volume window, modally
+
+// The estimate table.
+std::vector<TLinhaEstimativa> linhasEstimativas();
+void preencheEstimativas(const std::vector<TLinhaEstimativa>& linhas);
+void mostraEstimativas();
+void limpaEstimativas();
+
+// The operating cost list and its edit window.
+bool temListaManutencao();
+void modificaItemManutencao(std::size_t ind, const TManutencao& item);
+void excluiItemManutencao(std::size_t ind);
+void carregaEdicaoManutencao(std::size_t ind, const TManutencao& item);
+// Whether the edit window holds an item clicked in the list.
+bool edicaoManutencaoCarregada();
+void mostraEdicaoManutencao();
+void limpaEdicaoManutencao();

@@ -18,13 +18,6 @@
 #include "engine/capt_agua.h"
 #include "windows/economics/economics_controls.h"
 #include "windows/economics/economics_links.h"
-#include "windows/economics/form_custo_manutencao.h"
-#include "windows/economics/form_custo_motobomba.h"
-#include "windows/economics/form_custo_reservatorios.h"
-#include "windows/economics/form_custos_economias.h"
-#include "windows/economics/form_economia_agua.h"
-#include "windows/economics/form_tarifas_agua.h"
-#include "windows/economics/form_volume_inf_analise.h"
 
 TformAnalise* formAnalise = nullptr;
 
@@ -159,6 +152,7 @@ void TformAnalise::showEvent(QShowEvent* event) {
 }
 
 void TformAnalise::defineVolume(const QString& volume) {
+    estado.defineVolume(toUtf8(volume), appLocale());
     Label10->setText(volume);
     Label10->adjustSize();
     Label11->move(Label10->geometry().right() + 1 + 5, Label11->y());
@@ -166,27 +160,27 @@ void TformAnalise::defineVolume(const QString& volume) {
 
 TDadosAnalise TformAnalise::dados() const {
     TDadosAnalise d;
-    d.analise.strVolume = toUtf8(Label10->text());
+    d.analise.strVolume = estado.strVolume;
     d.analise.strInflacao = textOf(edInflacao);
     d.analise.strPeriodoAumento = textOf(edPeriodoAumento);
     d.analise.strPeriodoAnalise = textOf(edPeriodoAnalise);
     d.analise.strTMA = textOf(edTMA);
     d.analise.indMesIn = CBMesIn->currentIndex();
-    if (formTarifasAgua) d.tarifas = formTarifasAgua->campos();
-    if (formCustoReservatorios) d.iniciais = formCustoReservatorios->campos();
-    if (formCustoMotobomba) d.motobomba = formCustoMotobomba->campos();
-    if (formCustoManutencao) d.vecManutencao = formCustoManutencao->vecManutencao;
+    d.tarifas = camposTarifas();
+    d.iniciais = camposCustosIniciais();
+    d.motobomba = camposMotobomba();
+    d.vecManutencao = itensManutencao();
     return d;
 }
 
 TExportacao TformAnalise::dadosExportacao() const {
     TExportacao e;
-    if (formEconomiaAgua) e.estimativas = formEconomiaAgua->linhas();
-    if (formTarifasAgua) e.linhasFaixas = formTarifasAgua->estado.vecLinhasFaixas;
+    e.estimativas = linhasEstimativas();
+    e.linhasFaixas = camposTarifas().vecLinhasFaixas;
     e.analise = dados().analise;
-    e.intTempoRetorno = estado.intTempoRetorno;
-    e.curVPL = estado.curVPL;
-    e.dblTIR = estado.dblTIR;
+    e.intTempoRetorno = estado.linhas.intTempoRetorno;
+    e.curVPL = estado.linhas.curVPL;
+    e.dblTIR = estado.linhas.dblTIR;
     return e;
 }
 
@@ -195,7 +189,7 @@ void TformAnalise::simulaCaptAgua() {
     const TCaptAgua* base = simulacaoPrincipal();
     if (!base) return;
     try {
-        estado.simAnalise = SimulaCaptAgua(*base, toUtf8(Label10->text()), appLocale());
+        estado.simAnalise = SimulaCaptAgua(*base, estado.strVolume, appLocale());
     } catch (const std::exception& e) {
         showException(this, e);
     }
@@ -220,7 +214,7 @@ QLineEdit* TformAnalise::campo(int campoAnalise) const {
 void TformAnalise::recusa(const AnaliseError& e) {
     showErrorBox(this, fromUtf8(e.what()));
     if (e.campo == CampoAnalise::MotobombaIncompleta) {
-        if (formCustoMotobomba) ui().execModal(formCustoMotobomba);
+        execMotobomba();
         return;
     }
     if (QLineEdit* edit = campo(static_cast<int>(e.campo))) {
@@ -243,34 +237,44 @@ void TformAnalise::BTCalcularClick() {
         showException(this, e);
         return;
     }
-    const LocaleSettings& loc = appLocale();
-    if (formTarifasAgua) formTarifasAgua->estado.contas = r.contas;
-    if (formEconomiaAgua) formEconomiaAgua->Preenche(TabelaEstimativas(*estado.simAnalise, r.contas, loc));
+    preencheEstimativas(TabelaEstimativas(*estado.simAnalise, r.contas, appLocale()));
     BTConsumosEconomias->show();
-    estado.nroPeriodos = r.nroPeriodos;
-    estado.vecPeriodos = std::move(r.vecPeriodos);
-    estado.vecEconomias = std::move(r.vecEconomias);
-    estado.vecCustos = std::move(r.vecCustos);
-    estado.curVPL = r.curVPL;
-    estado.intTempoRetorno = r.intTempoRetorno;
-    estado.dblTIR = r.dblTIR;
-    Label3->setText(fromUtf8(TextoVPL(estado.curVPL, loc)));
-    Label4->setText(fromUtf8(TextoTempoRetorno(estado.intTempoRetorno)));
-    Label5->setText(fromUtf8(TextoTIR(estado.dblTIR, loc)));
+    estado.defineResultado(std::move(r));
+    mostraResultado();
+}
+
+void TformAnalise::recalcula() {
+    simulaCaptAgua();
+    BTCalcularClick();
+}
+
+void TformAnalise::mostraResultado() {
+    if (!estado.resultado) {
+        // The lines keep their texts out of sight.
+        BTCustosEconomia->hide();
+        setFixedHeight(kAlturaInicial);
+        return;
+    }
+    const LocaleSettings& loc = appLocale();
+    Label3->setText(fromUtf8(TextoVPL(estado.linhas.curVPL, loc)));
+    Label4->setText(fromUtf8(TextoTempoRetorno(estado.linhas.intTempoRetorno)));
+    Label5->setText(fromUtf8(TextoTIR(estado.linhas.dblTIR, loc)));
     setFixedHeight(kAlturaCalculada);
     BTCustosEconomia->show();
 }
 
 void TformAnalise::BTTarifasAguaClick() {
     simulaCaptAgua();
-    if (formTarifasAgua) ui().execModal(formTarifasAgua);
+    execTarifas();
 }
 
 void TformAnalise::BTModificarVolClick() {
-    if (formVolumeInfAnalise) ui().execModal(formVolumeInfAnalise);
+    pedeVolumeAnalise();
     if (!estado.simAnalise) return;
     try {
-        const double volume = readStrictText(Label10->text());
+        // A volume that does not read says why, as its read does.
+        const double volume =
+            estado.dblVolume ? *estado.dblVolume : readStrictText(fromUtf8(estado.strVolume));
         if (volume == estado.simAnalise->dblResInf) return;
         estado.simAnalise->dblResInf = volume;
         estado.simAnalise->simula();
@@ -287,20 +291,17 @@ void TformAnalise::BTLimparClick() {
 }
 
 void TformAnalise::BTConsumosEconomiasClick() {
-    if (formEconomiaAgua) formEconomiaAgua->show();
+    mostraEstimativas();
 }
 
 void TformAnalise::BTCustosEconomiaClick() {
     // Every click opens another window, a snapshot of this calculation; closing it deletes it,
     // and those still open go with the analysis window.
-    auto* janela = new TformCustosEconomias(this);
-    janela->setAttribute(Qt::WA_DeleteOnClose);
-    janela->setAttribute(Qt::WA_QuitOnClose, false);
-    janela->show();
+    abreCustosEconomias(this);
 }
 
 void TformAnalise::CategoryButtons1Categories0Items0Click() {
-    if (formCustoReservatorios) ui().execModal(formCustoReservatorios);
+    execCustosIniciais();
 }
 
 void TformAnalise::BTsCustosCategories1Items0Click() {
@@ -310,11 +311,11 @@ void TformAnalise::BTsCustosCategories1Items0Click() {
                                        "utilização de um reservatório superior"));
         return;
     }
-    if (formCustoMotobomba) ui().execModal(formCustoMotobomba);
+    execMotobomba();
 }
 
 void TformAnalise::CategoryButtons1Categories1Items0Click() {
-    if (formCustoManutencao) ui().execModal(formCustoManutencao);
+    execManutencao();
 }
 
 void TformAnalise::edPeriodoAnaliseChange() {
@@ -340,40 +341,26 @@ void TformAnalise::CarregaAnaliseEcon(const std::vector<std::string>& lines, std
 void TformAnalise::CarregaAnaliseEcon(const TDadosAnalise& d) {
     defineVolume(fromUtf8(d.analise.strVolume));
     simulaCaptAgua();
-    if (formTarifasAgua) {
-        formTarifasAgua->preenche(d.tarifas);
-        formTarifasAgua->BTConcluirClick();
-    }
+    carregaTarifas(d.tarifas);
     setTextOf(edInflacao, d.analise.strInflacao);
     setTextOf(edPeriodoAumento, d.analise.strPeriodoAumento);
     setTextOf(edPeriodoAnalise, d.analise.strPeriodoAnalise);
     setTextOf(edTMA, d.analise.strTMA);
     CBMesIn->setCurrentIndex(d.analise.indMesIn);
-    if (formCustoReservatorios) formCustoReservatorios->preenche(d.iniciais);
-    if (formCustoMotobomba && usaReservatorioSuperior()) {
-        // As when the user completes the window: empty taxes become "0"; an incomplete
-        // window says so and stays open.
-        formCustoMotobomba->preenche(d.motobomba);
-        formCustoMotobomba->show();
-        formCustoMotobomba->BTConcluirClick();
-    }
-    if (formCustoManutencao) formCustoManutencao->preenche(d.vecManutencao);
+    carregaCustosIniciais(d.iniciais);
+    if (usaReservatorioSuperior()) carregaMotobomba(d.motobomba);
+    carregaManutencao(d.vecManutencao);
     BTCalcularClick();
 }
 
 void TformAnalise::LimparAnaliseEcon() {
-    estado.vecPeriodos.clear();
-    estado.vecCustos.clear();
-    estado.vecEconomias.clear();
-    estado.nroPeriodos = 0;
-    if (formTarifasAgua) formTarifasAgua->LimparTarifas();
-    if (formEconomiaAgua) formEconomiaAgua->Limpa();
+    limpaTarifas();
+    limpaEstimativas();
     BTConsumosEconomias->hide();
     for (QLineEdit* e : {edInflacao, edPeriodoAumento, edPeriodoAnalise, edTMA}) e->clear();
-    if (formCustoReservatorios) formCustoReservatorios->Limpa();
-    if (formCustoMotobomba) formCustoMotobomba->Limpa();
-    if (formCustoManutencao) formCustoManutencao->Limpa();
-    estado.simAnalise.reset();
-    BTCustosEconomia->hide();
-    setFixedHeight(kAlturaInicial);
+    limpaCustosIniciais();
+    limpaMotobomba();
+    limpaManutencao();
+    estado.limpa();
+    mostraResultado();
 }

@@ -5,17 +5,15 @@
 // also saves, loads and clears the whole analysis.
 
 #include <QDialog>
+#include <QString>
 #include <cstddef>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
-#include "common/arrays.h"
-#include "common/currency.h"
 #include "economics/analysis_fields.h"
 #include "economics/tables.h"
-#include "engine/capt_agua.h"
+#include "windows/economics/economics_state.h"
 
 class AnaliseError;
 class QComboBox;
@@ -23,20 +21,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QWidget;
-
-// The analysis's working simulation and the results of the last "Calcular".
-struct TEstadoAnalise {
-    // A copy of the main simulation's inputs with the volume under analysis, simulated;
-    // none until the analysis starts.
-    std::unique_ptr<TCaptAgua> simAnalise;
-    int nroPeriodos = 0;
-    std::vector<TPeriodo> vecPeriodos;
-    doubleArray vecEconomias;  // R$ per month
-    doubleArray vecCustos;     // R$ per month
-    Currency curVPL;
-    int intTempoRetorno = -1;
-    std::optional<double> dblTIR;  // % per month; none when undefined in the last "Calcular"
-};
 
 class TformAnalise : public QDialog {
     Q_OBJECT
@@ -48,7 +32,7 @@ class TformAnalise : public QDialog {
     static constexpr int kAlturaCalculada = 580;
 
     QLabel* Label9 = nullptr;   // "Volume do reservatório inferior:"
-    QLabel* Label10 = nullptr;  // the volume under analysis, litres, as text
+    QLabel* Label10 = nullptr;  // shows the volume under analysis, litres
     QLabel* Label11 = nullptr;  // "litros", kept 5 pixels right of Label10
     QPushButton* BTModificarVol = nullptr;
     QPushButton* BTTarifasAgua = nullptr;
@@ -74,7 +58,7 @@ class TformAnalise : public QDialog {
     QLabel* Label5 = nullptr;  // rate of return
     QPushButton* BTLimpar = nullptr;
 
-    TEstadoAnalise estado;
+    TEstadoAnalise estado;  // the boxes are painted from it, never read back for it
     std::unique_ptr<TCaptAgua>& simAnalise = estado.simAnalise;
     bool hasSimAnalise() const { return estado.simAnalise != nullptr; }
 
@@ -83,10 +67,12 @@ class TformAnalise : public QDialog {
     // What the costs and savings export writes besides its table.
     TExportacao dadosExportacao() const;
 
-    // Writes the volume under analysis and keeps "litros" beside it.
+    // Sets the volume under analysis, shows it and keeps "litros" beside it.
     void defineVolume(const QString& volume);
-    // Rebuilds the working simulation from the main simulation and the volume in Label10.
+    // Rebuilds the working simulation from the main simulation and the volume under analysis.
     void simulaCaptAgua();
+    // Follows a new run of the main simulation: the working simulation again, then "Calcular".
+    void recalcula();
     // The lines of the economic section of the simulation file. Throws SecaoAnaliseError
     // when a box holds a text the file cannot keep.
     std::vector<std::string> SalvarAnaliseEcon() const;
@@ -115,6 +101,8 @@ class TformAnalise : public QDialog {
   private:
     void buildControls();
     void recusa(const AnaliseError& e);
+    // The result lines, the window's height and the table button follow the analysis's result.
+    void mostraResultado();
     QLineEdit* campo(int campoAnalise) const;
 };
 

@@ -15,7 +15,7 @@
 #include "economics/economics_errors.h"
 #include "economics/file_section.h"
 #include "windows/economics/economics_controls.h"
-#include "windows/economics/form_edit_custo_manutencao.h"
+#include "windows/economics/economics_links.h"
 
 TformCustoManutencao* formCustoManutencao = nullptr;
 
@@ -118,7 +118,7 @@ void TformCustoManutencao::Limpa() {
     limpaEntrada();
     atualizaGrade();
     mostraLista(false);
-    if (formEditCustoManutencao) formEditCustoManutencao->Limpa();
+    limpaEdicaoManutencao();
 }
 
 void TformCustoManutencao::Modifica(std::size_t ind, const TManutencao& item) {
@@ -135,14 +135,13 @@ void TformCustoManutencao::Exclui(std::size_t ind) {
 }
 
 void TformCustoManutencao::NxGManutCellClick(int /*col*/, int row) {
-    if (row < 0 || static_cast<std::size_t>(row) >= vecManutencao.size() || !formEditCustoManutencao) return;
-    formEditCustoManutencao->Carrega(static_cast<std::size_t>(row),
-                                     vecManutencao[static_cast<std::size_t>(row)]);
+    if (row < 0 || static_cast<std::size_t>(row) >= vecManutencao.size()) return;
+    carregaEdicaoManutencao(static_cast<std::size_t>(row), vecManutencao[static_cast<std::size_t>(row)]);
 }
 
 void TformCustoManutencao::BTEditarClick() {
-    if (formEditCustoManutencao && !formEditCustoManutencao->edNomeManutencao->text().isEmpty()) {
-        formEditCustoManutencao->show();
+    if (edicaoManutencaoCarregada()) {
+        mostraEdicaoManutencao();
         return;
     }
     showInformation(this, QStringLiteral("Manutenção"),

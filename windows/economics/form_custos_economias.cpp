@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFont>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -14,19 +15,17 @@
 #include "components/app_locale.h"
 #include "components/radio_group.h"
 #include "components/ui_seam.h"
-#include "windows/economics/form_analise.h"
+#include "windows/economics/economics_links.h"
+#include "windows/economics/economics_state.h"
 
 TformCustosEconomias* formCustosEconomias = nullptr;
 
 TformCustosEconomias::TformCustosEconomias(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("formCustosEconomias"));
     setWindowTitle(QStringLiteral("Custos e Economias"));
-    if (formAnalise) {
-        vecPeriodos_ = formAnalise->estado.vecPeriodos;
-        vecEconomias_ = formAnalise->estado.vecEconomias;
-        vecCustos_ = formAnalise->estado.vecCustos;
-        mesIn_ = formAnalise->CBMesIn->currentIndex();
-    }
+    if (const TEstadoAnalise* analise = estadoAnalise(); analise && analise->resultado)
+        resultado_ = *analise->resultado;
+    mesIn_ = mesInstalacaoAnalise();
 
     RGDados = new RadioGroup(QStringLiteral("Dados"),
                              {QStringLiteral("Simplificados"), QStringLiteral("Detalhados")}, this);
@@ -86,11 +85,12 @@ void TformCustosEconomias::LimpaStringGrid() {
 }
 
 void TformCustosEconomias::PreencheSimplificado() {
-    pinta(TabelaSimplificada(vecEconomias_, vecCustos_, mesIn_, appLocale()), {75, 230, 230});
+    pinta(TabelaSimplificada(resultado_.vecEconomias, resultado_.vecCustos, mesIn_, appLocale()),
+          {75, 230, 230});
 }
 
 void TformCustosEconomias::PreencheDetalhado() {
-    pinta(TabelaDetalhada(vecPeriodos_, mesIn_, appLocale()), {});
+    pinta(TabelaDetalhada(resultado_.vecPeriodos, mesIn_, appLocale()), {});
 }
 
 void TformCustosEconomias::pinta(const TTabelaCustos& tabela, const std::vector<int>& larguras) {
@@ -130,8 +130,7 @@ void TformCustosEconomias::BTExportarClick() {
     const QString path = ui().saveFileName(this, QStringLiteral("Exportar"), QString(),
                                            QStringLiteral("Arquivo CSV|*.csv"), QStringLiteral("csv"));
     if (path.isEmpty()) return;
-    TExportacao e;
-    if (formAnalise) e = formAnalise->dadosExportacao();
+    TExportacao e = exportacaoAnalise();
     e.tabela = tabela_;
     try {
         writeTextLines(toUtf8(path), LinhasExportacao(e, appLocale()));

@@ -8,6 +8,7 @@
 
 #include "common/arrays.h"
 #include "components/data_grid.h"
+#include "economics/analysis.h"
 #include "economics/economic_records.h"
 #include "economics/tables.h"
 
@@ -17,7 +18,7 @@ class RadioGroup;
 class TformCustosEconomias : public QDialog {
     Q_OBJECT
   public:
-    // Takes its months from the analysis window's last calculation.
+    // Takes its months from the analysis's last result.
     explicit TformCustosEconomias(QWidget* parent = nullptr);
 
     RadioGroup* RGDados = nullptr;
@@ -42,9 +43,7 @@ class TformCustosEconomias : public QDialog {
   private:
     void pinta(const TTabelaCustos& tabela, const std::vector<int>& larguras);
 
-    std::vector<TPeriodo> vecPeriodos_;
-    doubleArray vecEconomias_;
-    doubleArray vecCustos_;
+    TResultadoAnalise resultado_;  // empty when the analysis had none
     int mesIn_ = 0;
     TTabelaCustos tabela_;
 };

@@ -12,7 +12,7 @@
 #include "economics/costs.h"
 #include "economics/economics_errors.h"
 #include "windows/economics/economics_controls.h"
-#include "windows/economics/form_custo_manutencao.h"
+#include "windows/economics/economics_links.h"
 
 TformEditCustoManutencao* formEditCustoManutencao = nullptr;
 
@@ -79,17 +79,17 @@ void TformEditCustoManutencao::RGTipoCustoClick() {
 }
 
 void TformEditCustoManutencao::BTModificarClick() {
-    if (!formCustoManutencao || edCod->text().isEmpty()) return;
+    if (!temListaManutencao() || edCod->text().isEmpty()) return;
     std::optional<TManutencao> lido = leItem(this, RGTipoCusto->itemIndex() == 1 ? 1 : 0);
     if (!lido) return;
     TManutencao item = *lido;
-    formCustoManutencao->Modifica(indice(), item);
+    modificaItemManutencao(indice(), item);
     close();
 }
 
 void TformEditCustoManutencao::BTExcluirClick() {
-    if (!formCustoManutencao || edCod->text().isEmpty()) return;
-    formCustoManutencao->Exclui(indice());
+    if (!temListaManutencao() || edCod->text().isEmpty()) return;
+    excluiItemManutencao(indice());
     // The item shown is gone: nothing is left to edit until another row is clicked.
     Limpa();
     close();

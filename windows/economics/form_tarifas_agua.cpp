@@ -17,8 +17,8 @@
 #include "economics/tables.h"
 #include "engine/capt_agua.h"
 #include "windows/economics/economics_controls.h"
-#include "windows/economics/form_analise.h"
-#include "windows/economics/form_economia_agua.h"
+#include "windows/economics/economics_links.h"
+#include "windows/economics/economics_state.h"
 
 TformTarifasAgua* formTarifasAgua = nullptr;
 
@@ -240,7 +240,8 @@ void TformTarifasAgua::BTAdicionarClick() {
 
 void TformTarifasAgua::BTConcluirClick() {
     // The bills price the working simulation; without one there is nothing to price yet.
-    const TCaptAgua* sim = formAnalise ? formAnalise->estado.simAnalise.get() : nullptr;
+    const TEstadoAnalise* analise = estadoAnalise();
+    const TCaptAgua* sim = analise ? analise->simAnalise.get() : nullptr;
     if (sim) {
         try {
             const TCamposTarifas c = campos();
@@ -253,8 +254,8 @@ void TformTarifasAgua::BTConcluirClick() {
             showException(this, e);
             return;
         }
-        if (formEconomiaAgua) formEconomiaAgua->Preenche(TabelaEstimativas(*sim, estado.contas, appLocale()));
-        formAnalise->BTConsumosEconomias->show();
+        preencheEstimativas(TabelaEstimativas(*sim, estado.contas, appLocale()));
+        mostraBotaoEstimativas();
     }
     close();
 }

@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "windows/economics/form_analise.h"
+#include "windows/economics/economics_links.h"
 
 TformVolumeInfAnalise* formVolumeInfAnalise = nullptr;
 
@@ -51,6 +51,6 @@ void TformVolumeInfAnalise::EdVolAnaliseChange() {
 }
 
 void TformVolumeInfAnalise::BTConcluirClick() {
-    if (formAnalise) formAnalise->defineVolume(EdVolAnalise->text());
+    defineVolumeAnalise(EdVolAnalise->text());
     accept();
 }

@@ -115,8 +115,7 @@ bool analiseStarted() {
 
 void recomputeAnalise() {
     if (!analiseStarted()) return;
-    formAnalise->simulaCaptAgua();
-    formAnalise->BTCalcular->click();
+    formAnalise->recalcula();
 }
 
 void resimulateAnalise() {

@@ -5,21 +5,26 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 
 #include "components/app_locale.h"
 #include "components/data_grid.h"
+#include "components/number_texts.h"
 #include "components/radio_group.h"
 #include "economics/analysis.h"
+#include "economics/tables.h"
 #include "tests/windows/econ_fixture.h"
 #include "tests/windows/window_fixture.h"
 #include "windows/economics/form_analise.h"
 #include "windows/economics/form_custo_manutencao.h"
 #include "windows/economics/form_custo_motobomba.h"
 #include "windows/economics/form_custo_reservatorios.h"
+#include "windows/economics/form_custos_economias.h"
 #include "windows/economics/form_economia_agua.h"
 #include "windows/economics/form_tarifas_agua.h"
 #include "windows/economics/form_volume_inf_analise.h"
+#include "windows/main/main_links.h"
 
 namespace {
 
@@ -43,6 +48,26 @@ QStringList expectedLines(bool resSup) {
             fromUtf8(TextoTIR(r.dblTIR, appLocale()))};
 }
 
+// The state's result field by field against the analysis of the same inputs.
+void compareResults(const TResultadoAnalise& got, const TResultadoAnalise& want) {
+    QCOMPARE(got.nroPeriodos, want.nroPeriodos);
+    QCOMPARE(got.vecEconomias, want.vecEconomias);
+    QCOMPARE(got.vecCustos, want.vecCustos);
+    QCOMPARE(got.curVPL, want.curVPL);
+    QCOMPARE(got.intTempoRetorno, want.intTempoRetorno);
+    QCOMPARE(got.dblTIR, want.dblTIR);
+    QCOMPARE(got.contas.vecContaComPluv, want.contas.vecContaComPluv);
+}
+
+// An analysis of two years with an initial cost, started at 5000 litres and calculated.
+void calculated() {
+    econtest::startAnalysis(false);
+    econtest::tariffs();
+    econtest::settings(QStringLiteral("2"));
+    formCustoReservatorios->edCustoInf->setText(QStringLiteral("1500"));
+    a().BTCalcular->click();
+}
+
 }  // namespace
 
 class TestAnalise : public QObject {
@@ -63,6 +88,10 @@ class TestAnalise : public QObject {
     void modificarVolume();
     void limparAnalise();
     void placedBesideTheMainWindow();
+    void volumeUnderAnalysis_data();
+    void volumeUnderAnalysis();
+    void stateHoldsTheLastResult();
+    void recomputeFollowsTheNewRun();
 
   private:
     WindowFixture fx;
@@ -125,15 +154,16 @@ void TestAnalise::calcular() {
     QVERIFY(!a().BTCustosEconomia->isHidden());
     QVERIFY(!a().BTConsumosEconomias->isHidden());
     QCOMPARE(formEconomiaAgua->NextGrid1->rowCount(), 12);
-    QCOMPARE(a().estado.nroPeriodos, 120);
+    QVERIFY(a().estado.resultado);
+    QCOMPARE(a().estado.resultado->nroPeriodos, 120);
 
     // Month 0 holds the initial costs, and with an upper reservoir its cost and the pump's.
     QStringList month0;
-    for (const TCusto& c : a().estado.vecPeriodos[0].Custo) month0 << fromUtf8(c.Nome);
+    for (const TCusto& c : a().estado.resultado->vecPeriodos[0].Custo) month0 << fromUtf8(c.Nome);
     QStringList expected{QStringLiteral("Reservatório inferior")};
     if (resSup) expected << QStringLiteral("Reservatório superior") << QStringLiteral("Custo motobomba(s)");
     QCOMPARE(month0, expected);
-    const bool chargesEnergy = !a().estado.vecPeriodos[1].Custo.empty();
+    const bool chargesEnergy = !a().estado.resultado->vecPeriodos[1].Custo.empty();
     QCOMPARE(chargesEnergy, resSup);
 }
 
@@ -168,7 +198,8 @@ void TestAnalise::periodAboveFiftyYears() {
     // Exactly 50 years is accepted: 600 months.
     a().edPeriodoAnalise->setText(QStringLiteral("50"));
     a().BTCalcular->click();
-    QCOMPARE(a().estado.nroPeriodos, 600);
+    QVERIFY(a().estado.resultado);
+    QCOMPARE(a().estado.resultado->nroPeriodos, 600);
 }
 
 void TestAnalise::calcularBuildsTheWorkingSimulation() {
@@ -181,7 +212,8 @@ void TestAnalise::calcularBuildsTheWorkingSimulation() {
     a().BTCalcular->click();
     QVERIFY(a().hasSimAnalise());
     QCOMPARE(a().simAnalise->dblResInf, 5000.0);
-    QCOMPARE(a().estado.nroPeriodos, 24);
+    QVERIFY(a().estado.resultado);
+    QCOMPARE(a().estado.resultado->nroPeriodos, 24);
     QCOMPARE(resultLines(), expectedLines(false));
 }
 
@@ -272,7 +304,7 @@ void TestAnalise::limparAnalise() {
     QCOMPARE(formCustoMotobomba->CBPotUnid->currentIndex(), -1);
     QVERIFY(formCustoManutencao->vecManutencao.empty());
     QVERIFY(formCustoManutencao->NxGManut->isHidden() && formCustoManutencao->width() < 712);  // narrow again
-    QVERIFY(a().estado.vecPeriodos.empty());
+    QVERIFY(!a().estado.resultado);
     // Kept: the month of installation, the volume and the result lines (out of sight).
     QCOMPARE(a().CBMesIn->currentIndex(), 3);
     QCOMPARE(a().Label10->text(), QStringLiteral("5000"));
@@ -284,6 +316,94 @@ void TestAnalise::placedBesideTheMainWindow() {
     formMain->resize(700, 500);
     a().show();
     QCOMPARE(a().pos(), QPoint(formMain->width(), 0));
+}
+
+void TestAnalise::volumeUnderAnalysis_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("reads");
+    QTest::addColumn<double>("litres");
+    QTest::newRow("whole litres") << "8000" << true << 8000.0;
+    QTest::newRow("decimal comma") << "2500,5" << true << 2500.5;
+    QTest::newRow("empty") << "" << false << 0.0;
+    QTest::newRow("not a number") << "12a" << false << 0.0;
+}
+
+// The volume a user gives is kept as typed and as a number, and the number is what
+// "Modificar volume" simulates; a text that does not read says why and changes nothing.
+void TestAnalise::volumeUnderAnalysis() {
+    QFETCH(QString, text);
+    QFETCH(bool, reads);
+    QFETCH(double, litres);
+    fx.start("pt_BR");
+    econtest::startAnalysis(false);
+    fx.ui.expectModal(QStringLiteral("formVolumeInfAnalise"), [&](QDialog*) {
+        formVolumeInfAnalise->EdVolAnalise->setText(text);
+        formVolumeInfAnalise->BTConcluirClick();
+        return int(QDialog::Accepted);
+    });
+    if (!reads) fx.ui.expectMessageContaining(QStringLiteral("Vespra 4"), "'" + text + "'");
+    a().BTModificarVol->click();
+    QCOMPARE(a().estado.strVolume, toUtf8(text));
+    QCOMPARE(a().Label10->text(), text);
+    QCOMPARE(a().dados().analise.strVolume, toUtf8(text));
+    QCOMPARE(a().estado.dblVolume.has_value(), reads);
+    if (reads) QCOMPARE(*a().estado.dblVolume, litres);
+    QCOMPARE(a().simAnalise->dblResInf, reads ? litres : 5000.0);
+}
+
+// The state holds the last "Calcular" that gave a result: a refused one leaves it, a clear
+// empties it and with it the costs and savings window opened afterwards, while the lines
+// kept out of sight still give the export its figures.
+void TestAnalise::stateHoldsTheLastResult() {
+    fx.start("pt_BR");
+    QVERIFY(!a().estado.resultado);
+    calculated();
+    QVERIFY(a().estado.resultado);
+    compareResults(*a().estado.resultado, Calcular(a().dados(), false, *a().simAnalise, appLocale()));
+    QCOMPARE(a().estado.strVolume, std::string("5000"));
+    QCOMPARE(a().estado.dblVolume, std::optional<double>(5000));
+    const TResultadoAnalise first = *a().estado.resultado;
+    const QStringList lines = resultLines();
+
+    a().edPeriodoAnalise->setText(QStringLiteral("60"));
+    fx.ui.expectMessage(QStringLiteral("Erro"), QStringLiteral("O período máximo de análise é de 50 anos."));
+    a().BTCalcular->click();
+    QVERIFY(a().estado.resultado);
+    compareResults(*a().estado.resultado, first);
+    QCOMPARE(resultLines(), lines);
+    QVERIFY(!a().BTCustosEconomia->isHidden());
+
+    a().LimparAnaliseEcon();
+    QVERIFY(!a().estado.resultado);
+    QVERIFY(!a().hasSimAnalise());
+    QCOMPARE(a().estado.dblVolume, std::optional<double>(5000));
+    TformCustosEconomias janela;
+    janela.show();
+    QCOMPARE(janela.SGCustosEconomias->rowCount(), 1);  // the header alone
+    const TExportacao e = a().dadosExportacao();
+    QCOMPARE(e.curVPL, first.curVPL);
+    QCOMPARE(e.intTempoRetorno, first.intTempoRetorno);
+    QCOMPARE(e.dblTIR, first.dblTIR);
+}
+
+// A new run of the main simulation recalculates a started analysis over that run: the result,
+// its lines and the estimate table all follow it.
+void TestAnalise::recomputeFollowsTheNewRun() {
+    fx.start("pt_BR");
+    calculated();
+    const Currency before = a().estado.resultado->curVPL;
+
+    formMain->simMain->base().dblAreaCapt /= 4;
+    recomputeAnalise();
+
+    const auto sim = SimulaCaptAgua(formMain->simMain->base(), "5000", appLocale());
+    const TResultadoAnalise want = Calcular(a().dados(), false, *sim, appLocale());
+    QVERIFY(want.curVPL != before);  // the run changes the figures
+    QVERIFY(a().estado.resultado);
+    compareResults(*a().estado.resultado, want);
+    QCOMPARE(a().simAnalise->dblEconPot, sim->dblEconPot);
+    QCOMPARE(resultLines(), expectedLines(false));
+    QVERIFY(formEconomiaAgua->linhas() == TabelaEstimativas(*sim, want.contas, appLocale()));
 }
 
 QTEST_MAIN(TestAnalise)

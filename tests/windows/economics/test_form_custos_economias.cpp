@@ -221,8 +221,10 @@ void TestCustosEconomias::exportWritesTheWholeAnalysis() {
         "Taxa mínima de atratividade (%);1",
         "",
         "Resultado da análise econômica",
-        "Tempo de retorno do investimento (meses);" + std::to_string(formAnalise->estado.intTempoRetorno),
-        "Valor presente líquido (R$);" + formatCurrencyGeneral(formAnalise->estado.curVPL, appLocale()),
+        "Tempo de retorno do investimento (meses);" +
+            std::to_string(formAnalise->estado.resultado->intTempoRetorno),
+        "Valor presente líquido (R$);" +
+            formatCurrencyGeneral(formAnalise->estado.resultado->curVPL, appLocale()),
         lines[29],
         ""};
     QCOMPARE(middle, expected);
