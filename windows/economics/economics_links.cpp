@@ -3,10 +3,10 @@
 #include "components/radio_group.h"
 #include "engine/capt_agua.h"
 #include "windows/main/form_main.h"
-#include "windows/main/form_res_sup.h"
+#include "windows/main/main_links.h"
 
 bool usaReservatorioSuperior() {
-    return formResSup && formResSup->mode() != UpperReservoirMode::None;
+    return resSupMode() != UpperReservoirMode::None;
 }
 
 const TCaptAgua* simulacaoPrincipal() {
