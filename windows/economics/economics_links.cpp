@@ -17,10 +17,10 @@
 #include "windows/economics/form_tarifas_agua.h"
 #include "windows/economics/form_volume_inf_analise.h"
 #include "windows/main/form_main.h"
-#include "windows/main/form_res_sup.h"
+#include "windows/main/main_links.h"
 
 bool usaReservatorioSuperior() {
-    return formResSup && formResSup->mode() != UpperReservoirMode::None;
+    return resSupMode() != UpperReservoirMode::None;
 }
 
 const TCaptAgua* simulacaoPrincipal() {

@@ -101,7 +101,7 @@ void TformMain::afterRun() {
     BTAnalise->setEnabled(true);
 }
 
-// The upper reservoir comes from the upper reservoir dialog, whose controls hold it.
+// The upper reservoir comes from the state the upper reservoir dialog keeps.
 void TformMain::readUpperReservoir(TCaptAgua& p) {
     switch (resSupMode()) {
         case UpperReservoirMode::FromDemand:  // as large as the mean daily rainwater demand

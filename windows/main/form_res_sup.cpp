@@ -7,14 +7,16 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopedValueRollback>
+#include <optional>
 #include <tuple>
 
 #include "components/number_texts.h"
 #include "components/radio_group.h"
 #include "components/ui_seam.h"
 #include "components/window_controls.h"
-#include "engine/capt_agua.h"
-#include "windows/main/form_main.h"
+#include "windows/main/form_main.h"  // kTextoVariavel
+#include "windows/main/main_links.h"
+#include "windows/main/upper_reservoir_state.h"
 
 TformResSup* formResSup = nullptr;
 
@@ -22,8 +24,11 @@ namespace {
 
 const QString kZero = QStringLiteral("0");
 
+double number(const QString& text) {
+    return readStrictText(text);
+}
 double number(const QLineEdit* edit) {
-    return readStrictText(edit->text());
+    return number(edit->text());
 }
 bool emptyOrZero(const QString& text) {
     return text.isEmpty() || text == kZero;
@@ -31,10 +36,10 @@ bool emptyOrZero(const QString& text) {
 
 // A main-window box that reads "Variável" stands for the mean of the series the editor set;
 // an empty box counts 0; anything else is read as a number.
-double perPersonValue(const QLineEdit* edit, bool hasSeries, double seriesMean) {
-    if (edit->text().isEmpty()) return 0.0;
-    if (hasSeries && edit->text() == kTextoVariavel) return seriesMean;
-    return number(edit);
+double perPersonValue(const QString& text, std::optional<double> seriesMean) {
+    if (text.isEmpty()) return 0.0;
+    if (seriesMean && text == kTextoVariavel) return *seriesMean;
+    return number(text);
 }
 
 }  // namespace
@@ -45,13 +50,20 @@ TformResSup::TformResSup(QWidget* parent) : QDialog(parent) {
     buildControls();
     connectReactions();
     RGResSup->setItemIndex(ItemSemReservatorio);
-    // From here on a change of the dialog is a change of the main window's simulation.
-    const auto changed = [] {
-        if (formMain) formMain->inputsChanged();
+    // From here on a change of the dialog is a change of the main window's simulation, kept
+    // before the main window looks at it.
+    const auto changed = [this] {
+        keepState();
+        mainInputsChanged();
     };
     connect(RGResSup, &RadioGroup::clicked, this, changed);
     for (QLineEdit* edit : {ed_reservatorio_sup, edResSupRec, edPercResSupRec})
         connect(edit, &QLineEdit::textChanged, this, changed);
+}
+
+TformResSup::~TformResSup() {
+    // Windows made afresh (as each window test does) start from a dialog never opened.
+    if (keptState_) resSupState() = ResSupState{};
 }
 
 void TformResSup::buildControls() {
@@ -148,18 +160,15 @@ void TformResSup::setMode(UpperReservoirMode mode) {
 }
 
 bool TformResSup::setResSup() {
-    if (!formMain || !formMain->simMain) return true;
-    const TCaptAgua& p = *formMain->simMain->vecCaptAgua[0];
+    const std::optional<MainDemandInputs> in = mainDemandInputs();
+    if (!in) return true;
     double dem = 0, mor = 0, porc = 0;
     try {
-        dem = perPersonValue(formMain->ed_demanda, !p.vecDemAguaPot.empty() || !p.vecDemAguaPotMensal.empty(),
-                             p.meanDemAguaPot());
-        mor = perPersonValue(formMain->ed_moradores, !p.vecNroMor.empty() || !p.vecNroMorMensal.empty(),
-                             p.meanNroMor());
-        if (!formMain->ed_porcentagem_subst->text().isEmpty())
-            porc = number(formMain->ed_porcentagem_subst) / 100.0;
+        dem = perPersonValue(in->demanda, in->demandaMedia);
+        mor = perPersonValue(in->moradores, in->moradoresMedia);
+        if (!in->porcentagemSubst.isEmpty()) porc = number(in->porcentagemSubst) / 100.0;
     } catch (const ConversionError& e) {
-        showException(formMain, e);
+        showException(mainWindow(), e);
         return false;
     }
     if (mode() == UpperReservoirMode::FromDemand)
@@ -175,6 +184,13 @@ void TformResSup::uncheckThresholdButtons() {
         rb->setChecked(false);
         rb->setAutoExclusive(true);
     }
+}
+
+void TformResSup::keepState() {
+    // Only the global dialog holds the main window's setting, never a scenario's own dialog.
+    if (this != formResSup) return;
+    keptState_ = true;
+    resSupState() = ResSupState{mode(), ed_reservatorio_sup->text(), edResSupRec->text()};
 }
 
 void TformResSup::RGResSupClick(int index) {
@@ -298,5 +314,6 @@ void TformResSup::BTConcluirClick() {
         showErrorBox(this, QString::fromStdString(*error));
         return;
     }
+    keepState();
     accept();
 }

@@ -1,9 +1,10 @@
 #pragma once
 // The upper reservoir dialog: whether the system has an upper reservoir fed by a pump, its
 // volume (litres) and the pumping threshold, in litres or as a percentage of the volume.
-// The global instance's controls are the only storage of these settings: the main window's
-// run, its file commands and the economic analysis read them directly. The scenario window
-// makes instances of its own in a scenario mode, where the threshold is always a percentage.
+// The global instance writes what it shows into the main window's upper reservoir state
+// (upper_reservoir_state.h), which the run, the file commands and the economic analysis read.
+// The scenario window makes instances of its own in a scenario mode, where the threshold is
+// always a percentage; those keep no state.
 
 #include <QDialog>
 
@@ -19,6 +20,7 @@ class TformResSup : public QDialog {
     Q_OBJECT
   public:
     explicit TformResSup(QWidget* parent = nullptr);
+    ~TformResSup() override;
 
     // Items of RGResSup.
     enum { ItemDemanda = 0, ItemVolume = 1, ItemSemReservatorio = 2 };
@@ -46,6 +48,10 @@ class TformResSup : public QDialog {
     // Unchecks both threshold radio buttons (the main window's clearing).
     void uncheckThresholdButtons();
 
+    // Writes the choice, the volume and the threshold shown into the main window's upper
+    // reservoir state, when this is the global dialog. Runs on each change and on "Concluir".
+    void keepState();
+
     // Event reactions.
     void RGResSupClick(int index);
     void ed_reservatorio_supClick();
@@ -71,6 +77,7 @@ class TformResSup : public QDialog {
 
     int syncDepth_ = 0;
     QLineEdit* syncOrigin_ = nullptr;
+    bool keptState_ = false;  // the state holds this dialog's settings
 };
 
 extern TformResSup* formResSup;

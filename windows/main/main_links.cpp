@@ -19,31 +19,56 @@
 #include "windows/economics/form_volume_inf_analise.h"
 #include "windows/main/form_citacao.h"
 #include "windows/main/form_demanda.h"
+#include "windows/main/form_main.h"
 #include "windows/main/form_res_sup.h"
 #include "windows/main/form_sobre.h"
 #include "windows/main/form_validacao.h"
+#include "windows/main/upper_reservoir_state.h"
 #include "windows/results/form_grafico.h"
 #include "windows/results/form_grafico_props.h"
 #include "windows/results/form_result_sim_mensal.h"
 #include "windows/scenarios/form_sim_cenarios.h"
 
 // ---------------------------------------------------------------------------------------
-// Upper reservoir dialog
+// The main window, for its dialogs
 
-void updateResSup() {
-    if (formResSup) formResSup->setResSup();
+void mainInputsChanged() {
+    if (formMain) formMain->inputsChanged();
+}
+
+QWidget* mainWindow() {
+    return formMain;
+}
+
+std::optional<MainDemandInputs> mainDemandInputs() {
+    if (!formMain || !formMain->simMain) return std::nullopt;
+    const TCaptAgua& p = *formMain->simMain->vecCaptAgua[0];
+    MainDemandInputs in;
+    in.demanda = formMain->ed_demanda->text();
+    in.moradores = formMain->ed_moradores->text();
+    in.porcentagemSubst = formMain->ed_porcentagem_subst->text();
+    if (!p.vecDemAguaPot.empty() || !p.vecDemAguaPotMensal.empty()) in.demandaMedia = p.meanDemAguaPot();
+    if (!p.vecNroMor.empty() || !p.vecNroMorMensal.empty()) in.moradoresMedia = p.meanNroMor();
+    return in;
+}
+
+// ---------------------------------------------------------------------------------------
+// Upper reservoir
+
+UpperReservoirMode resSupMode() {
+    return resSupState().mode;
 }
 
 QString resSupVolumeText() {
-    return formResSup ? formResSup->ed_reservatorio_sup->text() : QString();
+    return resSupState().volume;
 }
 
 QString resSupThresholdText() {
-    return formResSup ? formResSup->edResSupRec->text() : QString();
+    return resSupState().threshold;
 }
 
-UpperReservoirMode resSupMode() {
-    return formResSup ? formResSup->mode() : UpperReservoirMode::None;
+void updateResSup() {
+    if (formResSup) formResSup->setResSup();
 }
 
 void execResSup() {

@@ -1,7 +1,7 @@
 #pragma once
-// What the main window asks of the other windows of the program. Each call goes through
-// that window's global instance and does nothing when the window does not exist (as in
-// tests that build only some of the windows).
+// What the main window asks of the other windows of the program, and what its dialogs ask of
+// it. Each call goes through that window's global instance and does nothing when the window
+// does not exist (as in tests that build only some of the windows).
 
 #include <QString>
 #include <optional>
@@ -16,13 +16,30 @@ class QWidget;
 class TCaptAgua;
 class TCaptAguaInterval;
 
-// Upper reservoir dialog.
-void updateResSup();            // recomputes the demand-sized volume
-QString resSupVolumeText();     // volume box, litres
-QString resSupThresholdText();  // pumping threshold box, litres
+// The main window, for its dialogs.
+void mainInputsChanged();  // a dialog changed an input of the main window's simulation
+QWidget* mainWindow();     // the parent of a message about the main window's boxes
+// What the demand-sized upper volume is made of: the main window's demand, occupants and
+// substitution percentage boxes, as typed, and the means of the series that a "Variável"
+// there stands for (none when the simulation has no such series).
+struct MainDemandInputs {
+    QString demanda;           // litres per person and day
+    QString moradores;         // people
+    QString porcentagemSubst;  // %
+    std::optional<double> demandaMedia;
+    std::optional<double> moradoresMedia;
+};
+// None without the main window or its simulation.
+std::optional<MainDemandInputs> mainDemandInputs();
+
+// Upper reservoir: the state the dialog keeps (upper_reservoir_state.h), and the dialog.
 UpperReservoirMode resSupMode();
+QString resSupVolumeText();     // litres, as typed
+QString resSupThresholdText();  // pumping threshold, litres, as typed
+void updateResSup();            // recomputes the demand-sized volume
 void execResSup();              // shows the dialog modally for the main window
-// Sets the dialog from a loaded simulation: mode, volume (mode 1) and threshold (modes 0, 1).
+// Sets the dialog from a loaded simulation: mode, volume (mode 1) and threshold (modes 0, 1);
+// the state follows the dialog, as it follows the user's changes.
 void setResSupFromFile(UpperReservoirMode mode, const QString& volume, const QString& threshold);
 void clearResSup();  // no upper reservoir, boxes "0", threshold buttons unchecked
 

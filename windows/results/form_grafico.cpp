@@ -20,7 +20,6 @@
 #include "engine/capt_agua.h"
 #include "engine/capt_agua_interval.h"
 #include "windows/results/chart_export.h"
-#include "windows/results/form_grafico_props.h"
 #include "windows/results/results_links.h"
 
 TformGrafico* formGrafico = nullptr;
@@ -134,7 +133,7 @@ void TformGrafico::GenChart(TCaptAguaInterval& sim, bool flagClearSeries) {
     ChartAxis& left = Chart1->leftAxis();
     const double current = left.isMaximumAutomatic() ? 0.0 : left.maximum();
     left.setRange(0, std::max(current, q.dblPorcSubs * 100.0));
-    if (formGraficoProps) formGraficoProps->EdMaxEixoY->setText(generalText(q.dblPorcSubs * 100.0));
+    setChartPropsMaxY(generalText(q.dblPorcSubs * 100.0));
     Chart1->bottomAxis().setRange(0, sim.volmax);
 
     drawIdealVolume(sim);

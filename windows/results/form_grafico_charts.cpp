@@ -4,13 +4,10 @@
 #include <QColor>
 
 #include "components/chart_view.h"
-#include "components/ui_seam.h"
 #include "engine/capt_agua.h"
 #include "engine/capt_agua_interval.h"
 #include "windows/results/form_grafico.h"
-#include "windows/results/form_grafico_dados.h"
-#include "windows/results/form_grafico_props.h"
-#include "windows/results/form_grafico_vextravasado.h"
+#include "windows/results/results_links.h"
 
 void TformGrafico::BTConsPluvClick() {
     showFurtherChart({{QStringLiteral("Consumo de água pluvial"), &TCaptAgua::dblConsPluvMed}},
@@ -37,7 +34,7 @@ void TformGrafico::BTVExtravasadoClick() {
 // from 0 to 100 % and its legend names the three lines; the others follow their data.
 void TformGrafico::showFurtherChart(const std::vector<FurtherLine>& lines, const QString& caption,
                                     const QString& axisTitle, const QString& unit, bool serviceShares) {
-    if (simCurrent == nullptr || formGraficoVextravasado == nullptr) return;
+    if (simCurrent == nullptr || !furtherChartExists()) return;
     const TCaptAguaInterval& sim = *simCurrent;
     const TCaptAgua* ideal = sim.idealMember();
     std::vector<ChartSeries*> made;
@@ -51,17 +48,10 @@ void TformGrafico::showFurtherChart(const std::vector<FurtherLine>& lines, const
         made.push_back(series);
     }
 
-    TformGraficoVextravasado& w = *formGraficoVextravasado;
-    w.RemoveLineSeries();
+    clearFurtherChart();
     dropFurtherSeries();
     furtherSeries_ = made;
-    for (ChartSeries* series : made) w.AddLineSeries(series);
-    if (serviceShares) w.ChartVextravasado->leftAxis().setRange(0, 100);
-    w.ChartVextravasado->setLegendVisible(serviceShares);
-    w.setWindowTitle(caption);
-    w.LeftAxisTitle(axisTitle);
-    w.TextoAdicionalUnid(unit);
-    ui().execModal(&w);
+    execFurtherChart(made, caption, axisTitle, unit, serviceShares);
 }
 
 void TformGrafico::dropFurtherSeries() {
@@ -70,16 +60,11 @@ void TformGrafico::dropFurtherSeries() {
 }
 
 void TformGrafico::BTPlanilhaClick() {
-    if (simCurrent == nullptr || formGraficoDados == nullptr) return;
-    formGraficoDados->DefineSim(*simCurrent);
-    formGraficoDados->FillStrGrid();
-    ui().execModal(formGraficoDados);
+    if (simCurrent == nullptr) return;
+    execChartData(*simCurrent);
 }
 
 void TformGrafico::Propriedades1Click() {
-    if (simCurrent == nullptr || formGraficoProps == nullptr) return;
-    if (!SeriesSim) return;
-    formGraficoProps->defineSeries(SeriesSim);
-    formGraficoProps->defineSimCurrent(simCurrent);
-    ui().execModal(formGraficoProps);
+    if (simCurrent == nullptr || !SeriesSim) return;
+    execChartProps(SeriesSim, simCurrent);
 }

@@ -8,7 +8,6 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QVBoxLayout>
-#include <QWindow>
 #include <algorithm>
 
 #include "common/textfile.h"
@@ -17,7 +16,7 @@
 #include "components/ui_seam.h"
 #include "components/window_controls.h"
 #include "engine/sweep_table.h"
-#include "windows/results/form_result_sim_mensal.h"
+#include "windows/results/results_links.h"
 
 TformGraficoDados* formGraficoDados = nullptr;
 
@@ -90,24 +89,14 @@ void TformGraficoDados::FillStrGrid() {
 }
 
 void TformGraficoDados::NextGrid1CellClick(int /*ACol*/, int ARow) {
-    if (!sim || !formResultSimMensal) return;
+    if (!sim) return;
     if (ARow < 0 || static_cast<std::size_t>(ARow) >= sim->vecCaptAgua.size()) return;
-    formResultSimMensal->DefineSimCurrent(*sim->vecCaptAgua[static_cast<std::size_t>(ARow)]);
-    formResultSimMensal->FillGrid();
-    formResultSimMensal->show();
-    // The sheet is shown modally, and Qt then blocks every other window, even one shown after
-    // it; a window standing on the sheet (its transient child) stays usable.
-    QWindow* table = formResultSimMensal->windowHandle();
-    if (table && windowHandle() && isVisible()) table->setTransientParent(windowHandle());
-    formResultSimMensal->raise();
-    formResultSimMensal->activateWindow();
+    showMonthlyTableOver(*sim->vecCaptAgua[static_cast<std::size_t>(ARow)], this);
 }
 
 void TformGraficoDados::hideEvent(QHideEvent* event) {
     // The monthly table, opened from here, becomes a window of its own again.
-    QWindow* table = formResultSimMensal ? formResultSimMensal->windowHandle() : nullptr;
-    if (table && windowHandle() && table->transientParent() == windowHandle())
-        table->setTransientParent(nullptr);
+    releaseMonthlyTableFrom(this);
     QDialog::hideEvent(event);
 }
 

@@ -19,8 +19,8 @@
 #include "scenarios/scenario_definition.h"
 #include "scenarios/value_lists.h"
 #include "windows/scenarios/form_cenarios_dados.h"
-#include "windows/scenarios/form_sim_cenarios_grid.h"
 #include "windows/scenarios/progress_panel.h"
+#include "windows/scenarios/scenarios_links.h"
 
 TformSimCenarios* formSimCenarios = nullptr;
 
@@ -156,7 +156,7 @@ void TformSimCenarios::setRunning(bool running) {
     StringGrid1->setEnabled(!running);
     BTAbrirCenarios->setEnabled(!running);
     BTSalvarCenarios->setEnabled(!running);
-    if (formSimCenariosGrid) formSimCenariosGrid->setEnabled(!running);
+    setScenarioResultsEnabled(!running);
     const int panel = PanelProgressBar->sizeHint().height();
     PanelProgressBar->setVisible(running);
     resize(width(), height() + (running ? panel : -panel));
@@ -180,12 +180,8 @@ void TformSimCenarios::BTSimularClick() {
 }
 
 void TformSimCenarios::runCombinations(const std::shared_ptr<TCombs>& combs) {
-    TformSimCenariosGrid* grid = formSimCenariosGrid;
     const std::int32_t n = combs->numCombinacoes();
-    if (grid) {
-        grid->clearRows();
-        grid->DefineCombs(combs);
-    }
+    startScenarioResults(combs);
     ProgressBar1->setRange(0, n);
     ProgressBar1->setValue(0);
     setRunning(true);
@@ -203,7 +199,7 @@ void TformSimCenarios::runCombinations(const std::shared_ptr<TCombs>& combs) {
             [&](std::int32_t feitas, std::int32_t) {
                 QApplication::processEvents();
                 ProgressBar1->setValue(feitas);
-                if (formSimCenariosGrid) formSimCenariosGrid->printResultGrid(std::move(linha));
+                addScenarioResult(std::move(linha));
                 return true;
             },
             {});
@@ -214,18 +210,12 @@ void TformSimCenarios::runCombinations(const std::shared_ptr<TCombs>& combs) {
                                          : QStringLiteral("A simulação de cenários parou: ");
         ui().message(this, QStringLiteral("Vespra 4"), onde + QString::fromUtf8(e.what()), MsgIcon::Error,
                      MsgButtons::Ok);
-        if (formSimCenariosGrid) {
-            formSimCenariosGrid->defineGrafico(false);
-            formSimCenariosGrid->show();
-        }
+        showScenarioResults(false);
         return;
     }
     setRunning(false);
-    if (formSimCenariosGrid) {
-        formSimCenariosGrid->defineGrafico(TemFaixaDeVolumes(*combs));
-        formSimCenariosGrid->show();
-        formSimCenariosGrid->raise();
-    }
+    showScenarioResults(TemFaixaDeVolumes(*combs));
+    raiseScenarioResults();
 }
 
 void TformSimCenarios::BTLimparClick() {

@@ -17,7 +17,6 @@
 #include "components/ui_seam.h"
 #include "components/window_controls.h"
 #include "engine/capt_agua_interval.h"
-#include "windows/scenarios/form_sim_cenarios_grafico.h"
 #include "windows/scenarios/progress_panel.h"
 #include "windows/scenarios/scenarios_links.h"
 
@@ -196,5 +195,5 @@ void TformSimCenariosGrid::BTExpPlanSimsClick() {
 }
 
 void TformSimCenariosGrid::BTGraficoClick() {
-    if (combs_ && formSimCenariosGrafico) formSimCenariosGrafico->Preenche(combs_);
+    if (combs_) showScenarioComparison(combs_);
 }

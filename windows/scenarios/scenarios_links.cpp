@@ -16,6 +16,39 @@
 #include "windows/results/form_grafico_vextravasado.h"
 #include "windows/results/form_result_sim_mensal.h"
 #include "windows/scenarios/form_dados_prec.h"
+#include "windows/scenarios/form_sim_cenarios_grafico.h"
+#include "windows/scenarios/form_sim_cenarios_grid.h"
+
+// ---------------------------------------------------------------------------------------
+// Results of a run
+
+void startScenarioResults(std::shared_ptr<const TCombs> combs) {
+    if (!formSimCenariosGrid) return;
+    formSimCenariosGrid->clearRows();
+    formSimCenariosGrid->DefineCombs(std::move(combs));
+}
+
+void addScenarioResult(LinhaResultado&& linha) {
+    if (formSimCenariosGrid) formSimCenariosGrid->printResultGrid(std::move(linha));
+}
+
+void setScenarioResultsEnabled(bool enabled) {
+    if (formSimCenariosGrid) formSimCenariosGrid->setEnabled(enabled);
+}
+
+void showScenarioResults(bool graficoHabilitado) {
+    if (!formSimCenariosGrid) return;
+    formSimCenariosGrid->defineGrafico(graficoHabilitado);
+    formSimCenariosGrid->show();
+}
+
+void raiseScenarioResults() {
+    if (formSimCenariosGrid) formSimCenariosGrid->raise();
+}
+
+void showScenarioComparison(std::shared_ptr<const TCombs> combs) {
+    if (formSimCenariosGrafico) formSimCenariosGrafico->Preenche(std::move(combs));
+}
 
 // ---------------------------------------------------------------------------------------
 // Dialogs made for one use

@@ -1,10 +1,12 @@
 #pragma once
-// What the scenario windows ask of the other windows of the program: the precipitation,
-// variable-series and upper-reservoir dialogs made afresh for one use, the sweep chart, the
-// monthly table and the general chart window. Each call does nothing when the window it
-// reaches does not exist (as in tests that build only some of the windows).
+// What the scenario windows ask of each other and of the other windows of the program: the
+// results window and its comparison chart, the precipitation, variable-series and
+// upper-reservoir dialogs made afresh for one use, the sweep chart, the monthly table and the
+// general chart window. Each call does nothing when the window it reaches does not exist (as
+// in tests that build only some of the windows).
 
 #include <QString>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -14,6 +16,20 @@ class ChartSeries;
 class QWidget;
 class TCaptAgua;
 class TCaptAguaInterval;
+class TCombs;
+struct LinhaResultado;
+
+// The results window of a run: emptied and given the run's set, then one row per finished
+// combination; usable or not while a run goes on; shown at the end, its chart button enabled
+// or not, and raised over the scenario window.
+void startScenarioResults(std::shared_ptr<const TCombs> combs);
+void addScenarioResult(LinhaResultado&& linha);
+void setScenarioResultsEnabled(bool enabled);
+void showScenarioResults(bool graficoHabilitado);
+void raiseScenarioResults();
+
+// The comparison chart of a set's combinations, filled and shown.
+void showScenarioComparison(std::shared_ptr<const TCombs> combs);
 
 // The precipitation dialog, shown modally; its three values after "Concluir", nothing when
 // closed another way. Throws ConversionError when the date or the discard does not read.

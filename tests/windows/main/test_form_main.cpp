@@ -19,7 +19,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
-#include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QTest>
@@ -666,12 +665,14 @@ void TestMainWindow::upperReservoirModes() {
     fillOneVolume(writeRecord("rec.txt", 400), QStringLiteral("1000"));
     formResSup->RGResSup->setItemIndex(mode);
     {
-        // Written without the dialog's own reactions, which would convert them at once.
+        // Written without the dialog's own reactions, which would convert them at once, then
+        // kept as the dialog keeps every change.
         const QSignalBlocker volumeQuiet(formResSup->ed_reservatorio_sup);
         const QSignalBlocker thresholdQuiet(formResSup->edResSupRec);
         if (!volume.isEmpty()) formResSup->ed_reservatorio_sup->setText(volume);
         formResSup->edResSupRec->setText(threshold);
     }
+    formResSup->keepState();
     win().BTCalcular->click();
     QCOMPARE(base().dblResSup, dblResSup);
     QCOMPARE(base().dblResSupMinRec, dblResSupMinRec);

@@ -1,6 +1,6 @@
 // The upper reservoir dialog: its three options, the threshold in litres or percent kept in
 // step with the volume, the demand-sized volume taken from the main window, the checks of
-// "Concluir" and the scenario mode.
+// "Concluir", the scenario mode, and the state it keeps for the main window's simulation.
 
 #include <QAbstractButton>
 #include <QDialog>
@@ -16,9 +16,12 @@
 #include "components/data_grid.h"
 #include "components/radio_group.h"
 #include "engine/capt_agua.h"
+#include "tests/support/temp_dir.h"
 #include "tests/windows/window_fixture.h"
+#include "windows/economics/economics_links.h"
 #include "windows/main/form_main.h"
 #include "windows/main/form_res_sup.h"
+#include "windows/main/main_links.h"
 #include "windows/results/form_result_sim_mensal.h"
 
 namespace {
@@ -37,6 +40,44 @@ void retype(QLineEdit* edit, const QString& text) {
     edit->selectAll();
     QTest::keyClicks(edit, text);
 }
+
+// A household of four on a 100 m² roof, 150 L per person and day, half from rainwater, over
+// the bundled Seattle record, with a 5000 L cistern.
+void fillHousehold() {
+    TCaptAgua& p = *formMain->simMain->vecCaptAgua[0];
+    p.strArqPrec = VESPRA_SOURCE_DIR "/examples/seattle-2012-2015.txt";
+    p.loadPrec(appLocale());
+    formMain->setPrecCell(PrecRowData, QStringLiteral("01/01/2012"));
+    formMain->setPrecCell(PrecRowDescarte, QStringLiteral("2"));
+    formMain->ed_captacao->setText(QStringLiteral("100"));
+    formMain->ed_demanda->setText(QStringLiteral("150"));
+    formMain->ed_moradores->setText(QStringLiteral("4"));
+    formMain->ed_porcentagem_subst->setText(QStringLiteral("50"));
+    formMain->ed_coef_aprov->setText(QStringLiteral("0,8"));
+    formMain->RGResInf->setItemIndex(0);
+    formMain->ed_reservatorio_inf->setText(QStringLiteral("5000"));
+}
+
+// The upper reservoir as the run, the files and the economic analysis read it.
+struct KeptResSup {
+    UpperReservoirMode mode;
+    QString volume;
+    QString threshold;
+};
+
+KeptResSup keptResSup() {
+    return {resSupMode(), resSupVolumeText(), resSupThresholdText()};
+}
+
+// Compares field by field, naming the stage of the story.
+#define COMPARE_KEPT(stage, expected)                                                                \
+    do {                                                                                             \
+        const KeptResSup kept = keptResSup();                                                        \
+        QVERIFY2(kept.mode == (expected).mode, stage);                                               \
+        QVERIFY2(usaReservatorioSuperior() == ((expected).mode != UpperReservoirMode::None), stage); \
+        QCOMPARE(kept.volume, (expected).volume);                                                    \
+        QCOMPARE(kept.threshold, (expected).threshold);                                              \
+    } while (false)
 
 }  // namespace
 
@@ -62,6 +103,8 @@ class TestResSup : public QObject {
     void scenarioModeUsesPercentage();
     void runTakesTheDialogsSettings_data();
     void runTakesTheDialogsSettings();
+    void stateFollowsConcluirLoadAndClear_data();
+    void stateFollowsConcluirLoadAndClear();
 
   private:
     // Shows the global dialog and chooses "Entrar com volume desejado" with the given volume.
@@ -400,8 +443,10 @@ void TestResSup::scenarioModeUsesPercentage() {
         });
         QCOMPARE(ui().execModal(dialog.get()), int(QDialog::Accepted));
     }
-    // The global dialog is not touched by a scenario instance.
+    // The global dialog is not touched by a scenario instance, nor the state it keeps.
     QCOMPARE(formResSup->RGResSup->itemIndex(), 2);
+    COMPARE_KEPT("after a scenario's dialog",
+                 (KeptResSup{UpperReservoirMode::None, QStringLiteral("0"), QStringLiteral("0")}));
 }
 
 void TestResSup::runTakesTheDialogsSettings_data() {
@@ -428,21 +473,8 @@ void TestResSup::runTakesTheDialogsSettings() {
     QFETCH(double, dblResSupMinRec);
     QFETCH(bool, flagResSupDem);
     fx.start("pt_BR");
-
-    // A household of four on a 100 m² roof, 150 L per person and day, half from rainwater,
-    // over the bundled Seattle record, with a 5000 L cistern.
+    fillHousehold();
     TCaptAgua& p = *formMain->simMain->vecCaptAgua[0];
-    p.strArqPrec = VESPRA_SOURCE_DIR "/examples/seattle-2012-2015.txt";
-    p.loadPrec(appLocale());
-    formMain->setPrecCell(PrecRowData, QStringLiteral("01/01/2012"));
-    formMain->setPrecCell(PrecRowDescarte, QStringLiteral("2"));
-    formMain->ed_captacao->setText(QStringLiteral("100"));
-    formMain->ed_demanda->setText(QStringLiteral("150"));
-    formMain->ed_moradores->setText(QStringLiteral("4"));
-    formMain->ed_porcentagem_subst->setText(QStringLiteral("50"));
-    formMain->ed_coef_aprov->setText(QStringLiteral("0,8"));
-    formMain->RGResInf->setItemIndex(0);
-    formMain->ed_reservatorio_inf->setText(QStringLiteral("5000"));
 
     formResSup->RGResSup->setItemIndex(item);
     if (!volume.isEmpty()) formResSup->ed_reservatorio_sup->setText(volume);
@@ -460,6 +492,76 @@ void TestResSup::runTakesTheDialogsSettings() {
              fromUtf8(formatNumber(p.dblEconPot, 4, 2, appLocale())));
     if (dblResSup == 0.0)
         QCOMPARE(grid->cellText(8, TformResultSimMensal::kRowMedia), QStringLiteral("0,00"));
+}
+
+void TestResSup::stateFollowsConcluirLoadAndClear_data() {
+    QTest::addColumn<int>("item");
+    QTest::addColumn<QString>("volume");     // typed, for a chosen volume
+    QTest::addColumn<QString>("threshold");  // typed in litres; empty: not typed
+    QTest::addColumn<int>("mode");           // UpperReservoirMode kept
+    QTest::addColumn<QString>("keptVolume");
+    QTest::addColumn<QString>("keptThreshold");
+
+    QTest::newRow("sized from the demand: 4 x 150 L x 50%")
+        << 0 << ""
+        << "50" << int(UpperReservoirMode::FromDemand) << "300"
+        << "50";
+    QTest::newRow("chosen volume") << 1 << "500"
+                                   << "100" << int(UpperReservoirMode::ChosenVolume) << "500"
+                                   << "100";
+    QTest::newRow("chosen volume, threshold in decimals")
+        << 1 << "1500"
+        << "187,5" << int(UpperReservoirMode::ChosenVolume) << "1500"
+        << "187,5";
+    QTest::newRow("none") << 2 << ""
+                          << "" << int(UpperReservoirMode::None) << "0"
+                          << "0";
+}
+
+void TestResSup::stateFollowsConcluirLoadAndClear() {
+    QFETCH(int, item);
+    QFETCH(QString, volume);
+    QFETCH(QString, threshold);
+    QFETCH(int, mode);
+    QFETCH(QString, keptVolume);
+    QFETCH(QString, keptThreshold);
+    const KeptResSup none{UpperReservoirMode::None, QStringLiteral("0"), QStringLiteral("0")};
+    const KeptResSup expected{static_cast<UpperReservoirMode>(mode), keptVolume, keptThreshold};
+    fx.start("pt_BR");
+    // Windows made afresh start from a dialog never opened, whatever an earlier row kept.
+    COMPARE_KEPT("never opened", none);
+    fillHousehold();
+
+    // Set as the user sets it, from the main window's button.
+    fx.ui.expectModal(QStringLiteral("formResSup"), [&](QDialog* d) {
+        auto* r = static_cast<TformResSup*>(d);
+        r->show();
+        if (!QTest::qWaitForWindowExposed(r)) return int(QDialog::Rejected);
+        clickRadio(r->RGResSup->button(item));
+        if (!volume.isEmpty()) retype(r->ed_reservatorio_sup, volume);
+        if (!threshold.isEmpty()) {
+            clickRadio(r->RBVolResSupRec);
+            retype(r->edResSupRec, threshold);
+        }
+        QTest::mouseClick(r->BTConcluir, Qt::LeftButton);
+        return r->result();
+    });
+    formMain->BTResSupClick();
+    QVERIFY(!formResSup->isVisible());
+    COMPARE_KEPT("after Concluir", expected);
+
+    // Saved, cleared, and loaded back: the file sets the dialog, and the state follows it.
+    TempDir tmp;
+    const QString path = QString::fromStdString(tmp.file("sim.csv"));
+    fx.ui.expectSaveFile(path);
+    formMain->BTSalvarClick();
+    fx.ui.expectMessage(QStringLiteral("Limpar campos"),
+                        QStringLiteral("Você tem certeza de que deseja limpar TODOS os campos?"),
+                        MsgIcon::Question, MsgResult::Yes);
+    formMain->BTLimparClick();
+    COMPARE_KEPT("after Limpar", none);
+    formMain->loadSimulation(path);
+    COMPARE_KEPT("after loading", expected);
 }
 
 QTEST_MAIN(TestResSup)
