@@ -22,8 +22,10 @@ std::string textoDadosPrec(const dadosPrecRecord& d, const LocaleSettings& loc) 
 }
 
 std::string textoResSup(const resSupRecord& r, const LocaleSettings& loc) {
-    if (r.modo() == UpperReservoirMode::FromDemand) return std::string(kDemandaPluvial) + " | " + formatGeneral(r.dblResSupRec * 100, loc) + "%";
-    if (r.dblResSup > 0) return formatGeneral(r.dblResSup, loc) + " | " + formatGeneral(r.dblResSupRec * 100, loc) + "%";
+    if (r.modo() == UpperReservoirMode::FromDemand)
+        return std::string(kDemandaPluvial) + " | " + formatGeneral(r.dblResSupRec * 100, loc) + "%";
+    if (r.dblResSup > 0)
+        return formatGeneral(r.dblResSup, loc) + " | " + formatGeneral(r.dblResSupRec * 100, loc) + "%";
     return "0 | 0%";
 }
 
@@ -92,8 +94,8 @@ ItensFaixas ItensResInf(const TCombs& c, const LocaleSettings& loc) {
     for (std::size_t i = 0; i < c.vecResInf.size(); ++i) {
         const resInfRecord& r = c.vecResInf[i];
         if (!r.isSweep()) continue;
-        f.textos.push_back("Intervalo de volumes: " + formatGeneral(r.volmax, loc) + "; " + formatGeneral(r.interv, loc) + "; " +
-                           formatGeneral(r.delta, loc));
+        f.textos.push_back("Intervalo de volumes: " + formatGeneral(r.volmax, loc) + "; " +
+                           formatGeneral(r.interv, loc) + "; " + formatGeneral(r.delta, loc));
         f.posicoes.push_back(i);
     }
     return f;
@@ -180,7 +182,8 @@ std::string TituloCurva(const TCombs& d, int v, std::int32_t k, const TCaptAguaI
         case 4:
             return "Percentual de substituição (" + formatGeneral(d.vecPorcSubst.at(pos(4)), loc) + "%)";
         case 5:
-            return "Coeficiente de escoamento superficial (" + formatGeneral(d.vecCoefAprov.at(pos(5)), loc) + ")";
+            return "Coeficiente de escoamento superficial (" + formatGeneral(d.vecCoefAprov.at(pos(5)), loc) +
+                   ")";
         case 6:
             return "Reservatório superior (" + formatGeneral(sim.base().dblResSup, loc) + " l)";
         default:

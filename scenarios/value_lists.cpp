@@ -124,7 +124,8 @@ std::string ItemResSupDialogo(bool dimensionadoPelaDemanda, std::string_view vol
 }
 
 std::string ItemDadosPrec(const dadosPrecRecord& d, const LocaleSettings& loc) {
-    return d.strDadosPrec + " | " + formatDate(d.dateDadosPrec, loc) + " | " + formatGeneral(d.dblDescartPrec, loc);
+    return d.strDadosPrec + " | " + formatDate(d.dateDadosPrec, loc) + " | " +
+           formatGeneral(d.dblDescartPrec, loc);
 }
 
 std::string ItemNumero(double v, const LocaleSettings& loc) {
@@ -132,13 +133,15 @@ std::string ItemNumero(double v, const LocaleSettings& loc) {
 }
 
 std::string ItemResSup(const resSupRecord& r, const LocaleSettings& loc) {
-    const std::string volume = r.modo() != UpperReservoirMode::FromDemand ? formatGeneral(r.dblResSup, loc) : std::string(kDemandaPluvial);
+    const std::string volume = r.modo() != UpperReservoirMode::FromDemand ? formatGeneral(r.dblResSup, loc)
+                                                                          : std::string(kDemandaPluvial);
     return volume + " | " + formatGeneral(r.dblResSupRec * 100, loc) + "%";
 }
 
 std::string ItemResInf(const resInfRecord& r, const LocaleSettings& loc) {
     if (r.isSweep()) {
-        return "Intervalo de volumes: " + formatGeneral(r.volmax, loc) + "; " + formatGeneral(r.interv, loc) + "; " + formatGeneral(r.delta, loc);
+        return "Intervalo de volumes: " + formatGeneral(r.volmax, loc) + "; " + formatGeneral(r.interv, loc) +
+               "; " + formatGeneral(r.delta, loc);
     }
     return "Fixo: " + formatGeneral(r.volmax, loc);
 }

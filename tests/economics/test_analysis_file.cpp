@@ -9,10 +9,10 @@
 #include "economics/tables.h"
 #include "engine/capt_agua.h"
 #include "engine/capt_agua_interval.h"
+#include "engine/sim_file.h"
 #include "tests/economics/economics_cases.h"
 #include "tests/support/systems.h"
 #include "tests/support/temp_dir.h"
-#include "engine/sim_file.h"
 
 namespace {
 
