@@ -154,6 +154,32 @@ std::optional<StartDate> readStartDate(std::string_view text, std::optional<char
                                  integerText(y, loc) + " (" + formatDate(*taken, loc) + ")."};
 }
 
+// The lower reservoir's line: one volume ("label;volume"), or a sweep's maximum volume, step and
+// ideal-volume criterion ("label;maximum;step;criterion").
+struct LowerReservoirLine {
+    double volume = 0;
+    bool sweep = false;
+    double volmax = 0, interval = 0, delta = 0;
+};
+
+LowerReservoirLine readLowerReservoir(const Reader& r, std::size_t i) {
+    const auto f = r.fields(i, "reservatório inferior", 2);
+    std::size_t used = 0;
+    while (used < f.size() && !f[used].empty()) ++used;
+    if (used < 2) r.fail(i, "falta o volume do reservatório inferior.");
+    LowerReservoirLine line;
+    if (used == 2) {
+        line.volume = r.number(i, f[1]);
+        return line;
+    }
+    if (used < 4) r.fail(i, "faltam campos na linha de reservatório inferior.");
+    line.sweep = true;
+    line.volmax = r.number(i, f[1]);
+    line.interval = r.number(i, f[2]);
+    line.delta = r.number(i, f[3]);
+    return line;
+}
+
 }  // namespace
 
 doubleArray unchunkVector(const std::vector<std::string>& lines, std::size_t first, std::size_t& next,
@@ -229,23 +255,7 @@ std::string TCaptAguaInterval::loadSimLines(const std::vector<std::string>& line
                                               lines.begin() + static_cast<std::ptrdiff_t>(i + 1 + m));
         i += 1 + m;
     }
-    double newVolmax = 0, newInterval = 0, newDelta = 0;
-    bool sweepLine = false;
-    {
-        auto f = r.fields(numbers(i), "reservatório inferior", 2);
-        std::size_t used = 0;
-        while (used < f.size() && !f[used].empty()) ++used;
-        if (used < 2) r.fail(i, "falta o volume do reservatório inferior.");
-        if (used == 2) {
-            p.dblResInf = r.number(i, f[1]);
-        } else {
-            if (used < 4) r.fail(i, "faltam campos na linha de reservatório inferior.");
-            sweepLine = true;
-            newVolmax = r.number(i, f[1]);
-            newInterval = r.number(i, f[2]);
-            newDelta = r.number(i, f[3]);
-        }
-    }
+    const LowerReservoirLine lower = readLowerReservoir(r, numbers(i));
 
     // The start date once every number has shown the file's decimal mark; the monthly
     // inputs follow it.
@@ -256,10 +266,10 @@ std::string TCaptAguaInterval::loadSimLines(const std::vector<std::string>& line
 
     vecCaptAgua.clear();
     vecCaptAgua.push_back(std::move(sim));
-    if (sweepLine) {
-        setSweep(newVolmax, newInterval, newDelta);
+    if (lower.sweep) {
+        setSweep(lower.volmax, lower.interval, lower.delta);
     } else {
-        setSingle(base().dblResInf);
+        setSingle(lower.volume);
     }
     return start.notice;
 }
