@@ -2,9 +2,8 @@
 
 std::optional<std::string> shareError(double percent) {
     if (percent > 0 && percent <= 100) return std::nullopt;
-    return "O Percentual da demanda total a ser substituída por água pluvial deve ser maior que 0% e menor "
-           "ou "
-           "igual a 100%.";
+    return "O Percentual da demanda total a ser substituída por água pluvial deve ser maior que 0% "
+           "e menor ou igual a 100%.";
 }
 
 std::optional<std::string> coefficientError(double coefficient) {
