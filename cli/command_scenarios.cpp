@@ -23,7 +23,7 @@ void checkJobs(const std::string& text) {
 }
 
 ParsedOptions parseScenariosOptions(const std::vector<std::string>& args) {
-    static const std::vector<OptionSpec> kOptions = {
+    static const std::vector<CommandOption> kOptions = {
         {"--out", true, "--out precisa de uma pasta."},
         {"--locale", true, "--locale precisa de um nome de locale."},
         {"--jobs", true, "--jobs precisa de um número.", checkJobs}};

@@ -7,7 +7,7 @@
 #include "engine/capt_agua_interval.h"
 
 ParsedOptions parseFileCommandOptions(const std::vector<std::string>& args) {
-    static const std::vector<OptionSpec> kOptions = {
+    static const std::vector<CommandOption> kOptions = {
         {"--json"}, {"--monthly"}, {"--detailed"}, {"--locale", true}, {"--out", true}};
     return parseOptions(args, kOptions, {"arquivo", "falta o arquivo de simulação."});
 }

@@ -7,10 +7,10 @@
 namespace {
 
 // The option `arg` names, given as "--name" or "--name=VALUE" (a flag only as "--name").
-const OptionSpec* findOption(const std::string& arg, const std::vector<OptionSpec>& specs) {
-    for (const auto& spec : specs) {
-        if (arg == spec.name) return &spec;
-        if (spec.takesValue && arg.rfind(spec.name + "=", 0) == 0) return &spec;
+const CommandOption* findOption(const std::string& arg, const std::vector<CommandOption>& known) {
+    for (const auto& option : known) {
+        if (arg == option.name) return &option;
+        if (option.takesValue && arg.rfind(option.name + "=", 0) == 0) return &option;
     }
     return nullptr;
 }
@@ -22,25 +22,25 @@ std::string ParsedOptions::value(const std::string& name) const {
     return it == given_.end() ? std::string() : it->second;
 }
 
-ParsedOptions parseOptions(const std::vector<std::string>& args, const std::vector<OptionSpec>& specs,
-                           const FileSpec& file) {
+ParsedOptions parseOptions(const std::vector<std::string>& args, const std::vector<CommandOption>& known,
+                           const FileArgument& file) {
     ParsedOptions p;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        if (const OptionSpec* spec = findOption(a, specs)) {
+        if (const CommandOption* option = findOption(a, known)) {
             std::string value;
-            if (spec->takesValue) {
-                if (a != spec->name) {
-                    value = a.substr(spec->name.size() + 1);
+            if (option->takesValue) {
+                if (a != option->name) {
+                    value = a.substr(option->name.size() + 1);
                 } else if (++i < args.size()) {
                     value = args[i];
                 } else {
-                    throw UsageError{spec->missingValue.empty() ? spec->name + " precisa de um valor."
-                                                                : spec->missingValue};
+                    throw UsageError{option->missingValue.empty() ? option->name + " precisa de um valor."
+                                                                  : option->missingValue};
                 }
-                if (spec->check) spec->check(value);
+                if (option->check) option->check(value);
             }
-            p.given_[spec->name] = value;
+            p.given_[option->name] = value;
         } else if (a.rfind("--", 0) == 0) {
             throw UsageError{"opção desconhecida '" + a + "'."};
         } else if (p.file.empty()) {

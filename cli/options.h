@@ -16,7 +16,7 @@ struct UsageError {
 };
 
 // One option a command takes.
-struct OptionSpec {
+struct CommandOption {
     std::string name;  // with its dashes: "--out"
     bool takesValue = false;
     // When the value is missing: this message; empty: "NAME precisa de um valor.".
@@ -26,7 +26,7 @@ struct OptionSpec {
 };
 
 // The one file a command takes, named in its errors.
-struct FileSpec {
+struct FileArgument {
     std::string noun;     // "mais de um NOUN informado ('A' e 'B')."
     std::string missing;  // the message when no file is given
 };
@@ -42,8 +42,8 @@ class ParsedOptions {
     std::string file;
 
   private:
-    friend ParsedOptions parseOptions(const std::vector<std::string>&, const std::vector<OptionSpec>&,
-                                      const FileSpec&);
+    friend ParsedOptions parseOptions(const std::vector<std::string>&, const std::vector<CommandOption>&,
+                                      const FileArgument&);
     std::map<std::string, std::string> given_;
 };
 
@@ -51,8 +51,8 @@ class ParsedOptions {
 // UsageError: an unknown option, a missing value, a refused value, a second file, no file.
 // An argument starting with "--" is an option; any other is the file (an empty one counts as
 // none given yet); an option's separate value is taken as it is, dashes and all.
-ParsedOptions parseOptions(const std::vector<std::string>& args, const std::vector<OptionSpec>& specs,
-                           const FileSpec& file);
+ParsedOptions parseOptions(const std::vector<std::string>& args, const std::vector<CommandOption>& known,
+                           const FileArgument& file);
 
 // The usage error of an option the command reads but belongs to `command` alone.
 UsageError onlyForCommand(const std::string& option, const std::string& command);

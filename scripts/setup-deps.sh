@@ -11,7 +11,7 @@ packages=(
   at-spi2-core dbus-x11
   dpkg-dev file desktop-file-utils
   g++-mingw-w64-x86-64 wine64 wine
-  libfuzzer-14-dev
+  libfuzzer-14-dev libclang-rt-14-dev
 )
 
 missing=()

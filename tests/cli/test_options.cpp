@@ -11,26 +11,26 @@ void refuseZero(const std::string& value) {
     if (value == "0") throw UsageError{"--count recusa '0'."};
 }
 
-const std::vector<OptionSpec> kSpecs = {
+const std::vector<CommandOption> kOptions = {
     {"--flag"}, {"--name", true}, {"--count", true, "--count precisa de um número.", refuseZero}};
-const FileSpec kFile = {"arquivo", "falta o arquivo."};
+const FileArgument kFile = {"arquivo", "falta o arquivo."};
 
 TEST(Options, ReadsFlagsValuesAndTheFile) {
     const ParsedOptions p =
-        parseOptions({"--name", "x", "a.csv", "--flag", "--name=y", "--count=2"}, kSpecs, kFile);
+        parseOptions({"--name", "x", "a.csv", "--flag", "--name=y", "--count=2"}, kOptions, kFile);
     EXPECT_EQ(p.file, "a.csv");
     EXPECT_TRUE(p.has("--flag"));
     EXPECT_EQ(p.value("--name"), "y");  // the value given last
     EXPECT_EQ(p.value("--count"), "2");
     // A separate value is taken as it is, dashes and all; "--name=" gives an empty value.
-    const ParsedOptions dashes = parseOptions({"--name", "--flag", "--count=", "a.csv"}, kSpecs, kFile);
+    const ParsedOptions dashes = parseOptions({"--name", "--flag", "--count=", "a.csv"}, kOptions, kFile);
     EXPECT_EQ(dashes.value("--name"), "--flag");
     EXPECT_FALSE(dashes.has("--flag"));
     EXPECT_TRUE(dashes.has("--count"));
     EXPECT_EQ(dashes.value("--count"), "");
     EXPECT_FALSE(dashes.has("--other"));
     // An empty argument is no file: the next one is the file.
-    EXPECT_EQ(parseOptions({"", "b.csv"}, kSpecs, kFile).file, "b.csv");
+    EXPECT_EQ(parseOptions({"", "b.csv"}, kOptions, kFile).file, "b.csv");
 }
 
 TEST(Options, TheFirstMistakeIsTheUsageError) {
@@ -68,7 +68,7 @@ TEST(Options, TheFirstMistakeIsTheUsageError) {
          }) {
         SCOPED_TRACE(c.name);
         try {
-            parseOptions(c.args, kSpecs, kFile);
+            parseOptions(c.args, kOptions, kFile);
             ADD_FAILURE() << "no usage error";
         } catch (const UsageError& e) {
             EXPECT_EQ(e.message, c.message);

@@ -13,13 +13,13 @@ TformResultSimMensal* formResultSimMensal = nullptr;
 
 namespace {
 
-struct ColumnSpec {
+struct MonthlyColumn {
     const char* line1;
     const char* line2;
     int width;  // pixels, -1 for the default
 };
 
-constexpr ColumnSpec kColumns[] = {
+constexpr MonthlyColumn kColumns[] = {
     {"Mês", "", 72},
     {"Potencial de utilização", "de água pluvial (%)", 151},
     {"Volume consumido de", "água pluvial (litros)", 155},
@@ -57,13 +57,13 @@ void TformResultSimMensal::buildGrid() {
     NextGrid1->setAccessibleDescription(
         QStringLiteral("Um mês por linha, com os resultados da simulação no mês, e as linhas da média e do "
                        "total do ano"));
-    for (const ColumnSpec& c : kColumns) {
+    for (const MonthlyColumn& c : kColumns) {
         NextGrid1->addColumn(QString::fromUtf8(c.line1), QString::fromUtf8(c.line2), c.width);
     }
     // The last column takes what the fixed widths leave of the window, without a scroll bar;
     // a smaller header type keeps the two-line captions within those widths.
     int fixedWidths = 0;
-    for (const ColumnSpec& c : kColumns) fixedWidths += std::max(c.width, 0);
+    for (const MonthlyColumn& c : kColumns) fixedWidths += std::max(c.width, 0);
     NextGrid1->horizontalHeader()->setMinimumSectionSize(20);
     NextGrid1->setColumnWidth(kLastColumn, kClientWidth - 2 * NextGrid1->frameWidth() - fixedWidths);
     NextGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
