@@ -27,6 +27,7 @@
 #include "engine/sim_file.h"
 #include "engine/sweep_table.h"
 #include "fuzz/fuzz_support.h"
+#include "tests/support/result_fields.h"
 
 namespace {
 
@@ -216,18 +217,15 @@ bool sameBits(const MonthArray<double>& a, const MonthArray<double>& b) {
     return true;
 }
 
-// Every result of a run, bit for bit (a result that is not a number included).
+bool sameBits(const MonthArray<std::int32_t>& a, const MonthArray<std::int32_t>& b) {
+    return a == b;
+}
+
+// Every result of a run, bit for bit (a result that is not a number included), of the member
+// at the same volume.
 bool sameResults(const TCaptAgua& a, const TCaptAgua& b) {
-    return sameBits(a.dblEconPot, b.dblEconPot) && sameBits(a.vecPorcAtendTotal, b.vecPorcAtendTotal) &&
-           sameBits(a.vecPorcAtendParc, b.vecPorcAtendParc) &&
-           sameBits(a.vecPorcNaoAtend, b.vecPorcNaoAtend) && sameBits(a.vecContRec, b.vecContRec) &&
-           sameBits(a.dblPorcAtendTotal, b.dblPorcAtendTotal) &&
-           sameBits(a.dblPorcAtendParc, b.dblPorcAtendParc) &&
-           sameBits(a.dblPorcNaoAtend, b.dblPorcNaoAtend) && sameBits(a.dblVExtravMed, b.dblVExtravMed) &&
-           sameBits(a.dblConsPluvMed, b.dblConsPluvMed) && sameBits(a.dblConsPotMed, b.dblConsPotMed) &&
-           sameBits(a.vecVConsPluv, b.vecVConsPluv) && sameBits(a.vecVConsPot, b.vecVConsPot) &&
-           sameBits(a.vecVRecalc, b.vecVRecalc) && sameBits(a.vecVExtrav, b.vecVExtrav) &&
-           a.vecVMediaMensalCont == b.vecVMediaMensalCont && a.dblResInf == b.dblResInf;
+    const auto bits = [](const auto& x, const auto& y) { return sameBits(x, y); };
+    return vespra_test::differingResults(a, b, bits).empty() && a.dblResInf == b.dblResInf;
 }
 
 bool runs(TCaptAguaInterval& sim) {

@@ -7,31 +7,13 @@
 #include <string>
 
 #include "engine/capt_agua.h"
+#include "tests/support/result_fields.h"
 
 namespace vespra_test {
 
 // Every result of a run, compared exactly.
 inline ::testing::AssertionResult sameResults(const TCaptAgua& a, const TCaptAgua& b) {
-    std::string diff;
-    auto check = [&diff](const char* name, bool same) {
-        if (!same) diff += std::string(" ") + name;
-    };
-    check("dblEconPot", a.dblEconPot == b.dblEconPot);
-    check("vecPorcAtendTotal", a.vecPorcAtendTotal == b.vecPorcAtendTotal);
-    check("vecPorcAtendParc", a.vecPorcAtendParc == b.vecPorcAtendParc);
-    check("vecPorcNaoAtend", a.vecPorcNaoAtend == b.vecPorcNaoAtend);
-    check("vecContRec", a.vecContRec == b.vecContRec);
-    check("dblPorcAtendTotal", a.dblPorcAtendTotal == b.dblPorcAtendTotal);
-    check("dblPorcAtendParc", a.dblPorcAtendParc == b.dblPorcAtendParc);
-    check("dblPorcNaoAtend", a.dblPorcNaoAtend == b.dblPorcNaoAtend);
-    check("dblVExtravMed", a.dblVExtravMed == b.dblVExtravMed);
-    check("dblConsPluvMed", a.dblConsPluvMed == b.dblConsPluvMed);
-    check("dblConsPotMed", a.dblConsPotMed == b.dblConsPotMed);
-    check("vecVConsPluv", a.vecVConsPluv == b.vecVConsPluv);
-    check("vecVConsPot", a.vecVConsPot == b.vecVConsPot);
-    check("vecVRecalc", a.vecVRecalc == b.vecVRecalc);
-    check("vecVExtrav", a.vecVExtrav == b.vecVExtrav);
-    check("vecVMediaMensalCont", a.vecVMediaMensalCont == b.vecVMediaMensalCont);
+    const std::string diff = differingResults(a, b, [](const auto& x, const auto& y) { return x == y; });
     if (diff.empty()) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "results differ in" << diff;
 }
