@@ -13,6 +13,7 @@
 #include "common/platform.h"
 #include "common/system_message.h"
 #include "common/textfile.h"
+#include "scenarios/combs.h"
 #include "scenarios/result_rows.h"
 #include "scenarios/scenario_definition.h"
 
@@ -66,6 +67,7 @@ int scenariosCommand(const std::vector<std::string>& args, std::ostream&, std::o
         const DefinicaoCenarios def = LeDefinicaoCenarios(o.file, loc);
         TCombs combs = CombsDaDefinicao(def, loc);
         combs.geraCombs(loc);
+        for (const auto& aviso : ValoresForaDosLimites(combs)) err << "vespra-cli: aviso: " << aviso << "\n";
         const std::string folder = o.value("--out");
         makeOutputFolder(folder);
         const auto progress = [&err, &loc](std::int32_t done, std::int32_t total) {

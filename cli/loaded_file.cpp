@@ -5,6 +5,7 @@
 
 #include "economics/economics_errors.h"
 #include "engine/capt_agua_interval.h"
+#include "engine/input_rules.h"
 
 ParsedOptions parseFileCommandOptions(const std::vector<std::string>& args) {
     static const std::vector<CommandOption> kOptions = {
@@ -18,6 +19,9 @@ int writeFromLoadedFile(const std::string& file, const LocaleSettings& loc, std:
         const LoadedSimulation loaded = loadAndRunSimulation(file, loc);
         // A start date the file does not show the order of: the run goes on, the user is told.
         if (!loaded.dateNotice.empty()) err << "vespra-cli: aviso: " << loaded.dateNotice << "\n";
+        // Values the main window would refuse as typed: the file runs as written, the user is told.
+        for (const auto& message : inputRuleMessages(loaded.sim->base()))
+            err << "vespra-cli: aviso: " << message << "\n";
         write(loaded);
         out.flush();
         if (!out) {

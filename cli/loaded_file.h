@@ -18,8 +18,9 @@
 ParsedOptions parseFileCommandOptions(const std::vector<std::string>& args);
 
 // Loads and runs `file`, says on `err` which start date was taken when the file does not show
-// the order of its date, and hands the loaded simulation to `write`. Returns 0; or 1 with one
-// line on `err` when anything fails or `out` could not be written.
+// the order of its date and which values the main window would refuse as typed, and hands the loaded
+// simulation to `write`. Returns 0; or 1 with one line on `err` when anything fails or `out` could not be
+// written.
 int writeFromLoadedFile(const std::string& file, const LocaleSettings& loc, std::ostream& out,
                         std::ostream& err, const std::function<void(const LoadedSimulation&)>& write);
 

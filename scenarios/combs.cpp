@@ -5,6 +5,7 @@
 #include "common/platform.h"
 #include "engine/capt_agua.h"
 #include "engine/capt_agua_interval.h"
+#include "engine/input_rules.h"
 #include "engine/precipitation_file.h"
 #include "engine/upper_reservoir.h"
 #include "scenarios/scenario_errors.h"
@@ -208,4 +209,26 @@ void PreencheListas(TCombs& combs, const TextosCenarios& textos, const LocaleSet
     combs.vecCoefAprov = std::move(novo.vecCoefAprov);
     combs.vecResSup = std::move(novo.vecResSup);
     combs.vecResInf = std::move(novo.vecResInf);
+}
+
+std::vector<std::string> ValoresForaDosLimites(const TCombs& combs) {
+    std::vector<std::string> avisos;
+    const auto avisa = [&avisos](int linha, std::size_t item, const std::optional<std::string>& erro) {
+        if (erro)
+            avisos.push_back(std::string(RotuloParametro(linha)) + ", item " + std::to_string(item + 1) +
+                             ": " + *erro);
+    };
+    for (std::size_t i = 0; i < combs.vecPorcSubst.size(); ++i)
+        avisa(5, i, shareError(combs.vecPorcSubst[i]));
+    for (std::size_t i = 0; i < combs.vecCoefAprov.size(); ++i)
+        avisa(6, i, coefficientError(combs.vecCoefAprov[i]));
+    for (std::size_t i = 0; i < combs.vecResSup.size(); ++i) {
+        const resSupRecord& r = combs.vecResSup[i];
+        // A demand-sized volume is not known until the combination runs; the rule on the
+        // threshold's share of it holds for any positive volume, 1 L included.
+        const double volume = r.modo() == UpperReservoirMode::FromDemand ? 1.0 : r.dblResSup;
+        if (r.modo() != UpperReservoirMode::None)
+            avisa(7, i, upperThresholdError(volume, volume * r.dblResSupRec));
+    }
+    return avisos;
 }

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "common/locale_settings.h"
 #include "engine/capt_agua_interval.h"
@@ -67,6 +68,11 @@ using TextosCenarios = std::array<std::string, kNumParametros>;
 bool PodeSimular(const TextosCenarios& textos);
 // "Gráfico" is enabled after a run exactly when a lower reservoir of its set is a range.
 bool TemFaixaDeVolumes(const TCombs& combs);
+
+// The values of the set's lists that the main window would refuse as typed (a share, a
+// coefficient, an upper reservoir's pumping threshold out of its range), one message each
+// naming the list and the item. The batch runs them as written; the callers warn.
+std::vector<std::string> ValoresForaDosLimites(const TCombs& combs);
 
 // Reads the eight texts into the set's lists with each row's parser and delimiter. An empty
 // text or one that does not read throws ScenarioError naming the row's label and the item;

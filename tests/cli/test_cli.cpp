@@ -255,6 +255,30 @@ TEST(CliStartDate, UnknownOrderIsOneWarningLine) {
               "mês; foi lida como dia 2 do mês 1 de 2012 (02/01/2012).\n");
 }
 
+// Values the main window refuses as typed (a coefficient over 1, a pumping threshold above 90 %
+// of the upper reservoir) run as the file holds them, with one warning line each.
+TEST(CliInputRules, OutOfRangeValuesRunWithAWarning) {
+    TempDir dir;
+    auto set = testsys::household(400);
+    set->base().dblResSup = 200;
+    set->base().dblResSupMinRec = 190;
+    set->base().dblCoefAprov = 1.2;
+    const std::string path = dir.file("fora.csv");
+    writeTextLines(path, set->simLines({}, LocaleSettings::ptBR()));
+    const CliRun r = cli({"run", path, "--locale", "pt_BR"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(
+        r.err,
+        "vespra-cli: aviso: O Coeficiente de escoamento superficial deve ser maior que 0 e menor ou igual "
+        "a 1.\n"
+        "vespra-cli: aviso: O volume abaixo do qual há recalque não pode ser superior a 90% do volume do "
+        "reservatório superior.\n");
+    set->run();
+    std::string expected;
+    for (const auto& line : set->resultLines(LocaleSettings::ptBR())) expected += line + "\n";
+    EXPECT_EQ(r.out, expected);
+}
+
 TEST(Cli, HelpExplainsTheCommands) {
     const CliRun r = cli({"--help"});
     EXPECT_EQ(r.status, 0);

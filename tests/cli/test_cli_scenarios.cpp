@@ -96,6 +96,24 @@ TEST(CliScenarios, RelativePrecipitationFileBesideTheDefinition) {
     EXPECT_EQ(planilha[2].rfind("2;chuva.txt;2;100;150;4;50;0,8;0 | 0%;Fixo: 5000;", 0), 0u) << planilha[2];
 }
 
+// A list value the main window would refuse as typed runs as written, after a warning line
+// naming its list and item.
+TEST(CliScenarios, OutOfRangeValuesRunWithAWarning) {
+    TempDir dir;
+    fs::copy_file(example("seattle-2012-2015.txt"), dir.file("chuva.txt"));
+    writeTextLines(dir.file("def.txt"), {"(chuva.txt | 01/01/2012 | 2)", "(100)", "(150)", "(4)", "(50)",
+                                         "(0,8)", "(500 | 95%)", "(Fixo: 3000)"});
+    const CliRun r = cli({"scenarios", dir.file("def.txt"), "--out", dir.file("saida"), "--locale", "pt_BR"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err.rfind("vespra-cli: aviso: Reservatórios superiores, item 1: O volume abaixo do qual há "
+                          "recalque não pode ser superior a 90% do volume do reservatório superior.\n"
+                          "vespra-cli: combinação 1 de 1\n",
+                          0),
+              0u)
+        << r.err;
+    EXPECT_EQ(nomesNaPasta(dir.file("saida")), nomesEsperados(1));
+}
+
 // Bad input: one line on stderr naming what is wrong, a non-zero status, and no output folder
 // made.
 TEST(CliScenarios, FailuresAreOneLineOnStderr) {

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "engine/capt_agua.h"
 #include "engine/input_rules.h"
@@ -94,6 +95,25 @@ TEST(InputRules, ShareAndCoefficientRanges) {
         EXPECT_EQ(coefficientError(r.value),
                   r.accepted ? std::nullopt : std::optional<std::string>(kCoefficient));
     }
+}
+
+// A simulation's inputs checked together, in the main window's order; the threshold only
+// counts when there is an upper reservoir, sized from the demand or chosen.
+TEST(InputRules, EveryRuleASimulationBreaks) {
+    TCaptAgua p;
+    p.dblPorcSubs = 0.5;
+    p.dblCoefAprov = 0.8;
+    EXPECT_TRUE(inputRuleMessages(p).empty());
+    p.dblResSupMinRec = 10;  // a threshold left over with no upper reservoir is not used
+    EXPECT_TRUE(inputRuleMessages(p).empty());
+    p.flagResSupDem = true;  // sized from the demand: 0 L here, below its threshold
+    EXPECT_EQ(inputRuleMessages(p), std::vector<std::string>{kAboveVolume});
+    p.flagResSupDem = false;
+    p.dblResSup = 100;
+    p.dblResSupMinRec = 95;
+    p.dblPorcSubs = 1.2;
+    p.dblCoefAprov = 0;
+    EXPECT_EQ(inputRuleMessages(p), (std::vector<std::string>{kShare, kCoefficient, kAbove90}));
 }
 
 }  // namespace

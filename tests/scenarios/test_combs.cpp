@@ -350,6 +350,36 @@ TEST_F(CombsTest, ListsFromTheTexts) {
     EXPECT_EQ(c.vecResInf, (resInfRecordArray{{5000, 0, 0}}));
 }
 
+// The values the main window would refuse as typed are named with their list and item; those
+// in range, a reservoir of 0 L and a pumping threshold of exactly 90 % pass.
+TEST_F(CombsTest, ValuesOutOfTheMainWindowsRangesAreNamed) {
+    auto t = textosBase(chuvaA);
+    t[4] = "(50); (0); (120)";
+    t[5] = "(0,8); (1,5)";
+    t[6] = "(0 | 95%); (500 | 90%); (500 | 95%); (Demanda diária de água pluvial | 100%); (300 | 120%)";
+    TCombs c;
+    PreencheListas(c, t, kBR);
+    const std::string share =
+        "O Percentual da demanda total a ser substituída por água pluvial deve ser maior que 0% e menor ou "
+        "igual a 100%.";
+    const std::string above90 =
+        "O volume abaixo do qual há recalque não pode ser superior a 90% do volume do reservatório superior.";
+    const std::string aboveVolume =
+        "O volume abaixo do qual há recalque não pode ser superior ao volume do reservatório superior.";
+    EXPECT_EQ(
+        ValoresForaDosLimites(c),
+        (std::vector<std::string>{
+            "Percentuais de substituição, item 2: " + share,
+            "Percentuais de substituição, item 3: " + share,
+            "Coeficientes de escoamento superficial, item 2: O Coeficiente de escoamento superficial deve "
+            "ser maior que 0 e menor ou igual a 1.",
+            "Reservatórios superiores, item 3: " + above90,
+            "Reservatórios superiores, item 4: " + above90,
+            "Reservatórios superiores, item 5: " + aboveVolume,
+        }));
+    EXPECT_TRUE(ValoresForaDosLimites(TCombs{}).empty());
+}
+
 TEST_F(CombsTest, AWrongTextNamesTheRowAndChangesNoList) {
     TCombs c;
     PreencheListas(c, textosBase(chuvaA), kBR);

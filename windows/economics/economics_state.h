@@ -26,6 +26,9 @@ struct TEstadoAnalise {
     // text does not read as one.
     std::string strVolume;
     std::optional<double> dblVolume;
+    // The analysis period as typed (months). A simulation file carries an economic section
+    // exactly when it is not empty: the period is what makes an analysis.
+    std::string strPeriodo;
     // A copy of the main simulation's inputs with the volume under analysis, simulated;
     // none until the analysis starts.
     std::unique_ptr<TCaptAgua> simAnalise;
@@ -38,6 +41,7 @@ struct TEstadoAnalise {
         strVolume = std::move(texto);
         dblVolume = tryReadNumber(strVolume, loc);
     }
+    bool temAnalise() const { return !strPeriodo.empty(); }
     void defineResultado(TResultadoAnalise r) {
         linhas = {r.curVPL, r.intTempoRetorno, r.dblTIR};
         resultado = std::move(r);

@@ -319,7 +319,8 @@ void TformAnalise::CategoryButtons1Categories1Items0Click() {
 }
 
 void TformAnalise::edPeriodoAnaliseChange() {
-    BTsCustos->setEnabled(!edPeriodoAnalise->text().isEmpty());
+    estado.strPeriodo = textOf(edPeriodoAnalise);
+    BTsCustos->setEnabled(estado.temAnalise());
 }
 
 std::vector<std::string> TformAnalise::SalvarAnaliseEcon() const {

@@ -156,7 +156,7 @@ void execVolumeInfAnalise() {
 }
 
 std::vector<std::string> analiseEconLines() {
-    if (!formAnalise || formAnalise->edPeriodoAnalise->text().isEmpty()) return {};
+    if (!formAnalise || !formAnalise->estado.temAnalise()) return {};
     return formAnalise->SalvarAnaliseEcon();
 }
 

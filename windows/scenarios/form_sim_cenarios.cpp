@@ -174,9 +174,20 @@ void TformSimCenarios::BTSimularClick() {
         showConversionError(this, e);
         return;
     }
+    if (!aceitaForaDosLimites(*combs)) return;
     estado.combsCurrent = combs;
     estado.combsEntregue = true;
     runCombinations(combs);
+}
+
+// Values the main window refuses as typed run as written only when the user says so.
+bool TformSimCenarios::aceitaForaDosLimites(const TCombs& combs) {
+    const auto avisos = ValoresForaDosLimites(combs);
+    if (avisos.empty()) return true;
+    QString texto = QStringLiteral("Há valores fora dos limites aceitos na janela principal:\n");
+    for (const auto& aviso : avisos) texto += QStringLiteral("\n") + QString::fromStdString(aviso);
+    texto += QStringLiteral("\n\nDeseja simular os cenários assim mesmo?");
+    return askYesNo(this, QStringLiteral("Simular cenários"), texto);
 }
 
 void TformSimCenarios::runCombinations(const std::shared_ptr<TCombs>& combs) {

@@ -63,6 +63,8 @@ class TformSimCenarios : public QDialog {
     void updateSimular();
     // Disables what would start a run again and shows the progress panel, or the reverse.
     void setRunning(bool running);
+    // True when no value of `combs` breaks a range of the main window, or the user runs it anyway.
+    bool aceitaForaDosLimites(const TCombs& combs);
     // Simulates every combination of `combs` into the results window.
     void runCombinations(const std::shared_ptr<TCombs>& combs);
     // The set a row edit may write into: never one a results window shows.

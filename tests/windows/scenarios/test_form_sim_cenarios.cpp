@@ -88,6 +88,7 @@ class TestSimCenarios : public QObject {
     void listDialogOperations();
     void runFillsTheGrid();
     void runDisablesAndProcessesEvents();
+    void outOfRangeValuesAskFirst();
     void graficoNeedsARange_data();
     void graficoNeedsARange();
     void rowClickOpensChartOrTable();
@@ -410,6 +411,21 @@ void TestSimCenarios::runDisablesAndProcessesEvents() {
     }
     QCOMPARE(formSimCenariosGrid->NxGrResult->rowCount(), 4);
     QVERIFY(formSimCenarios->BTSimular->isEnabled());
+}
+
+// A value the main window refuses as typed runs only when the user says so, after a message
+// that names its list and item; "Não" runs nothing and keeps the previous results.
+void TestSimCenarios::outOfRangeValuesAskFirst() {
+    std::array<const char*, 7> rows = kLinhas2a8;
+    rows[3] = "(40); (130)";
+    fill(rows);
+    const QString item = QStringLiteral("Percentuais de substituição, item 2: O Percentual");
+    fx.ui.expectMessageContaining(QStringLiteral("Simular cenários"), item, MsgResult::No);
+    formSimCenarios->BTSimularClick();
+    QCOMPARE(formSimCenariosGrid->NxGrResult->rowCount(), 0);
+    fx.ui.expectMessageContaining(QStringLiteral("Simular cenários"), item, MsgResult::Yes);
+    formSimCenarios->BTSimularClick();
+    QCOMPARE(formSimCenariosGrid->NxGrResult->rowCount(), 8);  // 2 areas × 2 shares × 2 lower reservoirs
 }
 
 void TestSimCenarios::graficoNeedsARange_data() {
