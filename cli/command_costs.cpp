@@ -22,7 +22,7 @@ int costsCommand(const std::vector<std::string>& args, std::ostream& out, std::o
     }
     const LocaleSettings loc = localeOption(o);
     return writeFromLoadedFile(o.file, loc, out, err, [&](const LoadedSimulation& loaded) {
-        const auto analise = fileAnalysis(loaded, loc);
+        const auto analise = fileAnalysis(loaded, loc, err);
         if (!analise) {
             throw std::runtime_error("o arquivo '" + o.file +
                                      "' não traz análise econômica (não há a linha \"ANÁLISE ECONÔMICA\").");

@@ -25,7 +25,7 @@ int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
     return writeFromLoadedFile(o.file, loc, out, err, [&](const LoadedSimulation& loaded) {
         const TCaptAguaInterval& sim = *loaded.sim;
         if (o.has("--json")) {
-            const auto analise = fileAnalysis(loaded, loc);
+            const auto analise = fileAnalysis(loaded, loc, err);
             out << simulationJson(sim, analise ? &analise->resultado : nullptr) << "\n";
         } else if (o.has("--monthly")) {
             for (const auto& row : buildMonthlyTable(sim.base(), loc)) {

@@ -34,11 +34,15 @@ int writeFromLoadedFile(const std::string& file, const LocaleSettings& loc, std:
     }
 }
 
-std::optional<TAnaliseArquivo> fileAnalysis(const LoadedSimulation& loaded, const LocaleSettings& loc) {
+std::optional<TAnaliseArquivo> fileAnalysis(const LoadedSimulation& loaded, const LocaleSettings& loc,
+                                            std::ostream& err) {
     const auto marker = LinhaMarcadorAnalise(loaded.lines);
     if (!marker) return std::nullopt;
     try {
-        return CalculaAnaliseArquivo(loaded.lines, *marker + 1, loaded.sim->base(), loc);
+        TAnaliseArquivo a = CalculaAnaliseArquivo(loaded.lines, *marker + 1, loaded.sim->base(), loc);
+        // A band the tariff window would refuse: left out, the run goes on, the user is told.
+        for (const auto& aviso : a.avisos) err << "vespra-cli: aviso: " << aviso << "\n";
+        return a;
     } catch (const AnaliseError& e) {
         throw std::runtime_error(std::string("Análise econômica do arquivo: ") + e.what());
     }

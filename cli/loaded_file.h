@@ -27,8 +27,10 @@ int writeFromLoadedFile(const std::string& file, const LocaleSettings& loc, std:
 // The file's economic analysis as the main window leaves it after the load: the section read,
 // the working simulation rebuilt from the loaded (and run) simulation, "Calcular" run. None
 // when the file has no section. A malformed section names its line; a refused field is
-// reported as the analysis window reports it.
-std::optional<TAnaliseArquivo> fileAnalysis(const LoadedSimulation& loaded, const LocaleSettings& loc);
+// reported as the analysis window reports it. A tariff band the reading refused and went on
+// without is told on `err` as a warning.
+std::optional<TAnaliseArquivo> fileAnalysis(const LoadedSimulation& loaded, const LocaleSettings& loc,
+                                            std::ostream& err);
 
 // `lines` on `out`, each ended by "\n".
 void writeLines(std::ostream& out, const std::vector<std::string>& lines);

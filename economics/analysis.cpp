@@ -127,6 +127,7 @@ TResultadoAnalise calcula(const TDadosAnalise& d, bool usaResSup, const TCaptAgu
                            "escolha um mês de Jan a Dez.");
     }
     reajuste.mesIn = d.analise.indMesIn;
+    r.mesIn = reajuste.mesIn;
     reajuste.inflacao =
         leNumeroCampo(d.analise.strInflacao, CampoAnalise::Inflacao, "Inflação (% ao mês)", loc);
     const char* rotuloAumento = "Reajuste das tarifas de água e energia elétrica (meses)";

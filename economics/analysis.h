@@ -49,6 +49,7 @@ double InternalRateOfReturn(double guess, const doubleArray& fluxo, int* iteraco
 struct TResultadoAnalise {
     TContas contas;  // the monthly bills without and with rainwater
     int nroPeriodos = 0;
+    int mesIn = 0;  // the month of installation the months were counted from, 0 = January
     std::vector<TPeriodo> vecPeriodos;
     doubleArray vecEconomias;  // R$ per month
     doubleArray vecCustos;     // R$ per month

@@ -4,9 +4,10 @@
 #include "economics/file_section.h"
 #include "economics/tables.h"
 #include "engine/capt_agua.h"
+#include "engine/upper_reservoir.h"
 
 bool UsaReservatorioSuperior(const TCaptAgua& sim) {
-    return sim.flagResSupDem || sim.dblResSup != 0;
+    return usesUpperReservoir(upperReservoirMode(sim), sim.dblResSup);
 }
 
 std::optional<std::size_t> LinhaMarcadorAnalise(const std::vector<std::string>& lines) {
@@ -22,7 +23,7 @@ TAnaliseArquivo CalculaAnaliseArquivo(const std::vector<std::string>& lines, std
                                       const TCaptAgua& base, const LocaleSettings& loc) {
     TAnaliseArquivo a;
     a.usaResSup = UsaReservatorioSuperior(base);
-    a.dados = LeSecaoAnalise(lines, inicio, a.usaResSup, loc);
+    a.dados = LeSecaoAnalise(lines, inicio, a.usaResSup, loc, a.avisos);
     // The loader presses the pump window's "Concluir": empty energy taxes become "0".
     if (a.usaResSup) ConcluiMotobomba(a.dados.motobomba);
     a.simAnalise = SimulaCaptAgua(base, a.dados.analise.strVolume, loc);

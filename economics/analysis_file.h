@@ -26,6 +26,8 @@ std::optional<std::size_t> LinhaMarcadorAnalise(const std::vector<std::string>& 
 struct TAnaliseArquivo {
     TDadosAnalise dados;  // as the windows hold it after the load
     bool usaResSup = false;
+    // What the reading refused and went on without (a band), as the windows would tell it.
+    std::vector<std::string> avisos;
     std::unique_ptr<TCaptAgua> simAnalise;
     TResultadoAnalise resultado;
 };

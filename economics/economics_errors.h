@@ -31,12 +31,6 @@ class AnaliseError : public std::runtime_error {
     bool esvaziaCampo;
 };
 
-// A tariff band refused by "Adicionar" (an "Entre" band whose start is not below its end).
-class FaixaRecusada : public std::runtime_error {
-  public:
-    using std::runtime_error::runtime_error;
-};
-
 // The rate-of-return iteration found no rate; the analysis reports the rate as undefined.
 class InternalRateOfReturnError : public std::runtime_error {
   public:

@@ -44,7 +44,9 @@ std::vector<std::string> LinhasSecaoAnalise(const TDadosAnalise& d, bool usaResS
         out.push_back(formatGeneral(f.De, loc) + ";" + formatGeneral(f.Ate, loc) + ";" +
                       formatGeneral(f.Valor, loc) + ";" + (f.Fixo ? "-1" : "0"));
     }
-    if (t.tipoEsgoto != TipoEsgoto::Nenhum) {
+    // A sewer value typed with no kind chosen is billed as a percentage ("Variável"), and is
+    // saved so, to open billed the same way.
+    if (t.tipoEsgoto != TipoEsgoto::Nenhum || !t.strTarEsgoto.empty()) {
         out.push_back(campo("Tarifa esgoto", t.strTarEsgoto) +
                       (t.tipoEsgoto == TipoEsgoto::Fixa ? ";0" : ";1"));
     }
@@ -100,8 +102,7 @@ class Leitor {
         : lines_(lines), next_(inicio), loc_(loc) {}
 
     [[noreturn]] void falha(std::size_t index, const std::string& what) const {
-        throw SecaoAnaliseError("Análise econômica do arquivo, linha " + std::to_string(index + 1) + ": " +
-                                what);
+        throw SecaoAnaliseError(prefixo(index) + what);
     }
 
     // The next line's fields, at least `atLeast` of them.
@@ -153,17 +154,23 @@ class Leitor {
         return next_ < lines_.size() ? std::string(splitFields(lines_[next_])[0]) : std::string();
     }
 
-    // Runs one of "Adicionar"'s reads, turning its refusal into an error on the current line.
+    // Runs one of "Adicionar"'s reads, turning a text that is not a number into an error on
+    // the current line.
     template <typename F>
     auto adiciona(F&& f) const {
         try {
             return f();
         } catch (const ConversionError& e) {
             falha(current_, e.what());
-        } catch (const FaixaRecusada& e) {
-            falha(current_, e.what());
         }
     }
+    // A refusal the load goes on after, as the windows tell it.
+    void aviso(const std::string& what) { avisos_.push_back(what); }
+    void avisoNaLinha(const std::string& what) { aviso(prefixo(current_) + what); }
+    std::string prefixo(std::size_t index) const {
+        return "Análise econômica do arquivo, linha " + std::to_string(index + 1) + ": ";
+    }
+    std::vector<std::string> avisos() { return std::move(avisos_); }
 
     const LocaleSettings& loc() const { return loc_; }
 
@@ -172,32 +179,37 @@ class Leitor {
     std::size_t next_;
     std::size_t current_ = 0;
     const LocaleSettings& loc_;
+    std::vector<std::string> avisos_;
 };
 
+// The bands are rebuilt as "Adicionar" builds them: the first line is the "Abaixo de" band
+// (its saved start is not used), a later line that reaches the ceiling is the "Acima de" band
+// (it starts where the band before it ends), any other an "Entre" band. A band "Adicionar"
+// would refuse is told and left out, and the reading goes on. A schedule that does not end
+// with "Acima de" is told too and keeps its bands, billed as they were when saved.
 void leTarifas(Leitor& r, TCamposTarifas& t) {
     const std::size_t n = r.contagem(r.texto("tarifas de água"));
-    auto adicionaFaixa = [&](TipoFaixa tipo, const std::string& v1, const std::string& v2,
-                             const std::string& custo, bool fixo) {
-        const TFaixaLida lida = r.adiciona([&] { return leFaixa(tipo, v1, v2, custo, fixo, r.loc()); });
-        t.vecTarifas.push_back(lida.faixa);
-        t.vecLinhasFaixas.push_back(lida.strLinha);
-    };
-    if (n == 0) return;
-    // The first band starts at 0: its saved start is not used.
-    auto f = r.linha("faixa de tarifa", 4);
-    std::string fim = r.normaliza(f[1]);
-    adicionaFaixa(TipoFaixa::AbaixoDe, fim, "", r.normaliza(f[2]), r.booleano(f[3]));
-    for (std::size_t i = 1; i + 1 < n; ++i) {
-        f = r.linha("faixa de tarifa", 4);
-        const std::string ate = r.normaliza(f[1]);
-        adicionaFaixa(TipoFaixa::Entre, r.normaliza(f[0]), ate, r.normaliza(f[2]), false);
-        fim = ate;
+    std::string fim;  // the end of the last band taken, as the file writes it
+    for (std::size_t i = 0; i < n; ++i) {
+        const auto f = r.linha("faixa de tarifa", 4);
+        const std::string de = r.normaliza(f[0]), ate = r.normaliza(f[1]), custo = r.normaliza(f[2]);
+        TipoFaixa tipo = TipoFaixa::AbaixoDe;
+        if (i > 0) tipo = tryReadNumber(ate, r.loc()) == kTetoFaixa ? TipoFaixa::AcimaDe : TipoFaixa::Entre;
+        const bool fixo = tipo == TipoFaixa::AbaixoDe && r.booleano(f[3]);
+        const bool depois = tipo == TipoFaixa::AcimaDe && !t.vecTarifas.empty();
+        const std::string& inicio = tipo == TipoFaixa::AbaixoDe ? ate : depois ? fim : de;
+        try {
+            const TFaixaLida lida =
+                r.adiciona([&] { return leFaixa(t.vecTarifas, tipo, inicio, ate, custo, fixo, r.loc()); });
+            t.vecTarifas.push_back(lida.faixa);
+            t.vecLinhasFaixas.push_back(lida.strLinha);
+            fim = ate;
+        } catch (const FaixaRecusada& e) {
+            r.avisoNaLinha("faixa \"" + e.faixa + "\": " + e.motivo);
+        }
     }
-    if (n >= 2) {
-        // The top band starts where the previous one ends and ends at the ceiling.
-        f = r.linha("faixa de tarifa", 4);
-        adicionaFaixa(TipoFaixa::AcimaDe, fim, "", r.normaliza(f[2]), false);
-    }
+    if (const auto recusa = RecusaTabela(t.vecTarifas, t.vecLinhasFaixas, r.loc()))
+        r.aviso("Análise econômica do arquivo: " + *recusa);
 }
 
 void leEsgotoEImpostos(Leitor& r, TCamposTarifas& t) {
@@ -215,7 +227,8 @@ void leEsgotoEImpostos(Leitor& r, TCamposTarifas& t) {
 void leMotobomba(Leitor& r, TCamposMotobomba& m) {
     m.boolReserva = r.texto("quantidade de motobombas") != "1";
     const auto f = r.linha("potência da motobomba", 3);
-    m.strPotencia = f[1];
+    // A decimal power reads in any locale; a fraction such as "1/2" stays as written.
+    m.strPotencia = r.normaliza(f[1]);
     m.indPotUnid = static_cast<int>(r.inteiro(f[2], -1, 1));
     m.strRendimento = r.numero("rendimento da motobomba");
     m.strVazao = r.numero("vazão da motobomba");
@@ -241,7 +254,7 @@ void leManutencao(Leitor& r, std::vector<TManutencao>& itens) {
 }  // namespace
 
 TDadosAnalise LeSecaoAnalise(const std::vector<std::string>& lines, std::size_t inicio, bool usaResSup,
-                             const LocaleSettings& loc) {
+                             const LocaleSettings& loc, std::vector<std::string>& avisos) {
     Leitor r(lines, inicio, loc);
     TDadosAnalise d;
     d.analise.strVolume = r.numero("volume do reservatório inferior");
@@ -258,7 +271,11 @@ TDadosAnalise LeSecaoAnalise(const std::vector<std::string>& lines, std::size_t 
     d.iniciais.strCustoMaoObra = r.numero("custo de mão de obra");
     d.iniciais.strCustoTubulacoes = r.numero("custo das tubulações");
     d.iniciais.strCustoAcessorios = r.numero("custo dos acessórios");
-    if (usaResSup) leMotobomba(r, d.motobomba);
+    // The pump block where the layout puts it, and wherever a "Quantidade" line stands in
+    // place of "Custos operacionais" (the block saved by a program that judged otherwise).
+    const std::string rotulo = r.peekLabel();
+    if (rotulo == "Quantidade" || (usaResSup && rotulo != "Custos operacionais")) leMotobomba(r, d.motobomba);
     leManutencao(r, d.vecManutencao);
+    avisos = r.avisos();
     return d;
 }

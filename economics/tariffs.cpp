@@ -37,6 +37,9 @@ TEsgotoImpostos leEsgotoImpostos(const TCamposTarifas& campos, const LocaleSetti
     e.impVar = readLenient(campos.strImpVar, loc);
     if (e.tipo == TipoEsgoto::Fixa) {
         e.esgoto = readLenient(campos.strTarEsgoto, loc);
+    } else if (e.tipo == TipoEsgoto::Nenhum && campos.strTarEsgoto.empty()) {
+        // No kind and no value (a file without the sewer line): no sewer charge.
+        e.esgoto = 0;
     } else {
         try {
             e.esgoto = readStrict(campos.strTarEsgoto, loc);
@@ -64,27 +67,27 @@ TContas CalculaContas(const TTarifas& tarifas, const TEsgotoImpostos& esgoto, co
     return c;
 }
 
-TFaixaLida leFaixa(TipoFaixa tipo, std::string_view vol1, std::string_view vol2, std::string_view custo,
-                   bool fixo, const LocaleSettings& loc) {
+TFaixaLida leFaixa(const TTarifas& anteriores, TipoFaixa tipo, std::string_view vol1, std::string_view vol2,
+                   std::string_view custo, bool fixo, const LocaleSettings& loc) {
     TFaixaLida r;
     const std::string v1(vol1), v2(vol2), c(custo);
+    std::string nome;
     switch (tipo) {
         case TipoFaixa::AbaixoDe:
             r.faixa = {0, readStrict(vol1, loc), readStrict(custo, loc), fixo};
-            r.strLinha = "Abaixo de " + v1 + " m³: R$" + c + (fixo ? " (fixo)." : " (por m³).");
+            nome = "Abaixo de " + v1 + " m³";
             break;
-        case TipoFaixa::Entre: {
-            const double de = readStrict(vol1, loc), ate = readStrict(vol2, loc);
-            const double valor = readStrict(custo, loc);
-            if (de >= ate) throw FaixaRecusada("Preenchimento incorreto. Verifique os valores");
-            r.faixa = {de, ate, valor, false};
-            r.strLinha = "Entre " + v1 + " e " + v2 + " m³: R$" + c + " (por m³).";
+        case TipoFaixa::Entre:
+            r.faixa = {readStrict(vol1, loc), readStrict(vol2, loc), readStrict(custo, loc), false};
+            nome = "Entre " + v1 + " e " + v2 + " m³";
             break;
-        }
         case TipoFaixa::AcimaDe:
             r.faixa = {readStrict(vol1, loc), kTetoFaixa, readStrict(custo, loc), false};
-            r.strLinha = "Acima de " + v1 + " m³: R$" + c + " (por m³).";
+            nome = "Acima de " + v1 + " m³";
             break;
     }
+    ChecaFaixa(anteriores, tipo, r.faixa, nome);
+    const bool porM3 = tipo != TipoFaixa::AbaixoDe || !fixo;
+    r.strLinha = nome + ": R$" + c + (porM3 ? " (por m³)." : " (fixo).");
     return r;
 }

@@ -8,10 +8,8 @@
 
 #include "common/locale_settings.h"
 #include "economics/analysis_fields.h"
+#include "economics/tariff_schedule.h"
 #include "engine/capt_agua.h"
-
-// The ceiling of the top band, m³ per month: volume above it is not billed.
-inline constexpr double kTetoFaixa = 100000;
 
 // The water bill in R$ of `volume` m³ in one month, before sewer and taxes: bands in schedule
 // order, each consumed in full when the volume lies strictly above its end; a flat band costs
@@ -35,7 +33,8 @@ struct TEsgotoImpostos {
 };
 
 // Reads the tariff window's sewer and tax boxes: the taxes leniently (empty or not a number
-// is 0); the sewer leniently with "Fixa", strictly with "Variável" or no kind selected.
+// is 0); the sewer leniently with "Fixa", strictly with "Variável" or with a value typed and
+// no kind selected (then billed as "Variável"); no kind and no value is no sewer charge.
 // Throws AnaliseError naming the sewer box when its strict read fails.
 TEsgotoImpostos leEsgotoImpostos(const TCamposTarifas& campos, const LocaleSettings& loc);
 
@@ -50,17 +49,15 @@ struct TContas {
 };
 TContas CalculaContas(const TTarifas& tarifas, const TEsgotoImpostos& esgoto, const TCaptAgua& sim);
 
-// The kinds of band, in the order the schedule is built.
-enum class TipoFaixa { AbaixoDe, Entre, AcimaDe };
-
 // A band read from the tariff window's boxes, with its row of the band list.
 struct TFaixaLida {
     TContaAguaFaixa faixa;
     std::string strLinha;
 };
 // "Adicionar": reads the band's numbers strictly (ConversionError when one is not a number)
-// and refuses an "Entre" band whose first volume is not below its second (FaixaRecusada,
+// and refuses, with FaixaRecusada, a band that cannot follow the bands `anteriores` already
+// hold (ChecaFaixa: an "Entre" band whose first volume is not below its second is told
 // "Preenchimento incorreto. Verifique os valores"). `vol2` is used only by "Entre", `fixo`
 // only by "Abaixo de". The row repeats the texts as typed.
-TFaixaLida leFaixa(TipoFaixa tipo, std::string_view vol1, std::string_view vol2, std::string_view custo,
-                   bool fixo, const LocaleSettings& loc);
+TFaixaLida leFaixa(const TTarifas& anteriores, TipoFaixa tipo, std::string_view vol1, std::string_view vol2,
+                   std::string_view custo, bool fixo, const LocaleSettings& loc);

@@ -7,6 +7,18 @@ UpperReservoirMode upperReservoirMode(const TCaptAgua& p) {
     return p.dblResSup != 0 ? UpperReservoirMode::ChosenVolume : UpperReservoirMode::None;
 }
 
+bool usesUpperReservoir(UpperReservoirMode mode, double chosenVolume) {
+    switch (mode) {
+        case UpperReservoirMode::FromDemand:
+            return true;
+        case UpperReservoirMode::ChosenVolume:
+            return chosenVolume != 0;
+        case UpperReservoirMode::None:
+            break;
+    }
+    return false;
+}
+
 double demandSizedUpperVolume(double occupants, double demand, double share, DemandFactorOrder order) {
     switch (order) {
         case DemandFactorOrder::DemandShareOccupants:

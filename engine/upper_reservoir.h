@@ -16,6 +16,12 @@ enum class UpperReservoirMode { FromDemand, ChosenVolume, None };
 // else a chosen volume when there is one, else none.
 UpperReservoirMode upperReservoirMode(const TCaptAgua& p);
 
+// Whether a system set in `mode` has an upper reservoir at all (with `chosenVolume` litres
+// when the volume is chosen): a chosen volume of 0 is none, as the simulation holds it
+// (dblResSup 0) and as a file saved with it opens. The pump, its costs and its lines in the
+// simulation file go with this answer.
+bool usesUpperReservoir(UpperReservoirMode mode, double chosenVolume);
+
 // The order in which the three factors of the demand-sized volume are multiplied. Products of
 // doubles can differ in their last digit with the order; each place keeps the order whose
 // figures its files and screens have always shown.

@@ -62,7 +62,7 @@ TDadosAnalise exampleAnalysis(const LocaleSettings& loc) {
     for (const Band& b :
          {Band{TipoFaixa::AbaixoDe, "10", "", "30", true}, Band{TipoFaixa::Entre, "10", "20", "4,5", false},
           Band{TipoFaixa::AcimaDe, "20", "", "7,25", false}}) {
-        const TFaixaLida f = leFaixa(b.tipo, b.vol1, b.vol2, typed(b.custo, loc), b.fixo, loc);
+        const TFaixaLida f = leFaixa(t.vecTarifas, b.tipo, b.vol1, b.vol2, typed(b.custo, loc), b.fixo, loc);
         t.vecTarifas.push_back(f.faixa);
         t.vecLinhasFaixas.push_back(f.strLinha);
     }

@@ -132,8 +132,9 @@ std::optional<TDadosAnalise> sectionRead(const LoadedSimulation& loaded, const L
     if (!marker) return std::nullopt;
     const bool usaResSup = UsaReservatorioSuperior(loaded.sim->base());
     TDadosAnalise dados;
+    std::vector<std::string> avisos;  // bands refused and left out, as the windows tell them
     try {
-        dados = LeSecaoAnalise(loaded.lines, *marker + 1, usaResSup, loc);
+        dados = LeSecaoAnalise(loaded.lines, *marker + 1, usaResSup, loc, avisos);
     } catch (const SecaoAnaliseError&) {
         return std::nullopt;  // a malformed section: the user is told which line
     }
@@ -171,10 +172,13 @@ void sectionKept(const TDadosAnalise& a, const TDadosAnalise& b, bool usaResSup,
                           number(ta[i].Valor, tb[i].Valor) && ta[i].Fixo == tb[i].Fixo,
                       "each tariff band kept");
     }
-    fuzz::require(a.tarifas.tipoEsgoto == b.tarifas.tipoEsgoto, "the sewer tariff's kind kept");
-    // A sewer tariff without a kind chosen is not saved.
-    if (a.tarifas.tipoEsgoto != TipoEsgoto::Nenhum)
-        same(a.tarifas.strTarEsgoto, b.tarifas.strTarEsgoto, "the sewer tariff kept");
+    // A sewer value without a kind chosen is billed and saved as "Variável"; with neither, no
+    // sewer line is saved.
+    const bool semTipo = a.tarifas.tipoEsgoto == TipoEsgoto::Nenhum;
+    const bool semValor = semTipo && a.tarifas.strTarEsgoto.empty();
+    const TipoEsgoto tipoSalvo = semTipo && !semValor ? TipoEsgoto::Variavel : a.tarifas.tipoEsgoto;
+    fuzz::require(b.tarifas.tipoEsgoto == tipoSalvo, "the sewer tariff's kind kept");
+    if (!semValor) same(a.tarifas.strTarEsgoto, b.tarifas.strTarEsgoto, "the sewer tariff kept");
     same(a.tarifas.strImpFixo, b.tarifas.strImpFixo, "the water's fixed tax kept");
     same(a.tarifas.strImpVar, b.tarifas.strImpVar, "the water's variable tax kept");
     same(a.iniciais.strCustoInf, b.iniciais.strCustoInf, "the lower reservoir's cost kept");

@@ -30,7 +30,7 @@ TDadosAnalise analiseDigitada(const LocaleSettings& loc) {
          {std::tuple{TipoFaixa::AbaixoDe, "10", "", "30", true},
           std::tuple{TipoFaixa::Entre, "10", "20", "4,5", false},
           std::tuple{TipoFaixa::AcimaDe, "20", "", "7,25", false}}) {
-        const TFaixaLida f = leFaixa(tipo, v1, v2, dec(custo), fixo, loc);
+        const TFaixaLida f = leFaixa(d.tarifas.vecTarifas, tipo, v1, v2, dec(custo), fixo, loc);
         d.tarifas.vecTarifas.push_back(f.faixa);
         d.tarifas.vecLinhasFaixas.push_back(f.strLinha);
     }

@@ -9,6 +9,7 @@
 #include "economics/economics_errors.h"
 #include "economics/file_section.h"
 #include "economics/tariffs.h"
+#include "engine/upper_reservoir.h"
 #include "tests/economics/economics_cases.h"
 
 namespace {
@@ -30,7 +31,7 @@ TDadosAnalise digitada(const LocaleSettings& loc, int nFaixas, TipoEsgoto esgoto
     d.analise = {"5000", dec("0,5"), "12", "20", dec("0,8"), 3};
     auto adiciona = [&](TipoFaixa tipo, const std::string& v1, const std::string& v2,
                         const std::string& custo, bool fixo) {
-        const TFaixaLida f = leFaixa(tipo, v1, v2, custo, fixo, loc);
+        const TFaixaLida f = leFaixa(d.tarifas.vecTarifas, tipo, v1, v2, custo, fixo, loc);
         d.tarifas.vecTarifas.push_back(f.faixa);
         d.tarifas.vecLinhasFaixas.push_back(f.strLinha);
     };
@@ -59,6 +60,19 @@ std::vector<std::string> arquivo(const std::vector<std::string>& secao) {
 }
 constexpr std::size_t kInicio = 4;  // the line after the marker
 
+// Reads the section of `lines`; what the reading refused and went on without, in `avisos`.
+TDadosAnalise le(const std::vector<std::string>& lines, bool usaResSup, const LocaleSettings& loc,
+                 std::vector<std::string>& avisos) {
+    return LeSecaoAnalise(lines, kInicio, usaResSup, loc, avisos);
+}
+// Reads a section that holds nothing to refuse.
+TDadosAnalise le(const std::vector<std::string>& lines, bool usaResSup, const LocaleSettings& loc) {
+    std::vector<std::string> avisos;
+    TDadosAnalise d = le(lines, usaResSup, loc, avisos);
+    EXPECT_EQ(avisos, std::vector<std::string>{});
+    return d;
+}
+
 struct RoundTripCase {
     const char* name;
     bool en;
@@ -86,7 +100,10 @@ TEST_P(RoundTrip, WriteReadWriteGivesTheSameLines) {
     const LocaleSettings& loc = c.en ? kEn : kPt;
     const TDadosAnalise d = digitada(loc, c.nFaixas, c.esgoto, c.bombaVazia);
     const auto primeira = LinhasSecaoAnalise(d, c.usaResSup, loc);
-    const TDadosAnalise lida = LeSecaoAnalise(arquivo(primeira), kInicio, c.usaResSup, loc);
+    std::vector<std::string> avisos;
+    const TDadosAnalise lida = le(arquivo(primeira), c.usaResSup, loc, avisos);
+    // A first band alone has no "Acima de" band: told, and kept as saved.
+    EXPECT_EQ(avisos.size(), c.nFaixas == 1 ? 1u : 0u);
     EXPECT_EQ(LinhasSecaoAnalise(lida, c.usaResSup, loc), primeira);
     // What the windows get back is what was typed.
     EXPECT_EQ(lida.tarifas.vecLinhasFaixas, d.tarifas.vecLinhasFaixas);
@@ -157,7 +174,7 @@ TEST(Section, LinesAsWritten) {
 // in the opening locale's form.
 TEST(Section, ReadsAcrossLocales) {
     const auto en = LinhasSecaoAnalise(digitada(kEn, 3, TipoEsgoto::Fixa, false), true, kEn);
-    const TDadosAnalise lida = LeSecaoAnalise(arquivo(en), kInicio, true, kPt);
+    const TDadosAnalise lida = le(arquivo(en), true, kPt);
     EXPECT_EQ(lida.tarifas.vecLinhasFaixas, (std::vector<std::string>{"Abaixo de 10 m³: R$25,5 (fixo).",
                                                                       "Entre 10 e 20,5 m³: R$3,25 (por m³).",
                                                                       "Acima de 20,5 m³: R$5,1 (por m³)."}));
@@ -171,16 +188,16 @@ TEST(Section, ReadsAcrossLocales) {
 }
 
 // Saved lines that the reader does not take from the file: the first band's start, the top
-// band's start, end and flag, a middle band's flag; "Quantidade" other than 1 is a reserve
-// pump; a sewer kind other than 0 or 1 selects none.
+// band's start (its end, the ceiling, makes it the top band) and flag, a middle band's flag;
+// "Quantidade" other than 1 is a reserve pump; a sewer kind other than 0 or 1 selects none.
 TEST(Section, WhatTheReaderIgnoresOrInterprets) {
     auto lines = arquivo(LinhasSecaoAnalise(digitada(kPt, 3, TipoEsgoto::Variavel, false), true, kPt));
     lines[kInicio + 2] = "7;10;25,5;-1";
     lines[kInicio + 3] = "10;20,5;3,25;-1";
-    lines[kInicio + 4] = "999;5;5,1;-1";
+    lines[kInicio + 4] = "999;100000;5,1;-1";
     lines[kInicio + 5] = "Tarifa esgoto;80;7";
     lines[kInicio + 18] = "Quantidade;3";
-    const TDadosAnalise d = LeSecaoAnalise(lines, kInicio, true, kPt);
+    const TDadosAnalise d = le(lines, true, kPt);
     const TTarifas& t = d.tarifas.vecTarifas;
     ASSERT_EQ(t.size(), 3u);
     EXPECT_EQ(t[0].De, 0);
@@ -196,7 +213,7 @@ TEST(Section, WhatTheReaderIgnoresOrInterprets) {
 // "Acessorios" to "Custos operacionais" and leaves the pump fields empty.
 TEST(Section, NoPumpBlockWithoutUpperReservoir) {
     const auto lines = arquivo(LinhasSecaoAnalise(digitada(kPt, 2, TipoEsgoto::Fixa, false), false, kPt));
-    const TDadosAnalise d = LeSecaoAnalise(lines, kInicio, false, kPt);
+    const TDadosAnalise d = le(lines, false, kPt);
     EXPECT_EQ(d.motobomba.strPotencia, "");
     EXPECT_EQ(d.motobomba.indPotUnid, -1);
     EXPECT_EQ(d.vecManutencao.size(), 2u);
@@ -230,8 +247,6 @@ const std::vector<MalformadaCase> kMalformadaCases = {
      "Análise econômica do arquivo, linha 7: faltam campos na linha de faixa de tarifa."},
     {"BandFlagNotANumber", [](auto& l) { l[6] = "0;10;25,5;sim"; },
      "Análise econômica do arquivo, linha 7: 'sim' não é um valor lógico válido (0 ou -1)."},
-    {"MiddleBandNotRising", [](auto& l) { l[7] = "10;8;3,25;0"; },
-     "Análise econômica do arquivo, linha 8: Preenchimento incorreto. Verifique os valores"},
     {"MonthOutOfRange", [](auto& l) { l[16] = "Mes de instalacao;12"; },
      "Análise econômica do arquivo, linha 17: o valor 12 está fora do intervalo de 0 a 11."},
     {"PumpUnitNotANumber", [](auto& l) { l[23] = "Potencia;1/2;CV"; },
@@ -262,7 +277,8 @@ TEST_P(Malformada, RefusedWithTheLineNamed) {
     auto lines = arquivo(LinhasSecaoAnalise(digitada(kPt, 3, TipoEsgoto::Variavel, false), true, kPt));
     c.muda(lines);
     try {
-        LeSecaoAnalise(lines, kInicio, true, kPt);
+        std::vector<std::string> avisos;
+        LeSecaoAnalise(lines, kInicio, true, kPt, avisos);
         FAIL() << "accepted";
     } catch (const SecaoAnaliseError& e) {
         EXPECT_EQ(std::string(e.what()), c.mensagem);
@@ -290,6 +306,142 @@ TEST(Section, TextsThatWouldSplitAreNotWritten) {
     EXPECT_NO_THROW(LinhasSecaoAnalise(d, false, kPt));  // the pump block is not written
     EXPECT_FALSE(TextoGravavel("a\nb"));
     EXPECT_TRUE(TextoGravavel("Limpeza da cisterna"));
+}
+
+// ---------------------------------------------------------------------------------------
+// Bands the tariff window would refuse: told, left out, and the rest of the section read
+
+struct FaixaLidaCase {
+    const char* name;
+    std::function<void(std::vector<std::string>&)> muda;
+    std::vector<std::string> linhasFaixas;
+    std::vector<std::string> avisos;
+};
+
+// The file's band lines are 7 to 9 (indexes 6 to 8), their count on line 6.
+const std::vector<FaixaLidaCase> kFaixaLidaCases = {
+    {"MiddleBandNotRising",
+     [](auto& l) { l[7] = "10;8;3,25;0"; },
+     {"Abaixo de 10 m³: R$25,5 (fixo).", "Acima de 10 m³: R$5,1 (por m³)."},
+     {"Análise econômica do arquivo, linha 8: faixa \"Entre 10 e 8 m³\": Preenchimento incorreto. Verifique "
+      "os valores"}},
+    {"MiddleBandNotStartingAtThePreviousEnd",
+     [](auto& l) { l[7] = "12;20,5;3,25;0"; },
+     {"Abaixo de 10 m³: R$25,5 (fixo).", "Acima de 10 m³: R$5,1 (por m³)."},
+     {"Análise econômica do arquivo, linha 8: faixa \"Entre 12 e 20,5 m³\": cada faixa começa onde a "
+      "anterior termina."}},
+    {"BandAfterTheTopBand",
+     [](auto& l) {
+         l[5] = "Tarifas de agua;4";
+         l.insert(l.begin() + 9, "20,5;30;3;0");
+     },
+     {"Abaixo de 10 m³: R$25,5 (fixo).", "Entre 10 e 20,5 m³: R$3,25 (por m³).",
+      "Acima de 20,5 m³: R$5,1 (por m³)."},
+     {"Análise econômica do arquivo, linha 10: faixa \"Entre 20,5 e 30 m³\": a faixa \"Acima de\" é a "
+      "última da tabela; nenhuma faixa pode vir depois dela."}},
+    {"NegativeLimit",
+     [](auto& l) {
+         l[5] = "Tarifas de agua;2";
+         l[6] = "0;-5;3;-1";
+         l[7] = "-5;100000;2;0";
+         l.erase(l.begin() + 8);
+     },
+     {},
+     {"Análise econômica do arquivo, linha 7: faixa \"Abaixo de -5 m³\": os volumes das faixas não podem ser "
+      "negativos.",
+      "Análise econômica do arquivo, linha 8: faixa \"Acima de -5 m³\": a tabela começa pela faixa "
+      "\"Abaixo de\", e só a primeira faixa é \"Abaixo de\"."}},
+    // Saved before the window asked for a top band: kept as saved, billed as it was, and told.
+    {"NoTopBand",
+     [](auto& l) { l[8] = "20,5;25;5,1;0"; },
+     {"Abaixo de 10 m³: R$25,5 (fixo).", "Entre 10 e 20,5 m³: R$3,25 (por m³).",
+      "Entre 20,5 e 25 m³: R$5,1 (por m³)."},
+     {"Análise econômica do arquivo: A tabela de tarifas termina na faixa \"Entre 20,5 e 25 m³\": a última "
+      "faixa deve ser \"Acima de\", para que todo o consumo acima dela seja cobrado."}},
+};
+
+class FaixaLida : public ::testing::TestWithParam<FaixaLidaCase> {};
+
+TEST_P(FaixaLida, ToldLeftOutAndTheReadingGoesOn) {
+    const auto& c = GetParam();
+    auto lines = arquivo(LinhasSecaoAnalise(digitada(kPt, 3, TipoEsgoto::Variavel, false), true, kPt));
+    c.muda(lines);
+    std::vector<std::string> avisos;
+    const TDadosAnalise d = le(lines, true, kPt, avisos);
+    EXPECT_EQ(avisos, c.avisos);
+    EXPECT_EQ(d.tarifas.vecLinhasFaixas, c.linhasFaixas);
+    ASSERT_EQ(d.tarifas.vecTarifas.size(), c.linhasFaixas.size());
+    if (!d.tarifas.vecTarifas.empty()) {
+        EXPECT_EQ(d.tarifas.vecTarifas[0].De, 0);
+    }
+    for (std::size_t i = 1; i < d.tarifas.vecTarifas.size(); ++i)
+        EXPECT_EQ(d.tarifas.vecTarifas[i].De, d.tarifas.vecTarifas[i - 1].Ate) << i;
+    // The lines after the bands are read in their places.
+    EXPECT_EQ(d.tarifas.tipoEsgoto, TipoEsgoto::Variavel);
+    EXPECT_EQ(d.motobomba.strCusto, "350,9");
+    ASSERT_EQ(d.vecManutencao.size(), 2u);
+    EXPECT_EQ(d.vecManutencao[1].Nome, "Cloro");
+}
+
+INSTANTIATE_TEST_SUITE_P(Section, FaixaLida, ::testing::ValuesIn(kFaixaLidaCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// ---------------------------------------------------------------------------------------
+// The sewer line
+
+// No kind chosen and no value: no sewer line, and the section opens with no sewer charge. A
+// value typed with no kind chosen is billed as "Variável", saved so and reopened so.
+TEST(Section, SewerWithoutAKind) {
+    TDadosAnalise d = digitada(kPt, 3, TipoEsgoto::Nenhum, false);
+    auto lines = LinhasSecaoAnalise(d, true, kPt);
+    EXPECT_EQ(lines[6], "Imposto agua fixo;2,5");
+    TDadosAnalise lida = le(arquivo(lines), true, kPt);
+    EXPECT_EQ(lida.tarifas.tipoEsgoto, TipoEsgoto::Nenhum);
+    const TEsgotoImpostos nenhum = leEsgotoImpostos(lida.tarifas, kPt);
+    EXPECT_EQ(nenhum.esgoto, 0);
+    EXPECT_EQ(ValorConta(25, lida.tarifas.vecTarifas, nenhum), TotalConta(25, lida.tarifas.vecTarifas) + 2.5);
+
+    d.tarifas.strTarEsgoto = "80";
+    lines = LinhasSecaoAnalise(d, true, kPt);
+    EXPECT_EQ(lines[6], "Tarifa esgoto;80;1");
+    lida = le(arquivo(lines), true, kPt);
+    EXPECT_EQ(lida.tarifas.tipoEsgoto, TipoEsgoto::Variavel);
+    const double naTela = ValorConta(25, d.tarifas.vecTarifas, leEsgotoImpostos(d.tarifas, kPt));
+    EXPECT_EQ(ValorConta(25, lida.tarifas.vecTarifas, leEsgotoImpostos(lida.tarifas, kPt)), naTela);
+    EXPECT_DOUBLE_EQ(naTela, TotalConta(25, d.tarifas.vecTarifas) * 1.8 + 2.5);
+}
+
+// ---------------------------------------------------------------------------------------
+// The pump block
+
+// A block saved where the reader did not expect one (an upper reservoir judged in use when
+// saving and not when opening) is taken where it stands, and the items after it read right.
+TEST(Section, PumpBlockWhereTheReaderDidNotExpectIt) {
+    const auto lines = arquivo(LinhasSecaoAnalise(digitada(kPt, 2, TipoEsgoto::Fixa, false), true, kPt));
+    const TDadosAnalise d = le(lines, false, kPt);
+    EXPECT_EQ(d.motobomba.strPotencia, "1/2");
+    ASSERT_EQ(d.vecManutencao.size(), 2u);
+    EXPECT_EQ(d.vecManutencao[0].Nome, "Limpeza da cisterna");
+    EXPECT_EQ(d.vecManutencao[1].Periodo, 1);
+    // And the rule both sides follow: a chosen volume of 0 L is no upper reservoir.
+    EXPECT_FALSE(usesUpperReservoir(UpperReservoirMode::ChosenVolume, 0));
+    EXPECT_TRUE(usesUpperReservoir(UpperReservoirMode::ChosenVolume, 0.5));
+    EXPECT_TRUE(usesUpperReservoir(UpperReservoirMode::FromDemand, 0));
+    EXPECT_FALSE(usesUpperReservoir(UpperReservoirMode::None, 500));
+}
+
+// The pump power reads in the opening locale like every other number; a fraction stays.
+TEST(Section, PumpPowerAcrossLocales) {
+    const struct {
+        const char *potencia, *pt, *en;
+    } kCases[] = {{"0,5", "0,5", "0.5"}, {"0.5", "0,5", "0.5"}, {"1/2", "1/2", "1/2"}, {"3", "3", "3"}};
+    for (const auto& c : kCases) {
+        TDadosAnalise d = digitada(kPt, 2, TipoEsgoto::Fixa, false);
+        d.motobomba.strPotencia = c.potencia;
+        const auto lines = arquivo(LinhasSecaoAnalise(d, true, kPt));
+        EXPECT_EQ(le(lines, true, kPt).motobomba.strPotencia, c.pt) << c.potencia;
+        EXPECT_EQ(le(lines, true, kEn).motobomba.strPotencia, c.en) << c.potencia;
+    }
 }
 
 }  // namespace

@@ -120,12 +120,18 @@ TEST_P(FaixasEsgotoTable, SeveralBandsWithEachSewerKind) {
 INSTANTIATE_TEST_SUITE_P(Sewer, FaixasEsgotoTable, ::testing::ValuesIn(kFaixasEsgotoCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// A percentage: "Variável", or a value typed with no kind chosen. No kind and no value is no
+// sewer charge (a section saved without the sewer line).
 TEST(EsgotoImpostos, PercentageSewerMustBeANumber) {
     for (TipoEsgoto tipo : {TipoEsgoto::Variavel, TipoEsgoto::Nenhum}) {
         TCamposTarifas t;
         t.tipoEsgoto = tipo;
         for (const char* text : {"", "abc"}) {
             t.strTarEsgoto = text;
+            if (tipo == TipoEsgoto::Nenhum && t.strTarEsgoto.empty()) {
+                EXPECT_EQ(leEsgotoImpostos(t, kPt).esgoto, 0);
+                continue;
+            }
             try {
                 leEsgotoImpostos(t, kPt);
                 ADD_FAILURE() << "accepted '" << text << "'";
@@ -224,21 +230,21 @@ TEST(FatorReajuste, IntervalBelowOneMonthIsRefused) {
 // Bands as "Adicionar" reads them
 
 TEST(LeFaixa, RowsRepeatTheTextsAsTyped) {
-    auto f = leFaixa(TipoFaixa::AbaixoDe, "10", "", "20", true, kPt);
+    auto f = leFaixa({}, TipoFaixa::AbaixoDe, "10", "", "20", true, kPt);
     EXPECT_EQ(f.strLinha, "Abaixo de 10 m³: R$20 (fixo).");
     EXPECT_EQ(f.faixa.De, 0);
     EXPECT_EQ(f.faixa.Ate, 10);
     EXPECT_EQ(f.faixa.Valor, 20);
     EXPECT_TRUE(f.faixa.Fixo);
-    f = leFaixa(TipoFaixa::AbaixoDe, "10", "", "2,50", false, kPt);
+    f = leFaixa({}, TipoFaixa::AbaixoDe, "10", "", "2,50", false, kPt);
     EXPECT_EQ(f.strLinha, "Abaixo de 10 m³: R$2,50 (por m³).");
     EXPECT_EQ(f.faixa.Valor, 2.5);
-    f = leFaixa(TipoFaixa::Entre, "10", "20", "3", true, kPt);
+    f = leFaixa({f.faixa}, TipoFaixa::Entre, "10", "20", "3", true, kPt);
     EXPECT_EQ(f.strLinha, "Entre 10 e 20 m³: R$3 (por m³).");
     EXPECT_FALSE(f.faixa.Fixo);  // only the first band can be flat
     EXPECT_EQ(f.faixa.De, 10);
     EXPECT_EQ(f.faixa.Ate, 20);
-    f = leFaixa(TipoFaixa::AcimaDe, "20", "", "5", true, kPt);
+    f = leFaixa({f.faixa}, TipoFaixa::AcimaDe, "20", "", "5", true, kPt);
     EXPECT_EQ(f.strLinha, "Acima de 20 m³: R$5 (por m³).");
     EXPECT_EQ(f.faixa.De, 20);
     EXPECT_EQ(f.faixa.Ate, kTetoFaixa);
@@ -246,16 +252,18 @@ TEST(LeFaixa, RowsRepeatTheTextsAsTyped) {
 }
 
 TEST(LeFaixa, RefusesAMiddleBandNotRising) {
+    const TTarifas ate20 = {{0, 20, 10, true}};
     for (const char* fim : {"20", "15"}) {
-        EXPECT_THROW(leFaixa(TipoFaixa::Entre, "20", fim, "3", false, kPt), FaixaRecusada) << fim;
+        EXPECT_THROW(leFaixa(ate20, TipoFaixa::Entre, "20", fim, "3", false, kPt), FaixaRecusada) << fim;
     }
     try {
-        leFaixa(TipoFaixa::Entre, "20", "20", "3", false, kPt);
+        leFaixa(ate20, TipoFaixa::Entre, "20", "20", "3", false, kPt);
+        ADD_FAILURE() << "accepted";
     } catch (const FaixaRecusada& e) {
         EXPECT_EQ(std::string(e.what()), "Preenchimento incorreto. Verifique os valores");
     }
-    EXPECT_THROW(leFaixa(TipoFaixa::Entre, "20", "30", "", false, kPt), ConversionError);
-    EXPECT_THROW(leFaixa(TipoFaixa::AbaixoDe, "1.5", "", "3", false, kPt), ConversionError);  // pt_BR
+    EXPECT_THROW(leFaixa(ate20, TipoFaixa::Entre, "20", "30", "", false, kPt), ConversionError);
+    EXPECT_THROW(leFaixa({}, TipoFaixa::AbaixoDe, "1.5", "", "3", false, kPt), ConversionError);  // pt_BR
 }
 
 }  // namespace

@@ -24,6 +24,11 @@ inline void household(bool resSup) {
         formMain->simMain->base().dblResSupMinRec = 100;
     }
     formResSup->RGResSup->setItemIndex(resSup ? TformResSup::ItemVolume : TformResSup::ItemSemReservatorio);
+    if (resSup) {
+        // The dialog shows the volume the simulation holds (a chosen 0 L is no upper reservoir).
+        formResSup->ed_reservatorio_sup->setText(QStringLiteral("300"));
+        formResSup->edResSupRec->setText(QStringLiteral("100"));
+    }
 }
 
 // Three bands (below 10 m³ a flat R$ 20, 10 to 20 m³ at 3, above 20 m³ at 5) and a sewer

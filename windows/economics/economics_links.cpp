@@ -4,9 +4,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "components/number_texts.h"
 #include "components/radio_group.h"
 #include "components/ui_seam.h"
 #include "engine/capt_agua.h"
+#include "engine/upper_reservoir.h"
 #include "windows/economics/form_analise.h"
 #include "windows/economics/form_custo_manutencao.h"
 #include "windows/economics/form_custo_motobomba.h"
@@ -20,7 +22,9 @@
 #include "windows/main/main_links.h"
 
 bool usaReservatorioSuperior() {
-    return resSupMode() != UpperReservoirMode::None;
+    // The volume read as the run reads it: a chosen 0 L is no upper reservoir, as the
+    // simulation and the file saved from it have it.
+    return usesUpperReservoir(resSupMode(), readLenientText(resSupVolumeText()));
 }
 
 const TCaptAgua* simulacaoPrincipal() {
@@ -37,10 +41,6 @@ QWidget* janelaPrincipal() {
 
 const TEstadoAnalise* estadoAnalise() {
     return formAnalise ? &formAnalise->estado : nullptr;
-}
-
-int mesInstalacaoAnalise() {
-    return formAnalise ? formAnalise->CBMesIn->currentIndex() : 0;
 }
 
 void defineVolumeAnalise(const QString& volume) {
@@ -74,7 +74,7 @@ TCamposTarifas camposTarifas() {
 void carregaTarifas(const TCamposTarifas& c) {
     if (!formTarifasAgua) return;
     formTarifasAgua->preenche(c);
-    formTarifasAgua->BTConcluirClick();
+    formTarifasAgua->Conclui();
 }
 
 void execTarifas() {

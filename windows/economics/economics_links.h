@@ -17,18 +17,17 @@ class TCaptAgua;
 class QWidget;
 struct TEstadoAnalise;
 
-// Whether the simulation uses an upper reservoir (the upper reservoir dialog's choice is not
-// "Não utilizar reservatório superior").
+// Whether the simulation uses an upper reservoir: the upper reservoir dialog's choice is not
+// "Não utilizar reservatório superior", nor a chosen volume of 0 L (usesUpperReservoir).
 bool usaReservatorioSuperior();
 // The main window's simulation whose inputs the analysis copies; none before the windows exist.
 const TCaptAgua* simulacaoPrincipal();
 // The main window, beside which the analysis window is placed.
 QWidget* janelaPrincipal();
 
-// The analysis window: its state (volume, working simulation, last result), the month of
-// installation chosen, the volume a user types, the estimate button and what the export writes.
+// The analysis window: its state (volume, working simulation, last result), the volume a user
+// types, the estimate button and what the export writes.
 const TEstadoAnalise* estadoAnalise();
-int mesInstalacaoAnalise();
 void defineVolumeAnalise(const QString& volume);
 void mostraBotaoEstimativas();
 TExportacao exportacaoAnalise();

@@ -330,11 +330,17 @@ std::vector<std::string> TformAnalise::SalvarAnaliseEcon() const {
 void TformAnalise::CarregaAnaliseEcon(const std::vector<std::string>& lines, std::size_t index) {
     if (index == 0) return;
     TDadosAnalise d;
+    std::vector<std::string> avisos;
     try {
-        d = LeSecaoAnalise(lines, index, usaReservatorioSuperior(), appLocale());
+        d = LeSecaoAnalise(lines, index, usaReservatorioSuperior(), appLocale(), avisos);
     } catch (const std::exception& e) {
         showException(this, e);
         return;
+    }
+    if (!avisos.empty()) {
+        QStringList textos;
+        for (const std::string& aviso : avisos) textos << fromUtf8(aviso);
+        showError(this, textos.join(QLatin1Char('\n')));
     }
     CarregaAnaliseEcon(d);
 }

@@ -1,6 +1,7 @@
 #include "windows/economics/form_custo_manutencao.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -41,6 +42,9 @@ TformCustoManutencao::TformCustoManutencao(QWidget* parent) : QDialog(parent) {
     NxGManut->setMinimumWidth(NxGManut->widthForAllColumns());
     BTEditar = makeEconButton(this, "BTEditar", QStringLiteral("Editar"));
     BTEditar->setAccessibleDescription(QStringLiteral("Editar o custo escolhido na tabela"));
+    BTRemover = makeEconButton(this, "BTRemover", QStringLiteral("Remover"));
+    BTRemover->setAccessibleDescription(QStringLiteral("Remover o custo escolhido na tabela"));
+    BTRemover->setEnabled(false);
     BTConcluir = makeEconButton(this, "BTConcluir", QStringLiteral("Concluir"));
 
     auto* grid = new QGridLayout(this);
@@ -55,12 +59,19 @@ TformCustoManutencao::TformCustoManutencao(QWidget* parent) : QDialog(parent) {
     grid->addWidget(edCoefAng, 8, 0);
     grid->addWidget(BTAdicionar, 9, 0);
     grid->addWidget(NxGManut, 0, 1, 9, 1);
-    grid->addWidget(BTEditar, 9, 1, Qt::AlignLeft);
+    auto* botoesLista = new QHBoxLayout;
+    botoesLista->addWidget(BTEditar);
+    botoesLista->addWidget(BTRemover);
+    botoesLista->addStretch();
+    grid->addLayout(botoesLista, 9, 1);
     grid->addWidget(BTConcluir, 10, 0, 1, 2, Qt::AlignRight);
     mostraLista(false);
 
     connect(BTAdicionar, &QPushButton::clicked, this, [this] { BTAdicionarClick(); });
     connect(BTEditar, &QPushButton::clicked, this, [this] { BTEditarClick(); });
+    connect(BTRemover, &QPushButton::clicked, this, [this] { BTRemoverClick(); });
+    connect(NxGManut, &QTableWidget::itemSelectionChanged, this,
+            [this] { BTRemover->setEnabled(itemSelecionado() >= 0); });
     connect(BTConcluir, &QPushButton::clicked, this, [this] { accept(); });
     connect(RGTipoCusto, &RadioGroup::clicked, this, [this] { RGTipoCustoClick(); });
     connect(NxGManut, &DataGrid::cellClick, this, [this](int col, int row) { NxGManutCellClick(col, row); });
@@ -69,6 +80,7 @@ TformCustoManutencao::TformCustoManutencao(QWidget* parent) : QDialog(parent) {
 void TformCustoManutencao::mostraLista(bool mostra) {
     NxGManut->setVisible(mostra);
     BTEditar->setVisible(mostra);
+    BTRemover->setVisible(mostra);
     // The window's own widths, or wider when the list's columns need it.
     layout()->invalidate();
     setFixedWidth(std::max(mostra ? kLarguraComLista : kLarguraEstreita, layout()->minimumSize().width()));
@@ -102,7 +114,26 @@ void TformCustoManutencao::limpaEntrada() {
 }
 
 void TformCustoManutencao::atualizaGrade() {
+    NxGManut->clearSelection();
     NxGManut->setRows(DataGrid::textRows(LinhasManutencao(vecManutencao, appLocale())));
+    BTRemover->setEnabled(itemSelecionado() >= 0);
+}
+
+int TformCustoManutencao::itemSelecionado() const {
+    const QList<QTableWidgetItem*> itens = NxGManut->selectedItems();
+    if (itens.isEmpty()) return -1;
+    const int row = itens.first()->row();
+    return row >= 0 && row < static_cast<int>(vecManutencao.size()) ? row : -1;
+}
+
+void TformCustoManutencao::BTRemoverClick() {
+    const int item = itemSelecionado();
+    if (item < 0) return;
+    Exclui(static_cast<std::size_t>(item));
+    // The edit window may show this item or one whose index has moved: it waits for a new click.
+    limpaEdicaoManutencao();
+    if (vecManutencao.empty()) mostraLista(false);
+    NxGManut->setFocus();
 }
 
 void TformCustoManutencao::preenche(const std::vector<TManutencao>& itens) {

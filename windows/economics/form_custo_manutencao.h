@@ -26,6 +26,7 @@ class TformCustoManutencao : public QDialog, public CamposManutencao {
     QPushButton* BTAdicionar = nullptr;
     DataGrid* NxGManut = nullptr;
     QPushButton* BTEditar = nullptr;
+    QPushButton* BTRemover = nullptr;  // removes the item selected in the grid
     QPushButton* BTConcluir = nullptr;
 
     // The items in the order of entry; each Cod equals its index.
@@ -41,10 +42,12 @@ class TformCustoManutencao : public QDialog, public CamposManutencao {
 
     void BTAdicionarClick();
     void BTEditarClick();
+    void BTRemoverClick();
     void NxGManutCellClick(int col, int row);
     void RGTipoCustoClick();
 
   private:
+    int itemSelecionado() const;  // index of the item selected in the grid, or -1
     void limpaEntrada();
     void atualizaGrade();
     void mostraLista(bool mostra);

@@ -25,7 +25,9 @@ TformCustosEconomias::TformCustosEconomias(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Custos e Economias"));
     if (const TEstadoAnalise* analise = estadoAnalise(); analise && analise->resultado)
         resultado_ = *analise->resultado;
-    mesIn_ = mesInstalacaoAnalise();
+    // The months are named from the month the calculation counted from, whatever the
+    // analysis window's box shows now.
+    mesIn_ = resultado_.mesIn;
 
     RGDados = new RadioGroup(QStringLiteral("Dados"),
                              {QStringLiteral("Simplificados"), QStringLiteral("Detalhados")}, this);

@@ -66,6 +66,9 @@ TformTarifasAgua::TformTarifasAgua(QWidget* parent) : QDialog(parent) {
 
     connect(BTAdicionar, &QPushButton::clicked, this, [this] { BTAdicionarClick(); });
     connect(BTConcluir, &QPushButton::clicked, this, [this] { BTConcluirClick(); });
+    connect(BTRemoverFaixa, &QPushButton::clicked, this, [this] { BTRemoverFaixaClick(); });
+    connect(StringGrid1, &QTableWidget::itemSelectionChanged, this,
+            [this] { BTRemoverFaixa->setEnabled(faixaSelecionada() >= 0); });
     connect(BTLimpar, &QPushButton::clicked, this, [this] { BTLimparClick(); });
     connect(CBVolume, &QComboBox::activated, this, [this] { CBVolumeChange(); });
     connect(ChBCustoFixo, &QCheckBox::clicked, this, [this] { ChBCustoFixoClick(); });
@@ -96,6 +99,12 @@ void TformTarifasAgua::buildControls() {
     StringGrid1->verticalHeader()->hide();
     StringGrid1->horizontalHeader()->setStretchLastSection(true);
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    StringGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    BTRemoverFaixa = makeEconButton(this, "BTRemoverFaixa", QStringLiteral("Remover faixa"));
+    BTRemoverFaixa->setAccessibleDescription(
+        QStringLiteral("Remover a faixa escolhida na tabela das faixas"));
+    BTRemoverFaixa->setEnabled(false);
 
     RGTarEsgoto = new RadioGroup(QStringLiteral("Tarifa de esgoto"),
                                  {QStringLiteral("Fixa"), QStringLiteral("Variável")}, this);
@@ -123,15 +132,16 @@ void TformTarifasAgua::buildControls() {
     grid->addWidget(edCusto, 4, 0, 1, 2);
     grid->addWidget(BTAdicionar, 4, 3);
     grid->addWidget(StringGrid1, 5, 0, 1, 4);
-    grid->addWidget(RGTarEsgoto, 6, 0, 2, 2);
-    grid->addWidget(Label6, 6, 2, 1, 2);
-    grid->addWidget(edTarEsgoto, 7, 2, 1, 2);
-    grid->addWidget(Label4, 8, 0, 1, 2);
-    grid->addWidget(edImpFixo, 9, 0, 1, 2);
-    grid->addWidget(Label5, 8, 2, 1, 2);
-    grid->addWidget(edImpVar, 9, 2, 1, 2);
-    grid->addWidget(BTLimpar, 10, 0, 1, 2);
-    grid->addWidget(BTConcluir, 10, 2, 1, 2);
+    grid->addWidget(BTRemoverFaixa, 6, 3);
+    grid->addWidget(RGTarEsgoto, 7, 0, 2, 2);
+    grid->addWidget(Label6, 7, 2, 1, 2);
+    grid->addWidget(edTarEsgoto, 8, 2, 1, 2);
+    grid->addWidget(Label4, 9, 0, 1, 2);
+    grid->addWidget(edImpFixo, 10, 0, 1, 2);
+    grid->addWidget(Label5, 9, 2, 1, 2);
+    grid->addWidget(edImpVar, 10, 2, 1, 2);
+    grid->addWidget(BTLimpar, 11, 0, 1, 2);
+    grid->addWidget(BTConcluir, 11, 2, 1, 2);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -182,19 +192,43 @@ void TformTarifasAgua::preenche(const TCamposTarifas& c) {
         const std::string linha = i < c.vecLinhasFaixas.size() ? c.vecLinhasFaixas[i] : std::string();
         appendFaixa({c.vecTarifas[i], linha});
     }
-    if (!c.vecTarifas.empty()) {
-        // The entry waits where the last band left it: after a top band, at its start.
-        const TContaAguaFaixa& ultima = c.vecTarifas.back();
-        const bool topo = c.vecTarifas.size() > 1 && ultima.Ate == kTetoFaixa;
-        faixasSeguintes();
-        CBVolume->setCurrentIndex(topo ? 1 : 0);
-        CBVolumeChange();
-        edVol1->setText(generalText(topo ? ultima.De : ultima.Ate));
-    }
+    entradaAposFaixas();
     RGTarEsgoto->setItemIndex(static_cast<int>(c.tipoEsgoto));
     setTextOf(edTarEsgoto, c.strTarEsgoto);
     setTextOf(edImpFixo, c.strImpFixo);
     setTextOf(edImpVar, c.strImpVar);
+}
+
+void TformTarifasAgua::entradaAposFaixas() {
+    const TTarifas& t = estado.vecTarifas;
+    if (t.empty()) {
+        primeiraFaixa();
+        return;
+    }
+    // The entry waits where the last band left it: after a top band, at its start.
+    const bool topo = TipoDaFaixa(t, t.size() - 1) == TipoFaixa::AcimaDe;
+    faixasSeguintes();
+    CBVolume->setCurrentIndex(topo ? 1 : 0);
+    CBVolumeChange();
+    edVol1->setText(generalText(topo ? t.back().De : t.back().Ate));
+}
+
+void TformTarifasAgua::pintaFaixas() {
+    StringGrid1->clearSelection();
+    StringGrid1->clearContents();
+    StringGrid1->setRowCount(static_cast<int>(estado.vecLinhasFaixas.size()) + 1);
+    for (std::size_t i = 0; i < estado.vecLinhasFaixas.size(); ++i)
+        StringGrid1->setItem(static_cast<int>(i) + 1, 0,
+                             new QTableWidgetItem(fromUtf8(estado.vecLinhasFaixas[i])));
+    BTRemoverFaixa->setEnabled(faixaSelecionada() >= 0);
+}
+
+int TformTarifasAgua::faixaSelecionada() const {
+    const QList<QTableWidgetItem*> itens = StringGrid1->selectedItems();
+    if (itens.isEmpty()) return -1;
+    // The list's first row is empty: band i is row i + 1.
+    const int faixa = itens.first()->row() - 1;
+    return faixa >= 0 && faixa < static_cast<int>(estado.vecTarifas.size()) ? faixa : -1;
 }
 
 void TformTarifasAgua::appendFaixa(const TFaixaLida& lida) {
@@ -209,11 +243,11 @@ void TformTarifasAgua::BTAdicionarClick() {
     const TipoFaixa tipo = tipoFaixa(CBVolume->currentText());
     TFaixaLida lida;
     try {
-        lida = leFaixa(tipo, textOf(edVol1), textOf(edVol2), textOf(edCusto), ChBCustoFixo->isChecked(),
-                       appLocale());
+        lida = leFaixa(estado.vecTarifas, tipo, textOf(edVol1), textOf(edVol2), textOf(edCusto),
+                       ChBCustoFixo->isChecked(), appLocale());
     } catch (const FaixaRecusada& e) {
         showError(this, fromUtf8(e.what()));
-        edVol2->setFocus();
+        (tipo == TipoFaixa::Entre ? edVol2 : edVol1->isEnabled() ? edVol1 : edCusto)->setFocus();
         return;
     } catch (const std::exception& e) {
         showException(this, e);
@@ -239,6 +273,19 @@ void TformTarifasAgua::BTAdicionarClick() {
 }
 
 void TformTarifasAgua::BTConcluirClick() {
+    if (const auto recusa = RecusaTabela(estado.vecTarifas, estado.vecLinhasFaixas, appLocale())) {
+        showError(this, fromUtf8(*recusa));
+        // The entry waits for the top band.
+        if (const int acima = CBVolume->findText(kAcimaDe); acima >= 0) {
+            CBVolume->setCurrentIndex(acima);
+            CBVolumeChange();
+        }
+        return;
+    }
+    Conclui();
+}
+
+void TformTarifasAgua::Conclui() {
     // The bills price the working simulation; without one there is nothing to price yet.
     const TEstadoAnalise* analise = estadoAnalise();
     const TCaptAgua* sim = analise ? analise->simAnalise.get() : nullptr;
@@ -258,6 +305,19 @@ void TformTarifasAgua::BTConcluirClick() {
         mostraBotaoEstimativas();
     }
     close();
+}
+
+void TformTarifasAgua::BTRemoverFaixaClick() {
+    const int faixa = faixaSelecionada();
+    if (faixa < 0) return;
+    if (const auto recusa = RemoveFaixa(estado.vecTarifas, estado.vecLinhasFaixas,
+                                        static_cast<std::size_t>(faixa), appLocale())) {
+        showError(this, fromUtf8(*recusa));
+        return;
+    }
+    pintaFaixas();
+    entradaAposFaixas();
+    StringGrid1->setFocus();
 }
 
 void TformTarifasAgua::BTLimparClick() {
@@ -298,8 +358,7 @@ void TformTarifasAgua::edVolChange() {
 void TformTarifasAgua::LimparTarifas() {
     estado.vecTarifas.clear();
     estado.vecLinhasFaixas.clear();
-    StringGrid1->clearContents();
-    StringGrid1->setRowCount(1);
+    pintaFaixas();
     primeiraFaixa();
     RGTarEsgoto->setItemIndex(-1);
     legendaEsgoto(Label6, edTarEsgoto, false);

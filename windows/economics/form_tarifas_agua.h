@@ -39,6 +39,7 @@ class TformTarifasAgua : public QDialog {
     QLineEdit* edCusto = nullptr;
     QPushButton* BTAdicionar = nullptr;
     QTableWidget* StringGrid1 = nullptr;
+    QPushButton* BTRemoverFaixa = nullptr;  // removes the band selected in the list
     RadioGroup* RGTarEsgoto = nullptr;
     QLabel* Label6 = nullptr;
     QLineEdit* edTarEsgoto = nullptr;
@@ -57,7 +58,14 @@ class TformTarifasAgua : public QDialog {
     void preenche(const TCamposTarifas& c);
 
     void BTAdicionarClick();
+    // Refuses a schedule that does not end with "Acima de", then Conclui.
     void BTConcluirClick();
+    // Prices the working simulation's months with the schedule as it is, fills the estimate
+    // table and closes: "Concluir" once the schedule is accepted, and the loader's step (a file's
+    // incomplete schedule has been told when it was read).
+    void Conclui();
+    // Removes the band selected in the list, keeping the schedule's shape (RemoveFaixa).
+    void BTRemoverFaixaClick();
     void BTLimparClick();
     void CBVolumeChange();
     void ChBCustoFixoClick();
@@ -70,9 +78,12 @@ class TformTarifasAgua : public QDialog {
 
   private:
     void buildControls();
-    void primeiraFaixa();    // entry of the first band
-    void faixasSeguintes();  // entry of the middle and top bands
+    void primeiraFaixa();      // entry of the first band
+    void faixasSeguintes();    // entry of the middle and top bands
+    void entradaAposFaixas();  // the entry where the schedule's last band leaves it
     void appendFaixa(const TFaixaLida& lida);
+    void pintaFaixas();            // the list: its empty first row, then one row per band
+    int faixaSelecionada() const;  // index of the band selected in the list, or -1
 };
 
 extern TformTarifasAgua* formTarifasAgua;

@@ -103,9 +103,10 @@ void TformMain::loadSimulation(const QString& path) {
     // a file that cannot be read leaves the windows and the current simulation as they were.
     LoadedSimulation loaded;
     std::optional<TDadosAnalise> analise;
+    std::vector<std::string> avisos;
     try {
         loaded = readSimulationFile(toUtf8(path), appLocale());
-        analise = readAnaliseEcon(loaded.lines, loaded.sim->base());
+        analise = readAnaliseEcon(loaded.lines, loaded.sim->base(), avisos);
     } catch (const std::exception& e) {
         showException(this, e);
         return;
@@ -121,6 +122,12 @@ void TformMain::loadSimulation(const QString& path) {
     if (!loaded.dateNotice.empty())
         ui().message(this, QStringLiteral("Data inicial"), fromUtf8(loaded.dateNotice), MsgIcon::Warning,
                      MsgButtons::Ok);
+    // Tariff bands the tariff window would refuse: left out, the rest loaded, told once.
+    if (!avisos.empty()) {
+        QStringList textos;
+        for (const std::string& aviso : avisos) textos << fromUtf8(aviso);
+        showError(this, textos.join(QLatin1Char('\n')));
+    }
     if (analise) loadAnaliseEcon(*analise);
     // The loaded set runs as the command line runs it; the window shows its results.
     try {

@@ -160,10 +160,11 @@ std::vector<std::string> analiseEconLines() {
     return formAnalise->SalvarAnaliseEcon();
 }
 
-std::optional<TDadosAnalise> readAnaliseEcon(const std::vector<std::string>& lines, const TCaptAgua& loaded) {
+std::optional<TDadosAnalise> readAnaliseEcon(const std::vector<std::string>& lines, const TCaptAgua& loaded,
+                                             std::vector<std::string>& avisos) {
     const auto marker = LinhaMarcadorAnalise(lines);
     if (!marker) return std::nullopt;
-    return LeSecaoAnalise(lines, *marker + 1, UsaReservatorioSuperior(loaded), appLocale());
+    return LeSecaoAnalise(lines, *marker + 1, UsaReservatorioSuperior(loaded), appLocale(), avisos);
 }
 
 void loadAnaliseEcon(const TDadosAnalise& dados) {

@@ -62,8 +62,10 @@ void showAnalise();
 void execVolumeInfAnalise();                  // asks for the volume to analyse, modally
 std::vector<std::string> analiseEconLines();  // the file's economic section, empty when none
 // The economic section of a file's lines, read for the simulation loaded from it; none when the
-// file has none. A malformed section throws its error, which names the line.
-std::optional<TDadosAnalise> readAnaliseEcon(const std::vector<std::string>& lines, const TCaptAgua& loaded);
+// file has none. A malformed section throws its error, which names the line; a band refused
+// and left out is told in `avisos`.
+std::optional<TDadosAnalise> readAnaliseEcon(const std::vector<std::string>& lines, const TCaptAgua& loaded,
+                                             std::vector<std::string>& avisos);
 void loadAnaliseEcon(const TDadosAnalise& dados);  // shows the analysis, filled, and recalculates
 void clearAnalise();                               // empties and closes the analysis, when started
 

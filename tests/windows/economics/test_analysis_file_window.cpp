@@ -76,11 +76,14 @@ class TestAnaliseArquivo : public QObject {
     void noPeriodNoSection();
     void malformedSectionChangesNothing_data();
     void malformedSectionChangesNothing();
+    void refusedBandToldOnceRestLoaded();
+    void zeroLitreUpperReservoirOpensAgain();
 
   private:
     // A household run for one volume with a whole analysis calculated.
     void runOneVolume(bool resSup);
     void analysed(bool resSup);
+    void analysedStarted(bool resSup);  // analysed, the fixture already started
     QString save();
 
     WindowFixture fx;
@@ -117,6 +120,10 @@ void TestAnaliseArquivo::runOneVolume(bool resSup) {
 
 void TestAnaliseArquivo::analysed(bool resSup) {
     fx.start("pt_BR");
+    analysedStarted(resSup);
+}
+
+void TestAnaliseArquivo::analysedStarted(bool resSup) {
     runOneVolume(resSup);
     QCOMPARE(a().Label10->text(), QStringLiteral("5000"));
     a().simulaCaptAgua();
@@ -228,6 +235,50 @@ void TestAnaliseArquivo::malformedSectionChangesNothing() {
     QCOMPARE(everything(false), fields);
     QCOMPARE(resultLines(), results);
     QVERIFY(a().hasSimAnalise());
+}
+
+// A middle band the tariff window would refuse (saved by hand, or by an older program): the
+// main window tells it once, leaves it out and loads the rest of the file.
+void TestAnaliseArquivo::refusedBandToldOnceRestLoaded() {
+    analysed(false);
+    const QString path = save();
+    std::vector<std::string> lines = readTextLines(path.toStdString());
+    const int at = IndexOfLine(lines, "10;20;3;0");
+    QVERIFY(at >= 0);
+    lines[static_cast<std::size_t>(at)] = "10;8;3;0";
+    writeTextLines(path.toStdString(), lines);
+    a().LimparAnaliseEcon();
+
+    fx.ui.expectMessage(QStringLiteral("Erro"),
+                        QStringLiteral("Análise econômica do arquivo, linha %1: faixa \"Entre 10 e 8 m³\": "
+                                       "Preenchimento incorreto. Verifique os valores")
+                            .arg(at + 1),
+                        MsgIcon::Warning);
+    formMain->loadSimulation(path);
+    QVERIFY(a().isVisible());
+    QCOMPARE(a().dados().tarifas.vecLinhasFaixas,
+             (std::vector<std::string>{"Abaixo de 10 m³: R$20 (fixo).", "Acima de 10 m³: R$5 (por m³)."}));
+    QCOMPARE(formCustoManutencao->NxGManut->rowCount(), 1);
+    QCOMPARE(a().height(), 580);  // calculated
+    QVERIFY(a().Label3->text().startsWith(QStringLiteral("Valor presente líquido: R$ ")));
+}
+
+// "Entrar com volume desejado" with 0 L is no upper reservoir: the file holds no pump lines,
+// and it opens again with the same analysis.
+void TestAnaliseArquivo::zeroLitreUpperReservoirOpensAgain() {
+    fx.start("pt_BR");
+    formResSup->RGResSup->setItemIndex(TformResSup::ItemVolume);
+    formResSup->ed_reservatorio_sup->setText(QStringLiteral("0"));
+    formResSup->edResSupRec->setText(QStringLiteral("0"));
+    analysedStarted(false);
+    const QStringList fields = everything(false);
+    const QStringList results = resultLines();
+    const QString path = save();
+    QCOMPARE(IndexOfLine(readTextLines(path.toStdString()), "Quantidade;1"), -1);
+    a().LimparAnaliseEcon();
+    formMain->loadSimulation(path);
+    QCOMPARE(everything(false), fields);
+    QCOMPARE(resultLines(), results);
 }
 
 QTEST_MAIN(TestAnaliseArquivo)

@@ -66,6 +66,7 @@ class TestCustos : public QObject {
     void listWidensAtItsFirstItem();
     void editAndDelete();
     void editWithoutChoosingAnItem();
+    void removeSelectedItem();
     void refusedItems_data();
     void refusedItems();
 
@@ -216,6 +217,28 @@ void TestCustos::editAndDelete() {
     QCOMPARE(man().vecManutencao[0].Cod, 0);
     QCOMPARE(man().vecManutencao[1].Cod, 1);
     QCOMPARE(names(man().NxGManut), (QStringList{QStringLiteral("Cloro"), QStringLiteral("Bomba")}));
+}
+
+// "Remover" removes the item selected in the grid; the edit window forgets what it held.
+void TestCustos::removeSelectedItem() {
+    fx.start("pt_BR");
+    addItem(QStringLiteral("Limpeza"), QStringLiteral("6"), 0, QStringLiteral("50"));
+    addItem(QStringLiteral("Cloro"), QStringLiteral("1"), 1, QStringLiteral("10"), QStringLiteral("2"));
+    addItem(QStringLiteral("Bomba"), QStringLiteral("24"), 0, QStringLiteral("80"));
+    QCOMPARE(man().BTRemover->text(), QStringLiteral("Remover"));
+    QCOMPARE(man().BTRemover->accessibleName(), QStringLiteral("Remover"));
+    QVERIFY(!man().BTRemover->isHidden());
+    QVERIFY(!man().BTRemover->isEnabled());
+    emit man().NxGManut->cellClick(0, 2);  // "Bomba" loaded into the edit window
+    man().NxGManut->selectRow(1);
+    QVERIFY(man().BTRemover->isEnabled());
+    man().BTRemover->click();
+    QCOMPARE(names(man().NxGManut), (QStringList{QStringLiteral("Limpeza"), QStringLiteral("Bomba")}));
+    QCOMPARE(man().vecManutencao.size(), std::size_t{2});
+    QCOMPARE(man().vecManutencao[1].Cod, 1);
+    QCOMPARE(man().vecManutencao[1].Nome, std::string("Bomba"));
+    QVERIFY(!man().BTRemover->isEnabled());
+    QVERIFY(ed().edNomeManutencao->text().isEmpty());
 }
 
 void TestCustos::editWithoutChoosingAnItem() {

@@ -50,6 +50,7 @@ class TestCustosEconomias : public QObject {
 
     void eachClickOpensASnapshot();
     void simplifiedView();
+    void monthsOfTheCalculation();
     void detailedView();
     void copiesTheSelection();
     void exportWritesTheWholeAnalysis_data();
@@ -106,6 +107,29 @@ void TestCustosEconomias::eachClickOpensASnapshot() {
     first->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(first.isNull());
+}
+
+// The months are named from the month the calculation used, not the one the box shows now.
+void TestCustosEconomias::monthsOfTheCalculation() {
+    fx.start("pt_BR");
+    econtest::startAnalysis(false);
+    econtest::tariffs();
+    econtest::settings(QStringLiteral("2"), 2);
+    formAnalise->BTCalcular->click();
+    formAnalise->CBMesIn->setCurrentIndex(5);  // "Jun", not calculated
+    const auto before = QApplication::topLevelWidgets();
+    formAnalise->BTCustosEconomia->click();
+    TformCustosEconomias* w = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (auto* janela = qobject_cast<TformCustosEconomias*>(top); janela && !before.contains(top))
+            w = janela;
+    }
+    QVERIFY(w);
+    QCOMPARE(cell(w->SGCustosEconomias, 1, 0), QStringLiteral("0 (Março)"));
+    QCOMPARE(cell(w->SGCustosEconomias, 11, 0), QStringLiteral("10 (Janeiro)"));
+    w->RGDados->setItemIndex(1);
+    QVERIFY(w->SGCustosEconomias->rowCount() > 1);
+    QVERIFY(!cell(w->SGCustosEconomias, 1, 0).contains(QStringLiteral("Junho")));
 }
 
 void TestCustosEconomias::simplifiedView() {

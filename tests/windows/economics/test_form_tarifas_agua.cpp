@@ -57,6 +57,10 @@ class TestTarifasAgua : public QObject {
     void limparDados();
     void concluirFillsTheEstimates();
     void concluirRefusesAnEmptySewerPercentage();
+    void refusedBandsNameTheBand_data();
+    void refusedBandsNameTheBand();
+    void concluirWantsTheTopBand();
+    void removeOneBand();
 
   private:
     // The window after "Abaixo de 10" and "Entre 10 e 20".
@@ -253,6 +257,105 @@ void TestTarifasAgua::concluirRefusesAnEmptySewerPercentage() {
     QVERIFY(t().isVisible());
     QCOMPARE(formEconomiaAgua->NextGrid1->rowCount(), 0);
     QVERIFY(formAnalise->BTConsumosEconomias->isHidden());
+}
+
+void TestTarifasAgua::refusedBandsNameTheBand_data() {
+    QTest::addColumn<bool>("afterTheTop");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("negative limit")
+        << false << "Faixa \"Abaixo de -5 m³\": os volumes das faixas não podem ser negativos.";
+    QTest::newRow("band after the top band")
+        << true
+        << "Faixa \"Entre 20 e 30 m³\": a faixa \"Acima de\" é a última da tabela; nenhuma faixa pode vir "
+           "depois dela.";
+}
+
+// "Adicionar" refuses a band the schedule cannot hold, naming it; nothing is added.
+void TestTarifasAgua::refusedBandsNameTheBand() {
+    QFETCH(bool, afterTheTop);
+    QFETCH(QString, message);
+    if (afterTheTop) {
+        twoBands();
+        t().CBVolume->setCurrentIndex(1);  // "Acima de 20"
+        t().CBVolumeChange();
+        t().edCusto->setText(QStringLiteral("5"));
+        t().BTAdicionar->click();
+        t().CBVolume->setCurrentIndex(0);  // "Entre 20 e 30"
+        t().CBVolumeChange();
+        t().edVol2->setText(QStringLiteral("30"));
+    } else {
+        fx.start("pt_BR");
+        t().edVol1->setText(QStringLiteral("-5"));
+    }
+    t().edCusto->setText(QStringLiteral("3"));
+    const QStringList before = rows(t().StringGrid1);
+    fx.ui.expectMessage(QStringLiteral("Erro"), message, MsgIcon::Warning);
+    t().BTAdicionar->click();
+    QCOMPARE(rows(t().StringGrid1), before);
+    QCOMPARE(t().estado.vecTarifas.size(), std::size_t{afterTheTop ? 3u : 0u});
+}
+
+// "Concluir" refuses a schedule whose last band is not "Acima de" (the volume above it would
+// not be billed) and waits for that band; with it, the bills are made.
+void TestTarifasAgua::concluirWantsTheTopBand() {
+    twoBands();
+    econtest::startAnalysis(false);
+    fx.ui.expectMessage(
+        QStringLiteral("Erro"),
+        QStringLiteral("A tabela de tarifas termina na faixa \"Entre 10 e 20 m³\": a última faixa "
+                       "deve ser \"Acima de\", para que todo o consumo acima dela seja cobrado."),
+        MsgIcon::Warning);
+    t().BTConcluir->click();
+    QVERIFY(t().isVisible());
+    QCOMPARE(formEconomiaAgua->NextGrid1->rowCount(), 0);
+    QCOMPARE(t().CBVolume->currentText(), QStringLiteral("Acima de"));
+    t().edCusto->setText(QStringLiteral("5"));
+    t().BTAdicionar->click();
+    t().RGTarEsgoto->setItemIndex(0);
+    t().BTConcluir->click();
+    QVERIFY(!t().isVisible());
+    QCOMPARE(formEconomiaAgua->NextGrid1->rowCount(), 12);
+}
+
+// "Remover faixa" removes the band selected in the list; the next band then starts where the
+// removed one started. The first band cannot go while "Acima de" follows it directly.
+void TestTarifasAgua::removeOneBand() {
+    twoBands();
+    t().CBVolume->setCurrentIndex(1);
+    t().CBVolumeChange();
+    t().edCusto->setText(QStringLiteral("5"));
+    t().BTAdicionar->click();
+    QCOMPARE(t().BTRemoverFaixa->text(), QStringLiteral("Remover faixa"));
+    QCOMPARE(t().BTRemoverFaixa->accessibleName(), QStringLiteral("Remover faixa"));
+    QVERIFY(!t().BTRemoverFaixa->isEnabled());
+    t().StringGrid1->selectRow(0);  // the list's empty first row is no band
+    QVERIFY(!t().BTRemoverFaixa->isEnabled());
+
+    t().StringGrid1->selectRow(2);  // "Entre 10 e 20"
+    QVERIFY(t().BTRemoverFaixa->isEnabled());
+    t().BTRemoverFaixa->click();
+    QCOMPARE(rows(t().StringGrid1), (QStringList{QString(), QStringLiteral("Abaixo de 10 m³: R$20 (fixo)."),
+                                                 QStringLiteral("Acima de 10 m³: R$5 (por m³).")}));
+    const TTarifas& f = t().estado.vecTarifas;
+    QCOMPARE(f.size(), std::size_t{2});
+    QVERIFY(f[1].De == 10 && f[1].Ate == 100000 && f[1].Valor == 5);
+    QVERIFY(!t().BTRemoverFaixa->isEnabled());
+
+    t().StringGrid1->selectRow(1);
+    fx.ui.expectMessageContaining(QStringLiteral("Erro"),
+                                  QStringLiteral("Remova antes a faixa \"Acima de\""));
+    t().BTRemoverFaixa->click();
+    QCOMPARE(t().estado.vecTarifas.size(), std::size_t{2});
+
+    // Without the top band the entry waits for the next band after "Abaixo de 10".
+    t().StringGrid1->selectRow(2);
+    t().BTRemoverFaixa->click();
+    QCOMPARE(t().estado.vecTarifas.size(), std::size_t{1});
+    QCOMPARE(t().CBVolume->currentText(), QStringLiteral("Entre"));
+    QCOMPARE(t().edVol1->text(), QStringLiteral("10"));
+    t().StringGrid1->selectRow(1);
+    t().BTRemoverFaixa->click();
+    checkFirstBandState();
 }
 
 QTEST_MAIN(TestTarifasAgua)
