@@ -50,7 +50,9 @@ void ChecaFaixa(const TTarifas& anteriores, TipoFaixa tipo, const TContaAguaFaix
     if (faixa.De < 0 || faixa.Ate < 0) recusa("os volumes das faixas não podem ser negativos.");
     if (!anteriores.empty() && faixa.De != anteriores.back().Ate)
         recusa("cada faixa começa onde a anterior termina.");
-    if (tipo != TipoFaixa::AcimaDe && !(faixa.Ate < kTetoFaixa))
+    // The largest limit whose saved text (15 significant digits) stays below the ceiling.
+    constexpr double kMaiorLimite = 99999.9999999999;
+    if (tipo != TipoFaixa::AcimaDe && !(faixa.Ate <= kMaiorLimite))
         recusa("os volumes das faixas devem ser menores que 100000 m³, o teto da faixa \"Acima de\".");
 }
 

@@ -80,6 +80,14 @@ const std::vector<FaixaCase> kFaixaCases = {
      "100000",
      "Faixa \"Entre 10 e 100000 m³\": os volumes das faixas devem ser menores que 100000 m³, o teto da faixa "
      "\"Acima de\"."},
+    // Saved with 15 significant digits it would read "100000".
+    {"MiddleBandJustBelowTheCeiling", Tabela{}.mais(TipoFaixa::AbaixoDe, "10", "", "30"), TipoFaixa::Entre,
+     "10", "99999,99999999999",
+     "Faixa \"Entre 10 e 99999,99999999999 m³\": os volumes das faixas devem ser menores que 100000 m³, o "
+     "teto "
+     "da faixa \"Acima de\"."},
+    {"MiddleBandBelowTheCeiling", Tabela{}.mais(TipoFaixa::AbaixoDe, "10", "", "30"), TipoFaixa::Entre, "10",
+     "99999,9999999999", nullptr},
 };
 
 class FaixaTable : public ::testing::TestWithParam<FaixaCase> {};
