@@ -209,10 +209,12 @@ void TformSimCenariosGrid::BTExpPlanSimsClick() {
     BTGrafico->setEnabled(graficoHabilitado_);
     PanelProgressBar->hide();
     if (gravados >= 0) {
-        showInformation(this, QStringLiteral("Exportar planilha e simulações"),
-                        QStringLiteral("%1 arquivos gravados em %2")
-                            .arg(QString::fromUtf8(formatGeneral(static_cast<double>(gravados), appLocale())),
-                                 QDir::toNativeSeparators(pasta)));
+        const QString quantos = gravados == 1 ? QStringLiteral("%1 arquivo gravado em %2")
+                                              : QStringLiteral("%1 arquivos gravados em %2");
+        showInformation(
+            this, QStringLiteral("Exportar planilha e simulações"),
+            quantos.arg(QString::fromUtf8(formatGeneral(static_cast<double>(gravados), appLocale())),
+                        QDir::toNativeSeparators(pasta)));
     }
 }
 

@@ -108,6 +108,8 @@ class TestSimCenarios : public QObject {
     void runStoppedByAnErrorRestoresTheWindow_data();
     void runStoppedByAnErrorRestoresTheWindow();
     void exportAfterAStoppedRunWritesWhatRan();
+    void stoppingAnExport_data();
+    void stoppingAnExport();
     void stoppingARun_data();
     void stoppingARun();
     void resultsWindowShowsTheResultColumn();
@@ -791,6 +793,54 @@ void TestSimCenarios::exportAfterAStoppedRunWritesWhatRan() {
     const std::vector<std::string> sheet = lines(TempDir::read((pasta / "Planilha.csv").string()));
     QCOMPARE(sheet.size(), std::size_t(2));
     QVERIFY(sheet[1].starts_with("1;chuva.txt;2;100;150;4;40;0,8;0 | 0%;Fixo: 3000;"));
+}
+
+void TestSimCenarios::stoppingAnExport_data() {
+    QTest::addColumn<bool>("esc");
+    QTest::newRow("Parar") << false;
+    QTest::newRow("Esc, stopped") << true;
+}
+
+// An export stops at the next combination too ("Parar", or Esc answered "Sim"): the files
+// written stay, no sheet is written, and the message says how many files there are.
+void TestSimCenarios::stoppingAnExport() {
+    QFETCH(bool, esc);
+    fill(kLinhas2a8);
+    formSimCenarios->BTSimularClick();
+    TformSimCenariosGrid* w = formSimCenariosGrid;
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    auto* parar = w->findChild<QPushButton*>(QStringLiteral("BTParar"));
+    QVERIFY(parar != nullptr);
+    const std::filesystem::path pasta = tmp->file("export");
+    std::filesystem::create_directory(pasta);
+    fx.ui.expectFolder(QString::fromStdString(pasta.string()));
+    if (esc)
+        fx.ui.expectMessage(QStringLiteral("Exportar planilha e simulações"),
+                            QStringLiteral("Deseja parar a exportação?"), MsgIcon::Question, MsgResult::Yes);
+    fx.ui.expectMessage(QStringLiteral("Exportar planilha e simulações"),
+                        QStringLiteral("1 arquivo gravado em ") +
+                            QDir::toNativeSeparators(QString::fromStdString(pasta.string())),
+                        MsgIcon::Information);
+    bool feito = false;
+    std::function<void()> age = [&] {
+        if (feito) return;
+        if (!w->PanelProgressBar->isVisible()) {
+            QTimer::singleShot(0, w, age);
+            return;
+        }
+        feito = true;
+        if (esc) {
+            QTest::keyClick(w, Qt::Key_Escape);
+        } else {
+            parar->click();
+        }
+    };
+    QTimer::singleShot(0, w, age);
+    w->BTExpPlanSims->trigger();
+    QVERIFY(feito);
+    QVERIFY(std::filesystem::exists(pasta / "1.csv"));
+    QVERIFY(!std::filesystem::exists(pasta / "2.csv") && !std::filesystem::exists(pasta / "Planilha.csv"));
+    QVERIFY(w->isVisible() && !w->PanelProgressBar->isVisible() && w->BTExport->isEnabled());
 }
 
 void TestSimCenarios::stoppingARun_data() {
