@@ -95,6 +95,36 @@ std::string utf16ToUtf8(std::string_view bytes, bool bigEndian) {
     return out;
 }
 
+// Text that is whole UTF-8 (no overlong form, surrogate or code point past U+10FFFF) and holds
+// at least one non-ASCII byte: what editors that write UTF-8 without a byte-order mark save.
+// Windows-1252 text of Portuguese words never is (an accented letter is one byte followed by
+// ASCII), so such text is read as UTF-8 and everything else as Windows-1252.
+bool isNonAsciiUtf8(std::string_view s) {
+    bool nonAscii = false;
+    for (std::size_t i = 0; i < s.size();) {
+        const auto b0 = static_cast<unsigned char>(s[i]);
+        if (b0 < 0x80) {
+            ++i;
+            continue;
+        }
+        nonAscii = true;
+        const std::size_t len = b0 >= 0xC2 && b0 <= 0xDF   ? 2
+                                : b0 >= 0xE0 && b0 <= 0xEF ? 3
+                                : b0 >= 0xF0 && b0 <= 0xF4 ? 4
+                                                           : 0;
+        if (len == 0 || i + len > s.size()) return false;
+        for (std::size_t k = 1; k < len; ++k) {
+            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
+        }
+        const auto b1 = static_cast<unsigned char>(s[i + 1]);
+        if ((b0 == 0xE0 && b1 < 0xA0) || (b0 == 0xED && b1 >= 0xA0) || (b0 == 0xF0 && b1 < 0x90) ||
+            (b0 == 0xF4 && b1 >= 0x90))
+            return false;  // overlong, surrogate or past U+10FFFF
+        i += len;
+    }
+    return nonAscii;
+}
+
 std::vector<std::string> splitLines(std::string_view text) {
     std::vector<std::string> lines;
     std::size_t start = 0;
@@ -171,6 +201,7 @@ std::vector<std::string> decodeTextLines(std::string_view bytes) {
         return splitLines(utf16ToUtf8(bytes.substr(2), false));
     if (bytes.size() >= 2 && bytes.substr(0, 2) == "\xFE\xFF")
         return splitLines(utf16ToUtf8(bytes.substr(2), true));
+    if (isNonAsciiUtf8(bytes)) return splitLines(bytes);
     return splitLines(cp1252ToUtf8(bytes));
 }
 

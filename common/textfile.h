@@ -1,7 +1,8 @@
 #pragma once
 // Text files of the program. Inside the program text is UTF-8; on disk it is the system's
 // 8-bit code page (Windows-1252, what Portuguese-language Windows machines write), unless
-// a file opens with a UTF-8 or UTF-16 byte-order mark.
+// a file opens with a UTF-8 or UTF-16 byte-order mark, or is whole UTF-8 with non-ASCII
+// letters (as editors on Linux save it, without a mark).
 
 #include <stdexcept>
 #include <string>

@@ -3,7 +3,7 @@
 
 #include <QString>
 
-// The file choice of a precipitation record: records come as .csv or .txt, or with no
-// extension at all.
-inline const QString kFiltroPrecipitacao =
-    QStringLiteral("Arquivo CSV|*.csv|Arquivo de texto|*.txt|Todos os arquivos|*");
+// The file choice of a precipitation record: records come as .txt or .csv, or with no
+// extension at all. The first choice, the one the dialog opens on, shows both kinds.
+inline const QString kFiltroPrecipitacao = QStringLiteral(
+    "Dados de precipitação|*.txt *.csv|Arquivo CSV|*.csv|Arquivo de texto|*.txt|Todos os arquivos|*");

@@ -230,5 +230,14 @@ std::vector<std::string> ValoresForaDosLimites(const TCombs& combs) {
         if (r.modo() != UpperReservoirMode::None)
             avisa(7, i, upperThresholdError(volume, volume * r.dblResSupRec));
     }
+    // A range written with a step of 0 keeps the meaning the list gives it, one fixed volume,
+    // but the user is told: a sweep was what the range form promised.
+    for (std::size_t i = 0; i < combs.vecResInf.size(); ++i) {
+        const resInfRecord& r = combs.vecResInf[i];
+        if (r.escritoComoFaixa && r.interv == 0)
+            avisa(8, i,
+                  std::string("o intervalo entre volumes é 0: o volume máximo é simulado como um volume "
+                              "fixo, sem faixa de volumes."));
+    }
     return avisos;
 }

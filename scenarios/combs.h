@@ -70,7 +70,8 @@ bool PodeSimular(const TextosCenarios& textos);
 bool TemFaixaDeVolumes(const TCombs& combs);
 
 // The values of the set's lists that the main window would refuse as typed (a share, a
-// coefficient, an upper reservoir's pumping threshold out of its range), one message each
+// coefficient, an upper reservoir's pumping threshold out of its range), and the ranges of
+// volumes written with a step of 0 (run as their fixed largest volume), one message each
 // naming the list and the item. The batch runs them as written; the callers warn.
 std::vector<std::string> ValoresForaDosLimites(const TCombs& combs);
 

@@ -1,5 +1,6 @@
 #include "scenarios/result_rows.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "common/numtext.h"
@@ -131,21 +132,36 @@ void SimulaCenarios(const TCombs& combs, const LocaleSettings& loc, std::vector<
         });
 }
 
+std::string MensagemParada(std::int32_t indVec, std::string_view causa, const LocaleSettings& loc) {
+    return "A simulação de cenários parou na simulação " +
+           formatGeneral(static_cast<double>(indVec) + 1, loc) + ": " + std::string(causa);
+}
+
+std::shared_ptr<TCaptAguaInterval> SimulaCombinacao(const TCombs& combs, std::int32_t indVec,
+                                                    const LocaleSettings& loc) {
+    try {
+        return combs.simulaComb(indVec);
+    } catch (const std::exception& e) {
+        throw ScenarioError(MensagemParada(indVec, e.what(), loc));
+    }
+}
+
 std::string NomeArquivoSimulacao(std::int32_t indVec) {
     return std::to_string(static_cast<std::int64_t>(indVec) + 1) + ".csv";
 }
 
 LinhaResultado SalvaSimulacaoCenario(const TCombs& combs, std::int32_t indVec, const std::string& pasta,
                                      const LocaleSettings& loc) {
-    const auto sim = combs.simulaComb(indVec);
+    const auto sim = SimulaCombinacao(combs, indVec, loc);
     const auto path = utf8FromPath(pathFromUtf8(pasta) / NomeArquivoSimulacao(indVec));
     sim->saveSim(path, {}, loc);
     return LinhaDaSimulacao(*sim, indVec, loc);
 }
 
-void ExportaPlanilhaESimulacoes(const TCombs& combs, const std::string& pasta, const LocaleSettings& loc,
-                                const ProgressoCenarios& progresso, int tarefas) {
-    const std::int32_t n = combs.numCombinacoes();
+std::int32_t ExportaPlanilhaESimulacoes(const TCombs& combs, const std::string& pasta,
+                                        const LocaleSettings& loc, const ProgressoCenarios& progresso,
+                                        int tarefas, std::int32_t quantas) {
+    const std::int32_t n = quantas >= 0 ? std::min(quantas, combs.numCombinacoes()) : combs.numCombinacoes();
     std::vector<LinhaResultado> linhas(static_cast<std::size_t>(n));
     const std::int32_t prontas = ParaCadaCombinacao(n, tarefas,
                                                     [&](std::int32_t k) {
@@ -153,6 +169,7 @@ void ExportaPlanilhaESimulacoes(const TCombs& combs, const std::string& pasta, c
                                                             SalvaSimulacaoCenario(combs, k, pasta, loc);
                                                     },
                                                     progresso, {});
-    if (prontas < n) return;
+    if (prontas < n) return prontas;
     SalvarPlanilha(utf8FromPath(pathFromUtf8(pasta) / "Planilha.csv"), linhas);
+    return n + 1;
 }

@@ -6,7 +6,9 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/locale_settings.h"
@@ -64,6 +66,13 @@ using ProgressoCenarios = std::function<bool(std::int32_t feitas, std::int32_t t
 void SimulaCenarios(const TCombs& combs, const LocaleSettings& loc, std::vector<LinhaResultado>& linhas,
                     const ProgressoCenarios& progresso = {}, int tarefas = 1);
 
+// The message of a run that combination `indVec` (from 0) stopped: "A simulação de cenários
+// parou na simulação N: " and why, N as the grid numbers it.
+std::string MensagemParada(std::int32_t indVec, std::string_view causa, const LocaleSettings& loc);
+// Builds and runs combination `indVec`; a failure throws ScenarioError with MensagemParada.
+std::shared_ptr<TCaptAguaInterval> SimulaCombinacao(const TCombs& combs, std::int32_t indVec,
+                                                    const LocaleSettings& loc);
+
 // The name of combination k's simulation file: k + 1 and ".csv".
 std::string NomeArquivoSimulacao(std::int32_t indVec);
 // Writes combination k's simulation file into `pasta`, with an empty economic section, and
@@ -71,8 +80,11 @@ std::string NomeArquivoSimulacao(std::int32_t indVec);
 LinhaResultado SalvaSimulacaoCenario(const TCombs& combs, std::int32_t indVec, const std::string& pasta,
                                      const LocaleSettings& loc);
 // "Exportar planilha e simulações": 1.csv … N.csv in `pasta`, one per combination, then
-// Planilha.csv. A file that cannot be written throws FileError; the files already written stay
-// and the sheet is not written. A stopped export writes no sheet either. `tarefas` > 1 writes
-// that many combinations at once; the files are the same bytes.
-void ExportaPlanilhaESimulacoes(const TCombs& combs, const std::string& pasta, const LocaleSettings& loc,
-                                const ProgressoCenarios& progresso = {}, int tarefas = 1);
+// Planilha.csv; with `quantas` ≥ 0 only the combinations 0 … quantas − 1 (the rows of a run that
+// stopped early). Returns how many files were written. A file that cannot be written throws
+// FileError; the files already written stay and the sheet is not written. A stopped export
+// writes no sheet either. `tarefas` > 1 writes that many combinations at once; the files are
+// the same bytes.
+std::int32_t ExportaPlanilhaESimulacoes(const TCombs& combs, const std::string& pasta,
+                                        const LocaleSettings& loc, const ProgressoCenarios& progresso = {},
+                                        int tarefas = 1, std::int32_t quantas = -1);

@@ -25,8 +25,12 @@ std::string cita(std::string_view s) {
     return "\"" + std::string(s.substr(0, n)) + "…\"";
 }
 
+std::string mensagemItem(std::size_t item, std::string_view peca, const std::string& causa) {
+    return "Item " + std::to_string(item) + " (" + cita(peca) + "): " + causa;
+}
+
 [[noreturn]] void falha(std::size_t item, std::string_view peca, const std::string& causa) {
-    throw ScenarioError("Item " + std::to_string(item) + " (" + cita(peca) + "): " + causa);
+    throw ItemError(mensagemItem(item, peca, causa), causa);
 }
 
 // The text split at every occurrence of the delimiter, empty pieces dropped.
@@ -176,6 +180,29 @@ std::vector<std::string> ItensDaLinha(int linha, std::string_view texto, const L
     return itens;
 }
 
+ItensLidos ItensLegiveisDaLinha(int linha, std::string_view texto, const LocaleSettings& loc) {
+    // Each item read alone, as the parsers read every item apart from the others.
+    ItensLidos lidos;
+    const auto pecas = divide(texto, DelimitadorDaLinha(linha));
+    for (std::size_t i = 0; i < pecas.size(); ++i) {
+        try {
+            for (auto& item : ItensDaLinha(linha, pecas[i], loc)) lidos.itens.push_back(std::move(item));
+        } catch (const ItemError& e) {
+            lidos.erros.push_back(mensagemItem(i + 1, pecas[i], e.causa));
+        }
+    }
+    return lidos;
+}
+
+std::optional<std::string> ErroDeLeituraDoItem(int linha, std::string_view item, const LocaleSettings& loc) {
+    try {
+        ItensDaLinha(linha, TStringListToString({std::string(item)}), loc);
+    } catch (const ItemError& e) {
+        return e.causa;
+    }
+    return std::nullopt;
+}
+
 bool CaminhoPrecRepresentavel(std::string_view caminho) {
     return caminho.find_first_of("();") == std::string_view::npos &&
            caminho.find(" | ") == std::string_view::npos;
@@ -296,6 +323,7 @@ resInfRecordArray StrToResInf(std::string_view texto, const LocaleSettings& loc)
             v.interv = numero(partes[1], i + 1, p, loc);
             v.delta = numero(partes[2], i + 1, p, loc);
             v.volmax = numero(lados[1], i + 1, p, loc);
+            v.escritoComoFaixa = true;
         }
         r.push_back(v);
     }

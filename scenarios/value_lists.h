@@ -5,6 +5,7 @@
 // back into the lists of a scenario set; they use no window.
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,8 +44,14 @@ struct resInfRecord {
     double volmax = 0;
     double interv = 0;
     double delta = 0;
+    // Written in the range form ("Intervalo de volumes: …"): with interv 0 it is still the fixed
+    // volume volmax, but the batch says so.
+    bool escritoComoFaixa = false;
     bool isSweep() const { return interv != 0; }
-    friend bool operator==(const resInfRecord&, const resInfRecord&) = default;
+    // The same setting, however it was written.
+    friend bool operator==(const resInfRecord& a, const resInfRecord& b) {
+        return a.volmax == b.volmax && a.interv == b.interv && a.delta == b.delta;
+    }
 };
 
 using dadosPrecRecordArray = std::vector<dadosPrecRecord>;
@@ -89,6 +96,17 @@ std::vector<std::string> ItensDaLinha(int linha, std::string_view texto, const L
 // the items in the forms of `loc`.
 std::vector<std::string> ItensDaLinha(int linha, std::string_view texto, const LocaleSettings& lido,
                                       const LocaleSettings& loc);
+
+// The items of row `linha`'s text that read, each in its item form, and one message per item
+// that does not ("Item 2 (\"abc\"): …"), for a list dialog reopened on a text that does not
+// read whole.
+struct ItensLidos {
+    std::vector<std::string> itens;
+    std::vector<std::string> erros;
+};
+ItensLidos ItensLegiveisDaLinha(int linha, std::string_view texto, const LocaleSettings& loc);
+// Why one item of row `linha`, in its item form, does not read; nothing when it reads.
+std::optional<std::string> ErroDeLeituraDoItem(int linha, std::string_view item, const LocaleSettings& loc);
 
 // A precipitation file path that the value-list text can carry: without "(", ")", ";" or " | ".
 bool CaminhoPrecRepresentavel(std::string_view caminho);

@@ -148,11 +148,12 @@ void shootInformation(Shots& shots) {
 
 // Qt's own file dialog, as the precipitation choice opens it, in the user's language.
 void shootFileDialog(Shots& shots) {
-    QFileDialog files(formMain, QStringLiteral("Carregar dados de precipitação"),
-                      QDir::current().absoluteFilePath(QStringLiteral("examples")),
-                      QStringLiteral("Arquivo CSV (*.csv);;Arquivo de texto (*.txt);;Todos os arquivos (*)"));
+    QFileDialog files(
+        formMain, QStringLiteral("Carregar dados de precipitação"),
+        QDir::current().absoluteFilePath(QStringLiteral("examples")),
+        QStringLiteral("Dados de precipitação (*.txt *.csv);;Arquivo CSV (*.csv);;Arquivo de texto "
+                       "(*.txt);;Todos os arquivos (*)"));
     files.setOption(QFileDialog::DontUseNativeDialog);
-    files.selectNameFilter(QStringLiteral("Arquivo de texto (*.txt)"));  // where the record is
     files.resize(760, 440);
     shots.show(&files, QStringLiteral("dialogo-arquivo.png"));
     files.hide();

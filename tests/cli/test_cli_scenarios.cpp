@@ -114,6 +114,45 @@ TEST(CliScenarios, OutOfRangeValuesRunWithAWarning) {
     EXPECT_EQ(nomesNaPasta(dir.file("saida")), nomesEsperados(1));
 }
 
+// A range written with a step of 0 runs as the fixed volume its list form means, after a
+// warning naming the item.
+TEST(CliScenarios, RangeWithAStepOfZeroRunsAsAFixedVolumeWithAWarning) {
+    TempDir dir;
+    fs::copy_file(example("seattle-2012-2015.txt"), dir.file("chuva.txt"));
+    writeTextLines(dir.file("def.txt"),
+                   {"(chuva.txt | 01/01/2012 | 2)", "(100)", "(150)", "(4)", "(50)", "(0,8)", "(0 | 0%)",
+                    "(Fixo: 3000); (Intervalo de volumes: 20000; 0; 2)"});
+    const CliRun r = cli({"scenarios", dir.file("def.txt"), "--out", dir.file("saida"), "--locale", "pt_BR"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(
+        r.err.rfind("vespra-cli: aviso: Reservatórios inferiores, item 2: o intervalo entre volumes é 0", 0),
+        0u)
+        << r.err;
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 3) << r.err;  // the warning, two progress lines
+    const auto planilha = readTextLines(dir.file("saida/Planilha.csv"));
+    ASSERT_EQ(planilha.size(), 3u);
+    EXPECT_NE(planilha[2].find(";Fixo: 20000;"), std::string::npos) << planilha[2];
+}
+
+// A combination that cannot be simulated stops the run with a message naming it, as the
+// scenario window names it, on one thread or several.
+TEST(CliScenarios, RunStoppedByACombinationNamesIt) {
+    TempDir dir;
+    fs::copy_file(example("seattle-2012-2015.txt"), dir.file("chuva.txt"));
+    writeTextLines(dir.file("def.txt"),
+                   {"(chuva.txt | 01/01/2012 | 2)", "(100)", "(150)", "(4)", "(50)", "(0,8)", "(0 | 0%)",
+                    "(Fixo: 3000); (Intervalo de volumes: 900000000; 1; 0); (Fixo: 4000)"});
+    for (const char* jobs : {"1", "2"}) {
+        SCOPED_TRACE(jobs);
+        const CliRun r = cli({"scenarios", dir.file("def.txt"), "--out",
+                              dir.file(std::string("saida") + jobs), "--locale", "pt_BR", "--jobs", jobs});
+        EXPECT_EQ(r.status, 1);
+        EXPECT_NE(r.err.find("vespra-cli: A simulação de cenários parou na simulação 2: "), std::string::npos)
+            << r.err;
+        EXPECT_FALSE(fs::exists(dir.file(std::string("saida") + jobs + "/Planilha.csv")));
+    }
+}
+
 // Bad input: one line on stderr naming what is wrong, a non-zero status, and no output folder
 // made.
 TEST(CliScenarios, FailuresAreOneLineOnStderr) {

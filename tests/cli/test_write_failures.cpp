@@ -76,7 +76,7 @@ const FileKind kFileKinds[] = {
      }},
     {"ScenarioDefinition",
      [](const std::string& p) {
-         return messageOf([&] { GravaDefinicaoCenarios(p, cenarios_teste::textosBase("chuva.txt")); });
+         return messageOf([&] { GravaDefinicaoCenarios(p, cenarios_teste::textosBase("chuva.txt"), kBR); });
      }},
     {"CliCostsOut",
      [](const std::string& p) {
@@ -191,7 +191,7 @@ TEST_P(ScenarioExportFailure, NamesTheFileAndWritesNoSheet) {
     auto textos = cenarios_teste::textosBase("chuva.txt");
     textos[1] = "(100); (150); (200)";
     const std::string definicao = dir.file("cenarios.txt");
-    GravaDefinicaoCenarios(definicao, textos);
+    GravaDefinicaoCenarios(definicao, textos, kBR);
     fs::create_directory(dir.file(kPasta));
     dir.write(kPasta + "/Planilha.csv", kConteudoAnterior);
     dir.write(kPasta + "/1.csv", kConteudoAnterior);

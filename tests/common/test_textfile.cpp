@@ -39,6 +39,25 @@ TEST(TextFiles, EncodingsByByteOrderMark) {
     EXPECT_EQ(decodeTextLines("\x80 \x93x\x94"), Lines{"€ “x”"});
 }
 
+// Without a byte-order mark, text that is valid UTF-8 and holds non-ASCII bytes (as Linux
+// editors save) is UTF-8; anything else is Windows-1252, a stray byte or a broken, overlong or
+// surrogate sequence included.
+TEST(TextFiles, Utf8WithoutByteOrderMark) {
+    struct Row {
+        const char* name;
+        std::string bytes;
+        Lines lines;
+    };
+    for (const Row& r : {Row{"utf8", "Demanda di\xC3\xA1ria\r\n\xE2\x82\xAC 5", {"Demanda diária", "€ 5"}},
+                         Row{"fourBytes", "\xF0\x9F\x98\x80", {"\xF0\x9F\x98\x80"}},
+                         Row{"ascii", "abc", {"abc"}}, Row{"cp1252", "Demanda di\xE1ria", {"Demanda diária"}},
+                         Row{"truncated", "di\xC3", {"diÃ"}}, Row{"overlong", "\xC0\xAF", {"À¯"}},
+                         Row{"surrogate", "\xED\xA0\x80", {"\xC3\xAD\xC2\xA0\xE2\x82\xAC"}},
+                         Row{"utf8ThenStrayByte", "\xC3\xA1 \xE1", {"\xC3\x83\xC2\xA1 \xC3\xA1"}}}) {
+        EXPECT_EQ(decodeTextLines(r.bytes), r.lines) << r.name;
+    }
+}
+
 TEST(TextFiles, WritesWindows1252WithCrLf) {
     TempDir dir;
     const std::string p = dir.file("out.csv");

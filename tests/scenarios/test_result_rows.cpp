@@ -313,9 +313,32 @@ TEST_F(ExportacaoTest, SeveralTasksReportTheFirstFailure) {
     EXPECT_EQ(linhas.size(), 1u);
     const std::string pasta = dir.file("falha");
     std::filesystem::create_directory(pasta);
-    EXPECT_THROW(ExportaPlanilhaESimulacoes(c, pasta, kBR, {}, 3), EngineError);
+    // The export names the combination that stopped it, as the run in the window does.
+    try {
+        ExportaPlanilhaESimulacoes(c, pasta, kBR, {}, 3);
+        ADD_FAILURE() << "no error";
+    } catch (const ScenarioError& e) {
+        EXPECT_EQ(std::string(e.what()).rfind("A simulação de cenários parou na simulação 2: ", 0), 0u)
+            << e.what();
+    }
     EXPECT_TRUE(std::filesystem::exists(pasta + "/1.csv"));
     EXPECT_FALSE(std::filesystem::exists(pasta + "/Planilha.csv"));
+}
+
+// After a run that stopped at combination k, the export writes the k combinations that ran and
+// their sheet, and says how many files it wrote.
+TEST_F(ExportacaoTest, TheCombinationsThatRanOnly) {
+    TCombs c = oito();
+    c.vecResInf[1].interv = -500;  // combination 2 fails
+    const std::string pasta = dir.file("primeira");
+    std::filesystem::create_directory(pasta);
+    EXPECT_EQ(ExportaPlanilhaESimulacoes(c, pasta, kBR, {}, 1, 1), 2);
+    EXPECT_TRUE(std::filesystem::exists(pasta + "/1.csv"));
+    EXPECT_FALSE(std::filesystem::exists(pasta + "/2.csv"));
+    EXPECT_EQ(readTextLines(pasta + "/Planilha.csv").size(), 2u);
+    const std::string todas = dir.file("todas");
+    std::filesystem::create_directory(todas);
+    EXPECT_EQ(ExportaPlanilhaESimulacoes(oito(), todas, kBR, {}, 2), 9);
 }
 
 TEST_F(ExportacaoTest, AStoppedExportWritesNoSheet) {

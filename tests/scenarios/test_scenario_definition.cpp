@@ -36,8 +36,10 @@ std::string bytesDe(const TextosCenarios& t, const char* fim) {
 TEST(DefinicaoCenarios, WriteThenReadGivesTheSameTexts) {
     TempDir dir;
     const std::string path = dir.file("estudo.txt");
-    GravaDefinicaoCenarios(path, kTextos);
-    EXPECT_EQ(TempDir::read(path), bytesDe(kTextos, "\r\n"));
+    GravaDefinicaoCenarios(path, kTextos, kBR);
+    // The first line names the forms the numbers and dates are written in.
+    EXPECT_EQ(TempDir::read(path),
+              utf8ToCp1252("Definição de cenários;decimal=,;data=dd/MM/yyyy\r\n") + bytesDe(kTextos, "\r\n"));
     const auto def = LeDefinicaoCenarios(path, kBR);
     EXPECT_EQ(def.textos, kTextos);
     EXPECT_EQ(std::filesystem::path(def.pasta), std::filesystem::path(path).parent_path());
@@ -66,7 +68,7 @@ TEST(DefinicaoCenarios, NumbersAndDatesInTheChosenLocale) {
                                "(500 | 12.5%)",
                                "(Intervalo de volumes: 10000; 500; 2.5)"};
     const std::string path = dir.file("us.txt");
-    GravaDefinicaoCenarios(path, us);
+    GravaDefinicaoCenarios(path, us, LocaleSettings::enUS());
     const TCombs c =
         CombsDaDefinicao(LeDefinicaoCenarios(path, LocaleSettings::enUS()), LocaleSettings::enUS());
     EXPECT_EQ(c.vecArqPrec[0].dateDadosPrec, *TDate::fromYMD(2011, 12, 31));
@@ -105,7 +107,7 @@ TEST(DefinicaoCenarios, SavedUnderOneLocaleOpensUnderTheOther) {
         SCOPED_TRACE(c.salvos[1] + " opened with the decimal mark " + c.aberto.decimalSeparator);
         TempDir dir;
         const std::string path = dir.file("estudo.txt");
-        GravaDefinicaoCenarios(path, c.salvos);
+        GravaDefinicaoCenarios(path, c.salvos, c.salvo);
         const DefinicaoCenarios def = LeDefinicaoCenarios(path, c.aberto);
         EXPECT_EQ(def.textos, &c.aberto == &pt ? br : us);  // the user's forms
         const TCombs lido = CombsDaDefinicao(def, c.aberto);
@@ -122,12 +124,76 @@ TEST(DefinicaoCenarios, SavedUnderOneLocaleOpensUnderTheOther) {
     const std::string path = dir.file("errado.txt");
     TextosCenarios errado = us;
     errado[5] = "(0.8x)";
-    GravaDefinicaoCenarios(path, errado);
+    GravaDefinicaoCenarios(path, errado, en);
     try {
         LeDefinicaoCenarios(path, pt);
         FAIL();
     } catch (const ScenarioError& e) {
-        EXPECT_EQ(std::string(e.what()).rfind("Linha 6, ", 0), 0u) << e.what();
+        EXPECT_EQ(std::string(e.what()).rfind("Linha 7, Coeficientes", 0), 0u)
+            << e.what();  // after the header
+    }
+}
+
+// Numbers and dates read strictly in one form: the header's, or for a file without it (as
+// earlier versions wrote) the locale given. A number or date that does not read in it names
+// its line; nothing is guessed from the digits (a grouped "3.000" is no 3 L reservoir, a "1,0"
+// elsewhere does not turn 05/03/2012 into 5 March under en_US).
+TEST(DefinicaoCenarios, ReadInTheFormsTheHeaderNamesOrTheLocaleGiven) {
+    const LocaleSettings pt = LocaleSettings::ptBR(), en = LocaleSettings::enUS();
+    const std::string cabPt = "Definição de cenários;decimal=,;data=dd/MM/yyyy";
+    const std::string cabUs = "Definição de cenários;decimal=.;data=M/d/yyyy";
+    struct Caso {
+        const char* nome;
+        std::string cabecalho;  // empty: none
+        std::string data, coeficiente, resInf;
+        const LocaleSettings& loc;
+        std::string erro;  // the start of the message, or empty when the file reads
+        TDate dataLida = {};
+        double coeficienteLido = 0, volumeLido = 0;
+    };
+    const Caso casos[] = {
+        {"old_grouped_volume", "", "05/03/2012", "0,8", "Fixo: 3.000", pt,
+         "Linha 8, Reservatórios inferiores"},
+        {"old_comma_under_en", "", "05/03/2012", "1,0", "Fixo: 3000", en, "Linha 6, Coeficientes"},
+        {"old_en", "", "05/03/2012", "1", "Fixo: 3000", en, "", *TDate::fromYMD(2012, 5, 3), 1, 3000},
+        {"old_pt", "", "05/03/2012", "0,8", "Fixo: 3000", pt, "", *TDate::fromYMD(2012, 3, 5), 0.8, 3000},
+        {"header_us_under_pt", cabUs, "3/5/2012", "0.8", "Fixo: 3000.5", pt, "", *TDate::fromYMD(2012, 3, 5),
+         0.8, 3000.5},
+        {"header_pt_under_en", cabPt, "05/03/2012", "0,8", "Fixo: 3000", en, "", *TDate::fromYMD(2012, 3, 5),
+         0.8, 3000},
+        {"header_pt_grouped", cabPt, "05/03/2012", "0,8", "Fixo: 3.000", en,
+         "Linha 9, Reservatórios inferiores"},
+        {"header_us_comma", cabUs, "3/5/2012", "0,8", "Fixo: 3000", pt, "Linha 7, Coeficientes"},
+        {"header_us_day_first", cabUs, "25/03/2012", "0.8", "Fixo: 3000", pt, "Linha 2, Arquivos"},
+        {"header_without_mark", "Definição de cenários;decimal=;data=dd/MM/yyyy", "05/03/2012", "0,8",
+         "Fixo: 3000", pt, "Linha 1: o cabeçalho"},
+        {"header_bad_mark", "Definição de cenários;decimal=x;data=dd/MM/yyyy", "05/03/2012", "0,8",
+         "Fixo: 3000", pt, "Linha 1: o cabeçalho"},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nome);
+        TempDir dir;
+        std::vector<std::string> linhas = {"(chuva.txt | " + c.data + " | 2)",
+                                           "(100)",
+                                           "(150)",
+                                           "(4)",
+                                           "(40)",
+                                           "(" + c.coeficiente + ")",
+                                           "(0 | 0%)",
+                                           "(" + c.resInf + ")"};
+        if (!c.cabecalho.empty()) linhas.insert(linhas.begin(), c.cabecalho);
+        writeTextLines(dir.file("def.txt"), linhas);
+        try {
+            const DefinicaoCenarios def = LeDefinicaoCenarios(dir.file("def.txt"), c.loc);
+            EXPECT_EQ(c.erro, "") << "no error";
+            const TCombs combs = CombsDaDefinicao(def, c.loc);
+            EXPECT_EQ(combs.vecArqPrec.at(0).dateDadosPrec, c.dataLida);
+            EXPECT_EQ(combs.vecCoefAprov, doubleArray{c.coeficienteLido});
+            EXPECT_EQ(combs.vecResInf.at(0).volmax, c.volumeLido);
+        } catch (const ScenarioError& e) {
+            EXPECT_NE(c.erro, "") << e.what();
+            EXPECT_EQ(std::string(e.what()).rfind(c.erro, 0), 0u) << e.what();
+        }
     }
 }
 
@@ -136,7 +202,7 @@ TEST(DefinicaoCenarios, RelativePrecipitationPathIsFoundBesideTheFile) {
     std::filesystem::create_directories(dir.file("estudo"));
     escreveChuva(dir, "estudo/chuva.txt", 800);
     const std::string path = dir.file("estudo/estudo.txt");
-    GravaDefinicaoCenarios(path, kTextos);
+    GravaDefinicaoCenarios(path, kTextos, kBR);
 
     TCombs c = CombsDaDefinicao(LeDefinicaoCenarios(path, kBR), kBR);
     c.geraCombs(kBR);
@@ -220,7 +286,7 @@ TEST(DefinicaoCenarios, TextsTheFileCannotKeepAreRefusedAndNothingIsWritten) {
     TextosCenarios t = kTextos;
     t[0] = "(/dados/雨.txt | 01/01/2012 | 2)";
     try {
-        GravaDefinicaoCenarios(path, t);
+        GravaDefinicaoCenarios(path, t, kBR);
         FAIL();
     } catch (const ScenarioError& e) {
         EXPECT_STREQ(
@@ -229,7 +295,7 @@ TEST(DefinicaoCenarios, TextsTheFileCannotKeepAreRefusedAndNothingIsWritten) {
     }
     t = kTextos;
     t[3] = "(4)\n(5)";
-    EXPECT_THROW(GravaDefinicaoCenarios(path, t), ScenarioError);
+    EXPECT_THROW(GravaDefinicaoCenarios(path, t, kBR), ScenarioError);
     EXPECT_EQ(TempDir::read(path), "anterior");
 }
 

@@ -13,6 +13,7 @@
 #include "components/number_texts.h"
 #include "components/ui_seam.h"
 #include "components/window_controls.h"
+#include "scenarios/item_rules.h"
 #include "scenarios/value_lists.h"
 #include "windows/scenarios/form_cenarios_dados_res_inf.h"
 #include "windows/scenarios/scenarios_links.h"
@@ -149,13 +150,18 @@ bool TformCenariosDados::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void TformCenariosDados::addItem(std::string item) {
+bool TformCenariosDados::addItem(std::string item) {
+    if (const auto erro = ErroDoItem(linha_, item, appLocale())) {
+        showErrorBox(this, QString::fromUtf8(*erro));
+        return false;
+    }
     if (ordenado_) {
         InsereOrdenado(itens_, std::move(item));
     } else {
         itens_.push_back(std::move(item));
     }
     paintList(LBDados->currentRow());
+    return true;
 }
 
 void TformCenariosDados::paintList(int selected) {
@@ -170,8 +176,12 @@ void TformCenariosDados::edValorChange() {
 
 void TformCenariosDados::btAdicionarClick() {
     if (edValor->text().isEmpty()) return;
-    addItem(ItemAdicionado(linha_, toUtf8(edValor->text())));
-    edValor->clear();
+    // A value refused stays in the box, to be corrected.
+    if (addItem(ItemAdicionado(linha_, toUtf8(edValor->text())))) {
+        edValor->clear();
+    } else {
+        edValor->selectAll();
+    }
     edValor->setFocus();
 }
 

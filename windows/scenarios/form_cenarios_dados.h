@@ -62,8 +62,9 @@ class TformCenariosDados : public QDialog {
 
   private:
     void buildControls();
-    // One more item: at its sorted place once the list was sorted, else at the end.
-    void addItem(std::string item);
+    // One more item, when it reads and its values can be: at its sorted place once the list
+    // was sorted, else at the end. Otherwise a message names it and nothing is added.
+    bool addItem(std::string item);
     void paintList(int selected);
     void swapSelected(int delta);
 

@@ -6,7 +6,9 @@
 #include <QVBoxLayout>
 
 #include "components/app_locale.h"
+#include "components/ui_seam.h"
 #include "components/window_controls.h"
+#include "scenarios/item_rules.h"
 #include "scenarios/value_lists.h"
 
 TformCenariosDadosResInf* formCenariosDadosResInf = nullptr;
@@ -31,10 +33,25 @@ TformCenariosDadosResInf::TformCenariosDadosResInf(QWidget* parent) : QDialog(pa
     btConcluir = makeButton(this, "btConcluir", QStringLiteral("Concluir"));
     btConcluir->setDefault(true);
     layout->addWidget(btConcluir, 0, Qt::AlignRight);
-    connect(btConcluir, &QPushButton::clicked, this, &QDialog::accept);
+    connect(btConcluir, &QPushButton::clicked, this, [this] { btConcluirClick(); });
 }
 
 std::string TformCenariosDadosResInf::ResInfToStr() const {
     return ::ResInfToStr(toUtf8(EdVolMaximo->text()), toUtf8(EdIntervaloVols->text()),
                          toUtf8(EdDiferenca->text()));
+}
+
+// A step of 0 or less makes no range (a fixed volume is entered as "Fixo"): the message names
+// what is wrong and the focus goes to its box; the dialog stays open as typed.
+void TformCenariosDadosResInf::btConcluirClick() {
+    const auto erro = ErroFaixaDeVolumes(toUtf8(EdVolMaximo->text()), toUtf8(EdIntervaloVols->text()),
+                                         toUtf8(EdDiferenca->text()), appLocale());
+    if (!erro) {
+        accept();
+        return;
+    }
+    showErrorBox(this, QString::fromUtf8(erro->mensagem));
+    QLineEdit* const boxes[3] = {EdVolMaximo, EdIntervaloVols, EdDiferenca};
+    boxes[erro->campo]->setFocus();
+    boxes[erro->campo]->selectAll();
 }

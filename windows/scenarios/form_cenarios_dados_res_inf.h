@@ -1,6 +1,6 @@
 #pragma once
 // The lower-reservoir range dialog of the scenario data entry: the largest volume, the step
-// between volumes and the ideal-volume criterion, taken as typed.
+// between volumes and the ideal-volume criterion, kept as typed once they make a range.
 
 #include <QDialog>
 #include <string>
@@ -20,6 +20,9 @@ class TformCenariosDadosResInf : public QDialog {
 
     // The list item: "Intervalo de volumes: " and the three texts as typed.
     std::string ResInfToStr() const;
+
+    // "Concluir": closes only on a range of volumes with a step above 0.
+    void btConcluirClick();
 };
 
 extern TformCenariosDadosResInf* formCenariosDadosResInf;

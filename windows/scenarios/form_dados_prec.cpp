@@ -75,7 +75,22 @@ void TformDadosPrec::Button1Click() {
     if (!path.isEmpty()) edCaminho->setText(path);
 }
 
-// "Concluir" checks nothing: the accessors convert when the caller reads them.
+// "Concluir" closes only when the date and the discard read: a wrong one is reported and the
+// dialog stays open with everything as typed, the focus on the box to correct.
 void TformDadosPrec::Button2Click() {
+    for (QLineEdit* box : {edDataInicial, edDescartPrec}) {
+        try {
+            if (box == edDataInicial) {
+                dateDadosPrec();
+            } else {
+                dblDescartPrec();
+            }
+        } catch (const std::exception& e) {
+            showConversionError(this, e);
+            box->setFocus();
+            box->selectAll();
+            return;
+        }
+    }
     accept();
 }

@@ -1,13 +1,14 @@
 #include "windows/scenarios/form_sim_cenarios.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLayout>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <tuple>
 
 #include "common/numtext.h"
 #include "components/app_locale.h"
@@ -61,8 +62,12 @@ void TformSimCenarios::buildControls() {
     connect(BTSalvarCenarios, &QPushButton::clicked, this, [this] { BTSalvarCenariosClick(); });
     connect(BTAbrirCenarios, &QPushButton::clicked, this, [this] { BTAbrirCenariosClick(); });
 
-    std::tie(PanelProgressBar, ProgressBar1) =
+    const PainelProgresso painel =
         makePainelProgresso(this, QStringLiteral("Progresso da simulação de cenários"));
+    PanelProgressBar = painel.painel;
+    ProgressBar1 = painel.barra;
+    BTParar = painel.parar;
+    connect(BTParar, &QPushButton::clicked, this, [this] { BTPararClick(); });
 
     // "Simular cenários" takes three quarters of the bottom bar, "Limpar" one.
     auto* bar = new QHBoxLayout;
@@ -136,8 +141,17 @@ void TformSimCenarios::StringGrid1Click(int linha) {
     dialog.arrange(linha);
     const LocaleSettings& loc = appLocale();
     try {
-        const std::string atual = texto(linha);
-        if (!atual.empty()) dialog.setItens(ItensDaLinha(linha, atual, loc));
+        // A row whose text does not read whole opens with the items that do, after a message
+        // naming the others, so that the list can be mended.
+        const ItensLidos lidos = ItensLegiveisDaLinha(linha, texto(linha), loc);
+        if (!lidos.erros.empty()) {
+            QString msg =
+                QStringLiteral("%1: estes itens não puderam ser lidos e foram retirados da lista:\n")
+                    .arg(QString::fromUtf8(RotuloParametro(linha)));
+            for (const auto& erro : lidos.erros) msg += QStringLiteral("\n") + QString::fromUtf8(erro);
+            showErrorBox(this, msg);
+        }
+        dialog.setItens(lidos.itens);
         if (ui().execModal(&dialog) == QDialog::Accepted) {
             const std::string novo = dialog.TStringListToString();
             setTexto(linha, novo);
@@ -151,15 +165,21 @@ void TformSimCenarios::StringGrid1Click(int linha) {
 }
 
 void TformSimCenarios::setRunning(bool running) {
+    rodando_ = running;
+    pararPedido_ = false;
     BTSimular->setEnabled(!running);
     BTLimpar->setEnabled(!running);
     StringGrid1->setEnabled(!running);
     BTAbrirCenarios->setEnabled(!running);
     BTSalvarCenarios->setEnabled(!running);
     setScenarioResultsEnabled(!running);
+    // Taller by the panel during the run, back to the height it had after. The layout takes
+    // the panel in or out first, or it would hold the window at the minimum it had.
+    if (running) alturaSemPainel_ = height();
     const int panel = PanelProgressBar->sizeHint().height();
     PanelProgressBar->setVisible(running);
-    resize(width(), height() + (running ? panel : -panel));
+    layout()->activate();
+    resize(width(), alturaSemPainel_ + (running ? panel : 0));
     if (!running) updateSimular();
 }
 
@@ -211,16 +231,15 @@ void TformSimCenarios::runCombinations(const std::shared_ptr<TCombs>& combs) {
                 QApplication::processEvents();
                 ProgressBar1->setValue(feitas);
                 addScenarioResult(std::move(linha));
-                return true;
+                return !pararPedido_;  // "Parar": the rows done stay
             },
             {});
     } catch (const std::exception& e) {
         setRunning(false);
-        const QString onde = falhou >= 0 ? QStringLiteral("A simulação de cenários parou na simulação %1: ")
-                                               .arg(QString::fromStdString(formatGeneral(falhou + 1, loc)))
-                                         : QStringLiteral("A simulação de cenários parou: ");
-        ui().message(this, QStringLiteral("Vespra 4"), onde + QString::fromUtf8(e.what()), MsgIcon::Error,
-                     MsgButtons::Ok);
+        const QString texto =
+            falhou >= 0 ? QString::fromUtf8(MensagemParada(falhou, e.what(), loc))
+                        : QStringLiteral("A simulação de cenários parou: ") + QString::fromUtf8(e.what());
+        ui().message(this, QStringLiteral("Vespra 4"), texto, MsgIcon::Error, MsgButtons::Ok);
         showScenarioResults(false);
         return;
     }
@@ -229,17 +248,55 @@ void TformSimCenarios::runCombinations(const std::shared_ptr<TCombs>& combs) {
     raiseScenarioResults();
 }
 
+void TformSimCenarios::BTPararClick() {
+    if (rodando_) pararPedido_ = true;
+}
+
+void TformSimCenarios::perguntaParar() {
+    if (askYesNo(this, QStringLiteral("Simulação de cenários"),
+                 QStringLiteral("Deseja parar a simulação de cenários?")))
+        BTPararClick();
+}
+
+void TformSimCenarios::reject() {
+    if (rodando_) {
+        perguntaParar();
+        return;
+    }
+    QDialog::reject();
+}
+
+void TformSimCenarios::closeEvent(QCloseEvent* event) {
+    if (rodando_) {
+        event->ignore();
+        perguntaParar();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
 void TformSimCenarios::BTLimparClick() {
+    if (!askYesNo(this, QStringLiteral("Limpar"),
+                  QStringLiteral("Deseja limpar os valores de todos os parâmetros?")))
+        return;
     for (int linha = 1; linha <= kNumParametros; ++linha) setTexto(linha, std::string());
     updateSimular();
 }
 
 void TformSimCenarios::BTSalvarCenariosClick() {
+    // A definition that would not open again is not saved: the message names the row and item.
+    try {
+        TCombs verificacao;
+        PreencheListas(verificacao, textos(), appLocale());
+    } catch (const std::exception& e) {
+        showException(this, e);
+        return;
+    }
     const QString path = ui().saveFileName(this, QStringLiteral("Salvar cenários"), QString(),
                                            kFiltroCenarios, QStringLiteral("txt"));
     if (path.isEmpty()) return;
     try {
-        GravaDefinicaoCenarios(toUtf8(path), textos());
+        GravaDefinicaoCenarios(toUtf8(path), textos(), appLocale());
     } catch (const std::exception& e) {
         showException(this, e);
     }

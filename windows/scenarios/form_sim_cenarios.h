@@ -10,6 +10,7 @@
 
 #include "scenarios/combs.h"
 
+class QCloseEvent;
 class QProgressBar;
 class QPushButton;
 class QTableWidget;
@@ -38,6 +39,7 @@ class TformSimCenarios : public QDialog {
     QPushButton* BTAbrirCenarios = nullptr;
     QWidget* PanelProgressBar = nullptr;
     QProgressBar* ProgressBar1 = nullptr;
+    QPushButton* BTParar = nullptr;  // beside the progress bar: stops the run
 
     EstadoSimCenarios estado;
 
@@ -55,6 +57,15 @@ class TformSimCenarios : public QDialog {
     void BTLimparClick();
     void BTSalvarCenariosClick();
     void BTAbrirCenariosClick();
+    void BTPararClick();
+
+    // Whether a run is going on.
+    bool rodando() const { return rodando_; }
+
+  protected:
+    // Esc and the title bar's close during a run ask whether to stop it; otherwise as usual.
+    void reject() override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     void FormCreate();
@@ -69,6 +80,12 @@ class TformSimCenarios : public QDialog {
     void runCombinations(const std::shared_ptr<TCombs>& combs);
     // The set a row edit may write into: never one a results window shows.
     TCombs& combsEditavel();
+    // Asks whether to stop the run going on; Yes stops it at the next combination.
+    void perguntaParar();
+
+    bool rodando_ = false;
+    bool pararPedido_ = false;
+    int alturaSemPainel_ = 0;  // the window's height when the run began
 };
 
 extern TformSimCenarios* formSimCenarios;

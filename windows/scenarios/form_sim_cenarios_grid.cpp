@@ -1,17 +1,21 @@
 #include "windows/scenarios/form_sim_cenarios_grid.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QColor>
+#include <QDir>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <tuple>
 
+#include "common/numtext.h"
 #include "components/app_locale.h"
 #include "components/data_grid.h"
 #include "components/ui_seam.h"
@@ -73,8 +77,11 @@ void TformSimCenariosGrid::buildControls() {
     BTGrafico->setEnabled(false);
     connect(BTGrafico, &QPushButton::clicked, this, [this] { BTGraficoClick(); });
 
-    std::tie(PanelProgressBar, ProgressBar1) =
-        makePainelProgresso(this, QStringLiteral("Progresso da exportação"));
+    const PainelProgresso painel = makePainelProgresso(this, QStringLiteral("Progresso da exportação"));
+    PanelProgressBar = painel.painel;
+    ProgressBar1 = painel.barra;
+    BTParar = painel.parar;
+    connect(BTParar, &QPushButton::clicked, this, [this] { BTPararClick(); });
 
     auto* bar = new QHBoxLayout;
     bar->addWidget(BTExport, 1);
@@ -172,26 +179,79 @@ void TformSimCenariosGrid::BTExpPlanSimsClick() {
     if (!combs) return;
     const QString pasta = ui().folderName(this, QStringLiteral("Select a directory"), QString());
     if (pasta.isEmpty()) return;
+    // The combinations the grid shows: after a run that stopped, those that ran.
+    const auto quantas = static_cast<std::int32_t>(
+        std::min<std::size_t>(linhas_.size(), static_cast<std::size_t>(combs->numCombinacoes())));
     NxGrResult->setEnabled(false);
     BTExport->setEnabled(false);
     BTGrafico->setEnabled(false);
-    ProgressBar1->setRange(0, combs->numCombinacoes());
+    ProgressBar1->setRange(0, quantas);
     ProgressBar1->setValue(0);
     PanelProgressBar->show();
+    exportando_ = true;
+    pararPedido_ = false;
+    std::int32_t gravados = -1;
     try {
-        ExportaPlanilhaESimulacoes(*combs, toUtf8(pasta), appLocale(),
-                                   [this](std::int32_t feitas, std::int32_t) {
-                                       ProgressBar1->setValue(feitas);
-                                       QApplication::processEvents();
-                                       return true;
-                                   });
+        gravados = ExportaPlanilhaESimulacoes(
+            *combs, toUtf8(pasta), appLocale(),
+            [this](std::int32_t feitas, std::int32_t) {
+                ProgressBar1->setValue(feitas);
+                QApplication::processEvents();
+                return !pararPedido_;
+            },
+            1, quantas);
     } catch (const std::exception& e) {
         showException(this, e);
     }
+    exportando_ = false;
     NxGrResult->setEnabled(true);
     BTExport->setEnabled(true);
     BTGrafico->setEnabled(graficoHabilitado_);
     PanelProgressBar->hide();
+    if (gravados >= 0) {
+        const QString quantos = gravados == 1 ? QStringLiteral("%1 arquivo gravado em %2")
+                                              : QStringLiteral("%1 arquivos gravados em %2");
+        showInformation(
+            this, QStringLiteral("Exportar planilha e simulações"),
+            quantos.arg(QString::fromUtf8(formatGeneral(static_cast<double>(gravados), appLocale())),
+                        QDir::toNativeSeparators(pasta)));
+    }
+}
+
+void TformSimCenariosGrid::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QMargins m = layout()->contentsMargins();
+    int largura = std::max(width(), NxGrResult->widthForAllColumns() + m.left() + m.right());
+    if (s) largura = std::min(largura, s->availableGeometry().width() - (frameGeometry().width() - width()));
+    resize(largura, height());
+}
+
+void TformSimCenariosGrid::BTPararClick() {
+    if (exportando_) pararPedido_ = true;
+}
+
+void TformSimCenariosGrid::perguntaParar() {
+    if (askYesNo(this, QStringLiteral("Exportar planilha e simulações"),
+                 QStringLiteral("Deseja parar a exportação?")))
+        BTPararClick();
+}
+
+void TformSimCenariosGrid::reject() {
+    if (exportando_) {
+        perguntaParar();
+        return;
+    }
+    QDialog::reject();
+}
+
+void TformSimCenariosGrid::closeEvent(QCloseEvent* event) {
+    if (exportando_) {
+        event->ignore();
+        perguntaParar();
+        return;
+    }
+    QDialog::closeEvent(event);
 }
 
 void TformSimCenariosGrid::BTGraficoClick() {

@@ -14,6 +14,8 @@
 
 class DataGrid;
 class QAction;
+class QCloseEvent;
+class QShowEvent;
 class QMenu;
 class QProgressBar;
 class QPushButton;
@@ -34,6 +36,7 @@ class TformSimCenariosGrid : public QDialog {
     QPushButton* BTGrafico = nullptr;
     QWidget* PanelProgressBar = nullptr;
     QProgressBar* ProgressBar1 = nullptr;
+    QPushButton* BTParar = nullptr;  // beside the progress bar: stops the export
 
     // The highlight of a row looked at.
     static QColor corDestaque();
@@ -62,10 +65,19 @@ class TformSimCenariosGrid : public QDialog {
     void BTExpSomPlanClick();
     void BTExpPlanSimsClick();
     void BTGraficoClick();
+    void BTPararClick();
+
+  protected:
+    // Opens as wide as every column needs, the result column included, within the screen.
+    void showEvent(QShowEvent* event) override;
+    // Esc and the title bar's close during an export ask whether to stop it.
+    void reject() override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     void buildControls();
     void dropClickedSim();
+    void perguntaParar();
 
     std::shared_ptr<const TCombs> combs_;
     std::vector<LinhaResultado> linhas_;
@@ -73,6 +85,8 @@ class TformSimCenariosGrid : public QDialog {
     bool graficoOculto_ = false;
     // The simulation of the row clicked last, which the chart or the monthly table shows.
     std::shared_ptr<TCaptAguaInterval> simClicada_;
+    bool exportando_ = false;
+    bool pararPedido_ = false;
 };
 
 extern TformSimCenariosGrid* formSimCenariosGrid;

@@ -2,17 +2,24 @@
 
 #include <QHBoxLayout>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QWidget>
 
-std::pair<QWidget*, QProgressBar*> makePainelProgresso(QWidget* parent, const QString& accessibleName) {
-    auto* panel = new QWidget(parent);
-    panel->setObjectName(QStringLiteral("PanelProgressBar"));
-    auto* bar = new QProgressBar(panel);
-    bar->setObjectName(QStringLiteral("ProgressBar1"));
-    bar->setAccessibleName(accessibleName);
-    auto* layout = new QHBoxLayout(panel);
+#include "components/window_controls.h"
+
+PainelProgresso makePainelProgresso(QWidget* parent, const QString& accessibleName) {
+    PainelProgresso p;
+    p.painel = new QWidget(parent);
+    p.painel->setObjectName(QStringLiteral("PanelProgressBar"));
+    p.barra = new QProgressBar(p.painel);
+    p.barra->setObjectName(QStringLiteral("ProgressBar1"));
+    p.barra->setAccessibleName(accessibleName);
+    p.parar = makeButton(p.painel, "BTParar", QStringLiteral("Parar"), false);
+    p.parar->setAccessibleDescription(QStringLiteral("Parar depois da combinação em andamento"));
+    auto* layout = new QHBoxLayout(p.painel);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(bar);
-    panel->hide();
-    return {panel, bar};
+    layout->addWidget(p.barra, 1);
+    layout->addWidget(p.parar);
+    p.painel->hide();
+    return p;
 }

@@ -1,12 +1,18 @@
 #pragma once
-// The progress panel of a scenario run or export: a panel holding one progress bar, hidden
-// until the batch starts.
+// The progress panel of a scenario run or export: a panel holding one progress bar and the
+// "Parar" button that stops the batch at the next combination, hidden until the batch starts.
 
 #include <QString>
-#include <utility>
 
 class QProgressBar;
+class QPushButton;
 class QWidget;
 
-// PanelProgressBar and ProgressBar1 of `parent`, the bar read aloud as `accessibleName`.
-std::pair<QWidget*, QProgressBar*> makePainelProgresso(QWidget* parent, const QString& accessibleName);
+struct PainelProgresso {
+    QWidget* painel = nullptr;      // PanelProgressBar
+    QProgressBar* barra = nullptr;  // ProgressBar1
+    QPushButton* parar = nullptr;   // BTParar
+};
+
+// The panel of `parent`, the bar read aloud as `accessibleName`.
+PainelProgresso makePainelProgresso(QWidget* parent, const QString& accessibleName);

@@ -1625,12 +1625,16 @@ void TestMainWindow::dadosPrecDialog() {
     dialog.Button1->click();
     QCOMPARE(dialog.strDadosPrec(), std::string("/dados/chuva.csv"));
 
-    // "Concluir" checks nothing; the empty date fails when it is read.
+    // "Concluir" closes only when the date and the discard read: an empty date is named and
+    // the dialog stays open.
+    fx.ui.expectMessageContaining(QStringLiteral("Vespra 4"), QStringLiteral("não é uma data válida."));
     dialog.Button2->click();
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
     QVERIFY_THROWS_EXCEPTION(ConversionError, dialog.dateDadosPrec());
     dialog.edDataInicial->setText(QStringLiteral("2/29/2012"));
     dialog.edDescartPrec->setText(QStringLiteral("1.5"));
+    dialog.Button2->click();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(dialog.dateDadosPrec(), *TDate::fromYMD(2012, 2, 29));
     QCOMPARE(dialog.dblDescartPrec(), 1.5);
 }

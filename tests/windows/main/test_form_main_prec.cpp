@@ -73,8 +73,8 @@ void TestMainPrec::cleanup() {
     tmp.reset();
 }
 
-// The grid's file cell, the menu entry and the precipitation dialog's "Procurar..." offer CSV
-// files, text files and every file.
+// The grid's file cell, the menu entry and the precipitation dialog's "Procurar..." open on
+// the records (.txt and .csv together), then offer CSV files, text files and every file.
 void TestMainPrec::filterOffered() {
     fx.ui.expectOpenFile(QString());
     clickValueCell(PrecRowArquivo);
@@ -86,7 +86,8 @@ void TestMainPrec::filterOffered() {
     QCOMPARE(fx.ui.shown().size(), std::size_t(3));
     for (const FakeUi::Shown& shown : fx.ui.shown()) {
         QCOMPARE(shown.kind, QStringLiteral("open"));
-        QCOMPARE(shown.text, QStringLiteral("Arquivo CSV|*.csv|Arquivo de texto|*.txt|Todos os arquivos|*"));
+        QCOMPARE(shown.text, QStringLiteral("Dados de precipitação|*.txt *.csv|Arquivo CSV|*.csv|Arquivo de "
+                                            "texto|*.txt|Todos os arquivos|*"));
     }
 }
 

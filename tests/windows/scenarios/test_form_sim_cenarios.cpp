@@ -6,11 +6,15 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
 #include <QHeaderView>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -86,6 +90,11 @@ class TestSimCenarios : public QObject {
     void simularFollowsTheRows();
     void cancellingTheListDialogKeepsTheRow();
     void listDialogOperations();
+    void itemsCheckedWhenAdded();
+    void unreadableRowReopensWithWhatReads();
+    void saveRefusesASetThatDoesNotRead();
+    void rangeDialogRefusesAStepOfZero();
+    void precipitationDialogKeepsWhatWasTyped();
     void runFillsTheGrid();
     void runDisablesAndProcessesEvents();
     void outOfRangeValuesAskFirst();
@@ -98,6 +107,12 @@ class TestSimCenarios : public QObject {
     void exportStoppedByAFailedFile();
     void runStoppedByAnErrorRestoresTheWindow_data();
     void runStoppedByAnErrorRestoresTheWindow();
+    void exportAfterAStoppedRunWritesWhatRan();
+    void stoppingAnExport_data();
+    void stoppingAnExport();
+    void stoppingARun_data();
+    void stoppingARun();
+    void resultsWindowShowsTheResultColumn();
     void finishedRunKeepsItsSet();
     void definitionRoundTrip();
     void definitionWithABadLineOpensNothing();
@@ -290,6 +305,12 @@ void TestSimCenarios::simularFollowsTheRows() {
         d->btConcluir->click();
     });
     QVERIFY(formSimCenarios->BTSimular->isEnabled() && formSimCenarios->BTSalvarCenarios->isEnabled());
+    // "Limpar" asks first: "Não" keeps every list.
+    const QString pergunta = QStringLiteral("Deseja limpar os valores de todos os parâmetros?");
+    fx.ui.expectMessage(QStringLiteral("Limpar"), pergunta, MsgIcon::Question, MsgResult::No);
+    formSimCenarios->BTLimpar->click();
+    QCOMPARE(formSimCenarios->texto(2), std::string(kLinhas2a8[0]));
+    fx.ui.expectMessage(QStringLiteral("Limpar"), pergunta, MsgIcon::Question, MsgResult::Yes);
     formSimCenarios->BTLimpar->click();
     QVERIFY(!formSimCenarios->BTSimular->isEnabled());
     for (int linha = 1; linha <= 8; ++linha) QCOMPARE(formSimCenarios->texto(linha), std::string());
@@ -342,6 +363,131 @@ void TestSimCenarios::listDialogOperations() {
     QCOMPARE(seen, QStringList({QStringLiteral("10,9"), QStringLiteral("10,100,9"),
                                 QStringLiteral("100,10,9 @1"), QStringLiteral("100,10")}));
     QCOMPARE(formSimCenarios->texto(5), std::string("(100); (10)"));
+}
+
+// Each item is checked as it is added: one that does not read, or whose value no system can
+// have, is named in a message and left out (the typed text stays in the box to be mended).
+void TestSimCenarios::itemsCheckedWhenAdded() {
+    struct Caso {
+        int linha;
+        const char* digitado;
+        const char* mensagem;  // empty: added
+    };
+    const Caso casos[] = {
+        {2, "abc", "O valor \"abc\" não foi adicionado: \"abc\" não é um número válido."},
+        {2, "-5", "O valor \"-5\" não foi adicionado: A área de captação deve ser maior que 0."},
+        {2, "0", "A área de captação deve ser maior que 0."},
+        {2, "150", ""},
+        {3, "150; -1", "A demanda de água não pode ter valores negativos."},
+        {4, "0", "O número de moradores deve ser maior que 0."},
+        {5, "130", "O Percentual da demanda total a ser substituída por água pluvial deve ser maior que 0%"},
+        {5, "40", ""},
+        {6, "1,5", "O Coeficiente de escoamento superficial deve ser maior que 0 e menor ou igual a 1."},
+        {6, "1.5", "\"1.5\" não é um número válido."},
+        {8, "abc", "O valor \"Fixo: abc\" não foi adicionado"},
+        {8, "-3000", "O volume do reservatório inferior não pode ser negativo."},
+    };
+    for (const Caso& c : casos) {
+        const QString digitado = QString::fromUtf8(c.digitado);
+        int itens = -1;
+        QString naCaixa;
+        editRow(c.linha, [&](TformCenariosDados* d) {
+            if (*c.mensagem)
+                fx.ui.expectMessageContaining(QStringLiteral("Erro"), QString::fromUtf8(c.mensagem));
+            d->edValor->setText(digitado);
+            d->btAdicionar->click();
+            itens = d->LBDados->count();
+            naCaixa = d->edValor->text();
+            d->reject();
+        });
+        QVERIFY2(itens == (*c.mensagem ? 0 : 1), c.digitado);
+        QCOMPARE(naCaixa, *c.mensagem ? digitado : QString());
+    }
+}
+
+// A row whose text does not read whole (as a list typed elsewhere may hold) opens its list
+// with the items that read, after a message naming the others; "Concluir" mends the row.
+void TestSimCenarios::unreadableRowReopensWithWhatReads() {
+    formSimCenarios->setTexto(2, "(100); (abc); (200)");
+    fx.ui.expectMessageContaining(QStringLiteral("Erro"), QStringLiteral("Item 2 (\"; (abc\")"));
+    QStringList itens;
+    editRow(2, [&](TformCenariosDados* d) {
+        for (int i = 0; i < d->LBDados->count(); ++i) itens << d->LBDados->item(i)->text();
+        d->btConcluir->click();
+    });
+    QCOMPARE(itens, QStringList({QStringLiteral("100"), QStringLiteral("200")}));
+    QCOMPARE(formSimCenarios->texto(2), std::string("(100); (200)"));
+    QCOMPARE(formSimCenarios->estado.combsCurrent->vecAreaCapt, (doubleArray{100, 200}));
+}
+
+// A set that does not read is not saved: the message names the row, no file dialog opens.
+void TestSimCenarios::saveRefusesASetThatDoesNotRead() {
+    fill(kLinhas2a8);
+    formSimCenarios->setTexto(5, "(quarenta)");
+    editRow(2, [](TformCenariosDados* d) { d->reject(); });
+    QVERIFY(formSimCenarios->BTSalvarCenarios->isEnabled());
+    fx.ui.expectMessageContaining(QStringLiteral("Vespra 4"), QStringLiteral("Percentuais de substituição"));
+    formSimCenarios->BTSalvarCenarios->click();
+    QCOMPARE(fx.ui.shown().back().kind, QStringLiteral("message"));
+}
+
+// The range dialog refuses a step of 0 or less (a fixed volume is entered as "Fixo") and
+// stays open as typed, the focus on the step; a step above 0 closes it.
+void TestSimCenarios::rangeDialogRefusesAStepOfZero() {
+    bool abertoDepoisDoZero = false;
+    QWidget* foco = nullptr;
+    editRow(8, [&](TformCenariosDados* dialog) {
+        fx.ui.expectModal(QStringLiteral("formCenariosDadosResInf"), [&](QDialog* d) {
+            auto* r = static_cast<TformCenariosDadosResInf*>(d);
+            r->EdVolMaximo->setText(QStringLiteral("20000"));
+            r->EdIntervaloVols->setText(QStringLiteral("0"));
+            r->EdDiferenca->setText(QStringLiteral("2"));
+            fx.ui.expectMessageContaining(
+                QStringLiteral("Erro"),
+                QStringLiteral("O intervalo entre volumes deve ser maior que 0 litros."));
+            r->btConcluir->click();
+            abertoDepoisDoZero = r->result() != QDialog::Accepted && r->EdVolMaximo->text() == "20000";
+            foco = r->focusWidget();
+            r->EdIntervaloVols->setText(QStringLiteral("500"));
+            r->btConcluir->click();
+            return r->result();
+        });
+        dialog->btIntervlResInf->click();
+        dialog->btConcluir->click();
+    });
+    QVERIFY(abertoDepoisDoZero);
+    QVERIFY(foco != nullptr && foco->objectName() == QStringLiteral("EdIntervaloVols"));
+    QCOMPARE(formSimCenarios->texto(8), std::string("(Intervalo de volumes: 20000; 500; 2)"));
+}
+
+// A date that does not read keeps the precipitation dialog open with the path, the date and
+// the discard as typed and the focus on the date; corrected, the record is added.
+void TestSimCenarios::precipitationDialogKeepsWhatWasTyped() {
+    QStringList vistos;
+    QWidget* foco = nullptr;
+    editRow(1, [&](TformCenariosDados* dialog) {
+        fx.ui.expectModal(QStringLiteral("formDadosPrec"), [&](QDialog* d) {
+            auto* p = static_cast<TformDadosPrec*>(d);
+            p->edCaminho->setText(QString::fromStdString(prec));
+            p->edDataInicial->setText(QStringLiteral("31/02/2012"));
+            p->edDescartPrec->setText(QStringLiteral("2"));
+            fx.ui.expectMessageContaining(QStringLiteral("Vespra 4"),
+                                          QStringLiteral("'31/02/2012' não é uma data válida."));
+            p->Button2->click();
+            vistos << QString::number(p->result()) << p->edCaminho->text() << p->edDataInicial->text()
+                   << p->edDescartPrec->text();
+            foco = p->focusWidget();
+            p->edDataInicial->setText(QStringLiteral("01/02/2012"));
+            p->Button2->click();
+            return p->result();
+        });
+        dialog->btCarregar->click();
+        dialog->btConcluir->click();
+    });
+    QCOMPARE(vistos, QStringList({QStringLiteral("0"), QString::fromStdString(prec),
+                                  QStringLiteral("31/02/2012"), QStringLiteral("2")}));
+    QVERIFY(foco != nullptr && foco->objectName() == QStringLiteral("edDataInicial"));
+    QCOMPARE(formSimCenarios->texto(1), "(" + prec + " | 01/02/2012 | 2)");
 }
 
 void TestSimCenarios::runFillsTheGrid() {
@@ -448,6 +594,8 @@ void TestSimCenarios::graficoNeedsARange() {
     QCOMPARE(formSimCenariosGrid->BTGrafico->isEnabled(), grafico);
     // Exporting the simulations gives it back the same state.
     fx.ui.expectFolder(QString::fromStdString(tmp->file("")));
+    fx.ui.expectMessageContaining(QStringLiteral("Exportar planilha e simulações"),
+                                  QStringLiteral("5 arquivos"));
     formSimCenariosGrid->BTExpPlanSims->trigger();
     QCOMPARE(formSimCenariosGrid->BTGrafico->isEnabled(), grafico);
     QVERIFY(formSimCenariosGrid->NxGrResult->isEnabled() && formSimCenariosGrid->BTExport->isEnabled());
@@ -510,6 +658,11 @@ void TestSimCenarios::exportSheetAndSimulations() {
     const std::filesystem::path pasta = tmp->file("export");
     std::filesystem::create_directory(pasta);
     fx.ui.expectFolder(QString::fromStdString(pasta.string()));
+    // The export ends with how many files it wrote, and where.
+    fx.ui.expectMessage(QStringLiteral("Exportar planilha e simulações"),
+                        QStringLiteral("5 arquivos gravados em ") +
+                            QDir::toNativeSeparators(QString::fromStdString(pasta.string())),
+                        MsgIcon::Information);
     formSimCenariosGrid->BTExpPlanSims->trigger();
     for (int k = 1; k <= 4; ++k) QVERIFY(std::filesystem::exists(pasta / (std::to_string(k) + ".csv")));
     QVERIFY(!std::filesystem::exists(pasta / "5.csv"));
@@ -524,6 +677,7 @@ void TestSimCenarios::exportSheetAndSimulations() {
         QCOMPARE(QString::fromLatin1(sheet[static_cast<std::size_t>(r + 1)]), row);
     }
     QCOMPARE(formSimCenariosGrid->ProgressBar1->value(), 4);
+    QCOMPARE(fx.ui.shown().back().caption, QStringLiteral("Exportar planilha e simulações"));
     // Cancelling the folder writes nothing.
     fx.ui.expectFolder(QString());
     formSimCenariosGrid->BTExpPlanSims->trigger();
@@ -616,6 +770,151 @@ void TestSimCenarios::runStoppedByAnErrorRestoresTheWindow() {
     QCOMPARE(formSimCenariosGrid->NxGrResult->rowCount(), linhas < 0 ? 4 : linhas - 2);
 }
 
+// After a run that a combination stopped, "Exportar planilha e simulações" writes the
+// combinations that ran (the grid's rows), not fail again at the one that stopped it.
+void TestSimCenarios::exportAfterAStoppedRunWritesWhatRan() {
+    std::array<const char*, 7> rows = kLinhas2a8;
+    rows[6] = "(Fixo: 3000); (Intervalo de volumes: 900000000; 1; 0)";
+    fill(rows);
+    fx.ui.expectMessageContaining(QStringLiteral("Vespra 4"),
+                                  QStringLiteral("A simulação de cenários parou na simulação 2: "));
+    formSimCenarios->BTSimularClick();
+    QCOMPARE(formSimCenariosGrid->NxGrResult->rowCount(), 1);
+    const std::filesystem::path pasta = tmp->file("export");
+    std::filesystem::create_directory(pasta);
+    fx.ui.expectFolder(QString::fromStdString(pasta.string()));
+    fx.ui.expectMessage(QStringLiteral("Exportar planilha e simulações"),
+                        QStringLiteral("2 arquivos gravados em ") +
+                            QDir::toNativeSeparators(QString::fromStdString(pasta.string())),
+                        MsgIcon::Information);
+    formSimCenariosGrid->BTExpPlanSims->trigger();
+    QVERIFY(std::filesystem::exists(pasta / "1.csv"));
+    QVERIFY(!std::filesystem::exists(pasta / "2.csv"));
+    const std::vector<std::string> sheet = lines(TempDir::read((pasta / "Planilha.csv").string()));
+    QCOMPARE(sheet.size(), std::size_t(2));
+    QVERIFY(sheet[1].starts_with("1;chuva.txt;2;100;150;4;40;0,8;0 | 0%;Fixo: 3000;"));
+}
+
+void TestSimCenarios::stoppingAnExport_data() {
+    QTest::addColumn<bool>("esc");
+    QTest::newRow("Parar") << false;
+    QTest::newRow("Esc, stopped") << true;
+}
+
+// An export stops at the next combination too ("Parar", or Esc answered "Sim"): the files
+// written stay, no sheet is written, and the message says how many files there are.
+void TestSimCenarios::stoppingAnExport() {
+    QFETCH(bool, esc);
+    fill(kLinhas2a8);
+    formSimCenarios->BTSimularClick();
+    TformSimCenariosGrid* w = formSimCenariosGrid;
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    auto* parar = w->findChild<QPushButton*>(QStringLiteral("BTParar"));
+    QVERIFY(parar != nullptr);
+    const std::filesystem::path pasta = tmp->file("export");
+    std::filesystem::create_directory(pasta);
+    fx.ui.expectFolder(QString::fromStdString(pasta.string()));
+    if (esc)
+        fx.ui.expectMessage(QStringLiteral("Exportar planilha e simulações"),
+                            QStringLiteral("Deseja parar a exportação?"), MsgIcon::Question, MsgResult::Yes);
+    fx.ui.expectMessage(QStringLiteral("Exportar planilha e simulações"),
+                        QStringLiteral("1 arquivo gravado em ") +
+                            QDir::toNativeSeparators(QString::fromStdString(pasta.string())),
+                        MsgIcon::Information);
+    bool feito = false;
+    std::function<void()> age = [&] {
+        if (feito) return;
+        if (!w->PanelProgressBar->isVisible()) {
+            QTimer::singleShot(0, w, age);
+            return;
+        }
+        feito = true;
+        if (esc) {
+            QTest::keyClick(w, Qt::Key_Escape);
+        } else {
+            parar->click();
+        }
+    };
+    QTimer::singleShot(0, w, age);
+    w->BTExpPlanSims->trigger();
+    QVERIFY(feito);
+    QVERIFY(std::filesystem::exists(pasta / "1.csv"));
+    QVERIFY(!std::filesystem::exists(pasta / "2.csv") && !std::filesystem::exists(pasta / "Planilha.csv"));
+    QVERIFY(w->isVisible() && !w->PanelProgressBar->isVisible() && w->BTExport->isEnabled());
+}
+
+void TestSimCenarios::stoppingARun_data() {
+    QTest::addColumn<QString>("como");
+    QTest::addColumn<int>("linhas");
+    QTest::newRow("Parar") << QStringLiteral("parar") << 1;
+    QTest::newRow("Esc, stopped") << QStringLiteral("esc") << 1;
+    QTest::newRow("close, not stopped") << QStringLiteral("fechar") << 4;
+}
+
+// "Parar" stops the run at the next combination; Esc and the title bar's close ask first. The
+// window is restored and stays open, and the grid shows what ran.
+void TestSimCenarios::stoppingARun() {
+    QFETCH(QString, como);
+    QFETCH(int, linhas);
+    fill(kLinhas2a8);
+    editRow(2, [](TformCenariosDados* d) { d->reject(); });
+    formSimCenarios->show();
+    QVERIFY(QTest::qWaitForWindowExposed(formSimCenarios));
+    const int altura = formSimCenarios->height();
+    auto* parar = formSimCenarios->findChild<QPushButton*>(QStringLiteral("BTParar"));
+    QVERIFY(parar != nullptr);
+    QCOMPARE(parar->text(), QStringLiteral("Parar"));
+    const QString pergunta = QStringLiteral("Deseja parar a simulação de cenários?");
+    if (como == QStringLiteral("esc"))
+        fx.ui.expectMessage(QStringLiteral("Simulação de cenários"), pergunta, MsgIcon::Question,
+                            MsgResult::Yes);
+    if (como == QStringLiteral("fechar"))
+        fx.ui.expectMessage(QStringLiteral("Simulação de cenários"), pergunta, MsgIcon::Question,
+                            MsgResult::No);
+    bool feito = false;
+    std::function<void()> age = [&] {
+        if (feito) return;
+        if (!formSimCenarios->PanelProgressBar->isVisible()) {
+            QTimer::singleShot(0, formSimCenarios, age);
+            return;
+        }
+        feito = true;
+        QVERIFY(parar->isVisible() && parar->isEnabled());
+        if (como == QStringLiteral("parar")) parar->click();
+        if (como == QStringLiteral("esc")) QTest::keyClick(formSimCenarios, Qt::Key_Escape);
+        if (como == QStringLiteral("fechar")) formSimCenarios->close();
+    };
+    QTimer::singleShot(0, formSimCenarios, age);
+    formSimCenarios->BTSimularClick();
+    QVERIFY(feito);
+    QCOMPARE(formSimCenariosGrid->NxGrResult->rowCount(), linhas);
+    QVERIFY(formSimCenarios->isVisible());
+    QVERIFY(formSimCenarios->BTSimular->isEnabled() && formSimCenarios->StringGrid1->isEnabled());
+    QVERIFY(!formSimCenarios->PanelProgressBar->isVisible());
+    QCOMPARE(formSimCenarios->height(), altura);
+    QVERIFY(formSimCenariosGrid->isVisible() && formSimCenariosGrid->isEnabled());
+    // Esc with no run going on closes the window as before.
+    QTest::keyClick(formSimCenarios, Qt::Key_Escape);
+    QVERIFY(!formSimCenarios->isVisible());
+}
+
+// The results window opens as wide as its columns need, within the screen: the result column
+// shows without scrolling whenever the screen is wide enough for all of them.
+void TestSimCenarios::resultsWindowShowsTheResultColumn() {
+    fill(kLinhas2a8);
+    formSimCenarios->BTSimularClick();
+    TformSimCenariosGrid* w = formSimCenariosGrid;
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    DataGrid* grid = w->NxGrResult;
+    const int tela = w->screen()->availableGeometry().width() - (w->frameGeometry().width() - w->width());
+    if (grid->widthForAllColumns() + 2 * w->layout()->contentsMargins().left() <= tela) {
+        QCOMPARE(grid->horizontalScrollBar()->maximum(), 0);
+    } else {
+        QCOMPARE(w->width(), tela);  // as wide as the screen allows
+    }
+    QVERIFY(w->width() <= tela);
+}
+
 // Editing a row after a run leaves the run's set alone: its rows still open what was run.
 void TestSimCenarios::finishedRunKeepsItsSet() {
     fill(kLinhas2a8);
@@ -642,8 +941,10 @@ void TestSimCenarios::definitionRoundTrip() {
     fx.ui.expectSaveFile(QString::fromStdString(path));
     formSimCenarios->BTSalvarCenarios->click();
     const std::vector<std::string> l = lines(TempDir::read(path));
-    QCOMPARE(l.size(), std::size_t(8));
-    QCOMPARE(l[1], std::string("(100); (200)"));
+    QCOMPARE(l.size(), std::size_t(9));  // the header naming the forms, then the eight lists
+    QCOMPARE(QString::fromLatin1(l[0]), QStringLiteral("Definição de cenários;decimal=,;data=dd/MM/yyyy"));
+    QCOMPARE(l[2], std::string("(100); (200)"));
+    fx.ui.expectMessageContaining(QStringLiteral("Limpar"), QString(), MsgResult::Yes);
     formSimCenarios->BTLimpar->click();
     fx.ui.expectOpenFile(QString::fromStdString(path));
     formSimCenarios->BTAbrirCenarios->click();
@@ -756,6 +1057,8 @@ void TestSimCenarios::comparisonDrawsCurvesAndOpensResults() {
     const std::filesystem::path pasta = tmp->file("comparacao");
     std::filesystem::create_directory(pasta);
     fx.ui.expectFolder(QString::fromStdString(pasta.string()));
+    fx.ui.expectMessageContaining(QStringLiteral("Exportar planilha e simulações"),
+                                  QStringLiteral("3 arquivos gravados em "));
     segunda->BTExpPlanSims->trigger();
     QVERIFY(std::filesystem::exists(pasta / "2.csv") && std::filesystem::exists(pasta / "Planilha.csv"));
 }
