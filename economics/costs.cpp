@@ -82,8 +82,17 @@ bool MotobombaCompleta(const TCamposMotobomba& c) {
 bool ConcluiMotobomba(TCamposMotobomba& c) {
     if (c.strImpFixo.empty()) c.strImpFixo = "0";
     if (c.strImpVar.empty()) c.strImpVar = "0";
-    return !c.strPotencia.empty() && c.indPotUnid >= 0 && !c.strVazao.empty() && !c.strTempoPartida.empty() &&
-           !c.strCusto.empty() && !c.strTarifaEn.empty();
+    return CampoMotobombaVazio(c).empty();
+}
+
+std::string CampoMotobombaVazio(const TCamposMotobomba& c) {
+    if (c.strPotencia.empty()) return "Potência unitária";
+    if (c.indPotUnid < 0) return "Unidade da potência";
+    if (c.strVazao.empty()) return "Vazão (litros/hora)";
+    if (c.strTempoPartida.empty()) return "Tempo de partida (segundos)";
+    if (c.strCusto.empty()) return "Custo Unitário (R$)";
+    if (c.strTarifaEn.empty()) return "Tarifa de energia elétrica (R$/kWh)";
+    return {};
 }
 
 TMotobomba LeMotobomba(const TCamposMotobomba& c, const LocaleSettings& loc) {

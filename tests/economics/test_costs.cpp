@@ -196,9 +196,15 @@ TEST(Motobomba, ConcluirFillsTaxesAndNeedsTheRest) {
     EXPECT_TRUE(ConcluiMotobomba(m));
     m.indPotUnid = -1;
     EXPECT_FALSE(ConcluiMotobomba(m));
+    // The refusal names the first field to fill, as the window labels it.
+    EXPECT_EQ(CampoMotobombaVazio(m), "Unidade da potência");
+    m.indPotUnid = 0;
+    m.strTarifaEn.clear();
+    EXPECT_EQ(CampoMotobombaVazio(m), "Tarifa de energia elétrica (R$/kWh)");
     TCamposMotobomba vazia;
     EXPECT_FALSE(ConcluiMotobomba(vazia));
     EXPECT_EQ(vazia.strImpFixo, "0");
+    EXPECT_EQ(CampoMotobombaVazio(vazia), "Potência unitária");
 }
 
 // ---------------------------------------------------------------------------------------

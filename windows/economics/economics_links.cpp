@@ -1,5 +1,6 @@
 #include "windows/economics/economics_links.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -34,6 +35,29 @@ QWidget* janelaPrincipal() {
 
 // ---------------------------------------------------------------------------------------
 // The analysis window
+
+void ligaEntradasAnalise(std::initializer_list<QObject*> entradas) {
+    const auto alterada = [] {
+        if (formAnalise) formAnalise->descartaResultado();
+    };
+    for (QObject* e : entradas) {
+        if (auto* edit = qobject_cast<QLineEdit*>(e)) {
+            QObject::connect(edit, &QLineEdit::textChanged, edit, alterada);
+        } else if (auto* combo = qobject_cast<QComboBox*>(e)) {
+            QObject::connect(combo, &QComboBox::currentIndexChanged, combo, alterada);
+        } else if (auto* check = qobject_cast<QAbstractButton*>(e)) {
+            QObject::connect(check, &QAbstractButton::toggled, check, alterada);
+        } else if (auto* group = qobject_cast<RadioGroup*>(e)) {
+            QObject::connect(group, &RadioGroup::clicked, group, alterada);
+        } else if (auto* view = qobject_cast<QAbstractItemView*>(e)) {
+            QAbstractItemModel* model = view->model();
+            QObject::connect(model, &QAbstractItemModel::rowsInserted, view, alterada);
+            QObject::connect(model, &QAbstractItemModel::rowsRemoved, view, alterada);
+            QObject::connect(model, &QAbstractItemModel::dataChanged, view, alterada);
+            QObject::connect(model, &QAbstractItemModel::modelReset, view, alterada);
+        }
+    }
+}
 
 const TEstadoAnalise* estadoAnalise() {
     return formAnalise ? &formAnalise->estado : nullptr;
@@ -185,7 +209,8 @@ bool edicaoManutencaoCarregada() {
 }
 
 void mostraEdicaoManutencao() {
-    if (formEditCustoManutencao) formEditCustoManutencao->show();
+    // Opened from the list window, itself modal: in front of it and modal to it.
+    if (formEditCustoManutencao) ui().execModal(formEditCustoManutencao, formCustoManutencao);
 }
 
 void limpaEdicaoManutencao() {

@@ -57,6 +57,7 @@ TformAnalise::TformAnalise(QWidget* parent) : QDialog(parent) {
     connect(BTCustoManutencao, &QPushButton::clicked, this,
             [this] { CategoryButtons1Categories1Items0Click(); });
     connect(edPeriodoAnalise, &QLineEdit::textChanged, this, [this] { edPeriodoAnaliseChange(); });
+    ligaEntradasAnalise({edInflacao, edPeriodoAumento, edPeriodoAnalise, edTMA, CBMesIn});
 }
 
 TformAnalise::~TformAnalise() = default;
@@ -128,6 +129,7 @@ void TformAnalise::buildControls() {
     categorias->addWidget(BTCustoManutencao);
 
     BTCalcular = makeEconButton(this, "BTCalcular", QStringLiteral("Calcular"));
+    BTCalcular->setDefault(true);  // Enter in a box of the window calculates
     BTCalcular->setGeometry(12, 430, 160, 30);
     BTCustosEconomia = makeEconButton(this, "BTCustosEconomia", QStringLiteral("Economia e custos mensais"));
     BTCustosEconomia->setGeometry(320, 430, 240, 30);
@@ -152,6 +154,7 @@ void TformAnalise::showEvent(QShowEvent* event) {
 }
 
 void TformAnalise::defineVolume(const QString& volume) {
+    if (toUtf8(volume) != estado.strVolume) descartaResultado();
     estado.defineVolume(toUtf8(volume), appLocale());
     Label10->setText(volume);
     Label10->adjustSize();
@@ -211,12 +214,16 @@ QLineEdit* TformAnalise::campo(int campoAnalise) const {
 }
 
 // A refused "Calcular": the message, then the field to mend (or the pump window).
-void TformAnalise::recusa(const AnaliseError& e) {
-    showErrorBox(this, fromUtf8(e.what()));
+void TformAnalise::recusa(const AnaliseError& e, bool pedeMotobomba) {
     if (e.campo == CampoAnalise::MotobombaIncompleta) {
+        // Asked for once, when the user calculates; a new run or a file read (whose pump
+        // window has said what is missing) does not open the window by itself.
+        if (!pedeMotobomba) return;
+        showErrorBox(this, fromUtf8(e.what()));
         execMotobomba();
         return;
     }
+    showErrorBox(this, fromUtf8(e.what()));
     if (QLineEdit* edit = campo(static_cast<int>(e.campo))) {
         if (e.esvaziaCampo) edit->clear();
         edit->setFocus();
@@ -224,6 +231,10 @@ void TformAnalise::recusa(const AnaliseError& e) {
 }
 
 void TformAnalise::BTCalcularClick() {
+    calcula(true);
+}
+
+void TformAnalise::calcula(bool pedeMotobomba) {
     // Fields filled before the tariff window was ever opened still have a simulation to price.
     if (!estado.simAnalise) simulaCaptAgua();
     if (!estado.simAnalise) return;
@@ -231,9 +242,12 @@ void TformAnalise::BTCalcularClick() {
     try {
         r = Calcular(dados(), usaReservatorioSuperior(), *estado.simAnalise, appLocale());
     } catch (const AnaliseError& e) {
-        recusa(e);
+        // The lines shown belong to other inputs than those refused.
+        descartaResultado();
+        recusa(e, pedeMotobomba);
         return;
     } catch (const std::exception& e) {
+        descartaResultado();
         showException(this, e);
         return;
     }
@@ -245,7 +259,13 @@ void TformAnalise::BTCalcularClick() {
 
 void TformAnalise::recalcula() {
     simulaCaptAgua();
-    BTCalcularClick();
+    calcula(false);
+}
+
+void TformAnalise::descartaResultado() {
+    if (!estado.resultado) return;
+    estado.resultado.reset();
+    mostraResultado();
 }
 
 void TformAnalise::mostraResultado() {
@@ -351,7 +371,7 @@ void TformAnalise::CarregaAnaliseEcon(const TDadosAnalise& d) {
     carregaCustosIniciais(d.iniciais);
     if (usaReservatorioSuperior()) carregaMotobomba(d.motobomba);
     carregaManutencao(d.vecManutencao);
-    BTCalcularClick();
+    calcula(false);
 }
 
 void TformAnalise::LimparAnaliseEcon() {

@@ -71,8 +71,12 @@ class TformAnalise : public QDialog {
     void defineVolume(const QString& volume);
     // Rebuilds the working simulation from the main simulation and the volume under analysis.
     void simulaCaptAgua();
-    // Follows a new run of the main simulation: the working simulation again, then "Calcular".
+    // Follows a new run of the main simulation: the working simulation again, then "Calcular",
+    // which does not ask for the pump's data (only the user's "Calcular" does).
     void recalcula();
+    // An input of the analysis changed: the result lines belong to the inputs they were
+    // computed from, so they are cleared until "Calcular" runs again.
+    void descartaResultado();
     // The lines of the economic section of the simulation file. Throws SecaoAnaliseError
     // when a box holds a text the file cannot keep.
     std::vector<std::string> SalvarAnaliseEcon() const;
@@ -100,7 +104,10 @@ class TformAnalise : public QDialog {
 
   private:
     void buildControls();
-    void recusa(const AnaliseError& e);
+    // "Calcular"; `pedeMotobomba`: an incomplete pump window is asked for (the user's own
+    // "Calcular"), or only leaves the analysis without a result (a new run, a file read).
+    void calcula(bool pedeMotobomba);
+    void recusa(const AnaliseError& e, bool pedeMotobomba);
     // The result lines, the window's height and the table button follow the analysis's result.
     void mostraResultado();
     QLineEdit* campo(int campoAnalise) const;

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "components/app_locale.h"
+#include "components/key_filters.h"
 #include "components/window_controls.h"
 #include "scenarios/value_lists.h"
 
@@ -22,6 +23,7 @@ TformCenariosDadosResInf::TformCenariosDadosResInf(QWidget* parent) : QDialog(pa
         const LabelledEdit e = makeLabelledEdit(this, labelName, editName, caption, name, LabelKind::OneLine);
         layout->addWidget(e.first);
         layout->addWidget(e.second);
+        installDecimalKeyFilter(e.second);
         return e.second;
     };
     EdVolMaximo = add("Label1", "EdVolMaximo", QStringLiteral("Volume máximo (litros)"));
