@@ -52,7 +52,16 @@ TEST(CustosIniciais, ABoxThatIsNotANumberIsNamed) {
         FAIL();
     } catch (const AnaliseError& e) {
         EXPECT_EQ(e.campo, CampoAnalise::CustosIniciais);
-        EXPECT_EQ(std::string(e.what()), "Custos iniciais, Mão-de-obra: 'trezentos' não é um número válido.");
+        EXPECT_EQ(std::string(e.what()), "Mão de obra: custo (R$): 'trezentos' não é um número válido.");
+    }
+    // An amount beyond what money holds names its box too.
+    try {
+        AddCustosIniciais(p, {"1000", "", "", "", "99999999999999999999"}, false, kPt);
+        FAIL();
+    } catch (const AnaliseError& e) {
+        EXPECT_EQ(e.campo, CampoAnalise::CustosIniciais);
+        EXPECT_EQ(std::string(e.what()),
+                  "Acessórios: custo (R$): Valor monetário fora do intervalo permitido.");
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include "components/radio_group.h"
 #include "components/ui_seam.h"
+#include "economics/economics_errors.h"
 #include "engine/capt_agua.h"
 #include "windows/economics/form_analise.h"
 #include "windows/economics/form_custo_manutencao.h"
@@ -160,6 +161,47 @@ void execManutencao() {
 
 void limpaManutencao() {
     if (formCustoManutencao) formCustoManutencao->Limpa();
+}
+
+namespace {
+
+// The box of `janela` whose name leads `mensagem` ("Vazão (litros/hora): …").
+QLineEdit* caixaNomeada(QWidget* janela, const QString& mensagem) {
+    for (QLineEdit* caixa : janela->findChildren<QLineEdit*>()) {
+        const QString nome = caixa->accessibleName();
+        if (!nome.isEmpty() && mensagem.startsWith(nome + QStringLiteral(": "))) return caixa;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+void abreCampoRecusado(int campo, const QString& mensagem) {
+    QDialog* janela = nullptr;
+    QLineEdit* caixa = nullptr;
+    switch (static_cast<CampoAnalise>(campo)) {
+        case CampoAnalise::TarifaEsgoto:
+            janela = formTarifasAgua;
+            if (janela) caixa = formTarifasAgua->edTarEsgoto;
+            break;
+        case CampoAnalise::CustosIniciais:
+            janela = formCustoReservatorios;
+            break;
+        case CampoAnalise::Motobomba:
+            janela = formCustoMotobomba;
+            break;
+        default:
+            return;
+    }
+    if (!janela) return;
+    if (!caixa) caixa = caixaNomeada(janela, mensagem);
+    if (caixa) {
+        caixa->setFocus();
+        // Again once the window is shown: its own showing may move the focus.
+        QMetaObject::invokeMethod(
+            caixa, [caixa] { caixa->setFocus(); }, Qt::QueuedConnection);
+    }
+    ui().execModal(janela);
 }
 
 void pedeVolumeAnalise() {

@@ -60,6 +60,9 @@ void carregaManutencao(const std::vector<TManutencao>& itens);
 void execManutencao();
 void limpaManutencao();
 void pedeVolumeAnalise();  // the volume window, modally
+// A "Calcular" refused for a box of the tariff, initial cost or pump window (`campo`, a
+// CampoAnalise): that window opens modally with the focus on the box the message names.
+void abreCampoRecusado(int campo, const QString& mensagem);
 
 // The estimate table.
 std::vector<TLinhaEstimativa> linhasEstimativas();

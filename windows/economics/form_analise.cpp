@@ -214,11 +214,11 @@ QLineEdit* TformAnalise::campo(int campoAnalise) const {
 }
 
 // A refused "Calcular": the message, then the field to mend (or the pump window).
-void TformAnalise::recusa(const AnaliseError& e, bool pedeMotobomba) {
+void TformAnalise::recusa(const AnaliseError& e, bool peloUsuario) {
     if (e.campo == CampoAnalise::MotobombaIncompleta) {
-        // Asked for once, when the user calculates; a new run or a file read (whose pump
-        // window has said what is missing) does not open the window by itself.
-        if (!pedeMotobomba) return;
+        // Asked for when the user calculates; a new run or a file read (whose pump window has
+        // said what is missing) leaves the analysis without a result and opens nothing.
+        if (!peloUsuario) return;
         showErrorBox(this, fromUtf8(e.what()));
         execMotobomba();
         return;
@@ -227,14 +227,17 @@ void TformAnalise::recusa(const AnaliseError& e, bool pedeMotobomba) {
     if (QLineEdit* edit = campo(static_cast<int>(e.campo))) {
         if (e.esvaziaCampo) edit->clear();
         edit->setFocus();
+        return;
     }
+    // A box of another window: that window opens on it, when the user asked for the calculation.
+    if (peloUsuario) abreCampoRecusado(static_cast<int>(e.campo), fromUtf8(e.what()));
 }
 
 void TformAnalise::BTCalcularClick() {
     calcula(true);
 }
 
-void TformAnalise::calcula(bool pedeMotobomba) {
+void TformAnalise::calcula(bool peloUsuario) {
     // Fields filled before the tariff window was ever opened still have a simulation to price.
     if (!estado.simAnalise) simulaCaptAgua();
     if (!estado.simAnalise) return;
@@ -244,7 +247,7 @@ void TformAnalise::calcula(bool pedeMotobomba) {
     } catch (const AnaliseError& e) {
         // The lines shown belong to other inputs than those refused.
         descartaResultado();
-        recusa(e, pedeMotobomba);
+        recusa(e, peloUsuario);
         return;
     } catch (const std::exception& e) {
         descartaResultado();

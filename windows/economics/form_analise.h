@@ -104,10 +104,11 @@ class TformAnalise : public QDialog {
 
   private:
     void buildControls();
-    // "Calcular"; `pedeMotobomba`: an incomplete pump window is asked for (the user's own
-    // "Calcular"), or only leaves the analysis without a result (a new run, a file read).
-    void calcula(bool pedeMotobomba);
-    void recusa(const AnaliseError& e, bool pedeMotobomba);
+    // "Calcular". `peloUsuario`: the user's own, which asks for an incomplete pump window and
+    // opens the window of a refused box; otherwise (a new run, a file read) an incomplete pump
+    // only leaves the analysis without a result and no window opens by itself.
+    void calcula(bool peloUsuario);
+    void recusa(const AnaliseError& e, bool peloUsuario);
     // The result lines, the window's height and the table button follow the analysis's result.
     void mostraResultado();
     QLineEdit* campo(int campoAnalise) const;

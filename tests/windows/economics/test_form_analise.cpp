@@ -97,6 +97,8 @@ class TestAnalise : public QObject {
     void resultClearedWhenAnInputChanges();
     void pumpAskedOnlyByCalcular();
     void enterCalculates();
+    void refusedBoxOfAnotherWindowOpensIt_data();
+    void refusedBoxOfAnotherWindowOpensIt();
 
   private:
     WindowFixture fx;
@@ -553,6 +555,64 @@ void TestAnalise::enterCalculates() {
     QTest::keyClick(a().edTMA, Qt::Key_Return);
     QVERIFY(a().estado.resultado);
     QCOMPARE(resultLines(), expectedLines(false));
+}
+
+void TestAnalise::refusedBoxOfAnotherWindowOpensIt_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("sewer tariff") << "formTarifasAgua"
+                                  << "edTarEsgoto"
+                                  << ""
+                                  << "Tarifa de esgoto: '' não é um número válido.";
+    QTest::newRow("initial cost") << "formCustoReservatorios"
+                                  << "edCustoInf"
+                                  << ","
+                                  << "Reservatório inferior: custo (R$): ',' não é um número válido.";
+    QTest::newRow("pump flow") << "formCustoMotobomba"
+                               << "edVazao"
+                               << "0"
+                               << "Vazão (litros/hora): a vazão da motobomba deve ser maior que zero.";
+    QTest::newRow("pump cost beyond money")
+        << "formCustoMotobomba"
+        << "edCusto"
+        << "999999999999999"
+        << "Custo Unitário (R$): Valor monetário fora do intervalo permitido.";
+}
+
+// A "Calcular" refused for a box of the tariff, initial cost or pump window names the box and
+// opens that window on it; the recalculation after a new run says it and opens nothing.
+void TestAnalise::refusedBoxOfAnotherWindowOpensIt() {
+    QFETCH(QString, window);
+    QFETCH(QString, box);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+    fx.start("pt_BR");
+    econtest::startAnalysis(true);
+    econtest::tariffs();
+    econtest::settings(QStringLiteral("2"));
+    econtest::pump();
+    QWidget* owner = nullptr;
+    for (QWidget* w : {static_cast<QWidget*>(formTarifasAgua), static_cast<QWidget*>(formCustoReservatorios),
+                       static_cast<QWidget*>(formCustoMotobomba)}) {
+        if (w->objectName() == window) owner = w;
+    }
+    QVERIFY(owner);
+    owner->findChild<QLineEdit*>(box)->setText(text);
+
+    fx.ui.expectMessage(QStringLiteral("Erro"), message, MsgIcon::Error);
+    QWidget* focused = nullptr;
+    fx.ui.expectModal(window, [&](QDialog* d) {
+        focused = d->focusWidget();
+        return int(QDialog::Rejected);
+    });
+    a().BTCalcular->click();
+    QCOMPARE(focused, owner->findChild<QWidget*>(box));
+    QVERIFY(!a().estado.resultado);
+
+    fx.ui.expectMessage(QStringLiteral("Erro"), message, MsgIcon::Error);
+    recomputeAnalise();
 }
 
 QTEST_MAIN(TestAnalise)
