@@ -1,7 +1,10 @@
 #include "components/number_texts.h"
 
 #include <QLineEdit>
+#include <limits>
+#include <stdexcept>
 
+#include "common/currency.h"
 #include "components/app_locale.h"
 #include "components/ui_seam.h"
 
@@ -79,4 +82,42 @@ void showConversionError(QWidget* parent, const std::exception& error) {
     showException(parent, error);
     if (const auto* field = dynamic_cast<const FieldConversionError*>(&error); field && field->field())
         field->field()->setFocus(Qt::OtherFocusReason);
+}
+
+namespace {
+
+void readOneField(const QLineEdit* box, FieldKind kind) {
+    if (kind == FieldKind::Integer) {
+        const std::int64_t v = readIntegerField(box);
+        if (v >= std::numeric_limits<std::int32_t>::min() && v <= std::numeric_limits<std::int32_t>::max())
+            return;
+        throw FieldConversionError(
+            box->accessibleName(),
+            ConversionError("'" + toUtf8(box->text()) + "' não é um número inteiro válido."),
+            const_cast<QLineEdit*>(box));
+    }
+    const double v = readField(box);
+    if (kind != FieldKind::Money) return;
+    try {
+        (void)Currency::fromDouble(v);
+    } catch (const std::range_error&) {
+        throw FieldConversionError(
+            box->accessibleName(),
+            ConversionError("'" + toUtf8(box->text()) + "' não é um valor monetário válido."),
+            const_cast<QLineEdit*>(box));
+    }
+}
+
+}  // namespace
+
+bool fieldsRead(QWidget* parent, std::initializer_list<const QLineEdit*> boxes, FieldKind kind) {
+    try {
+        for (const QLineEdit* box : boxes) {
+            if (box) readOneField(box, kind);
+        }
+    } catch (const ConversionError& e) {
+        showConversionError(parent, e);
+        return false;
+    }
+    return true;
 }

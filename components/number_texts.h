@@ -5,6 +5,7 @@
 #include <QString>
 #include <cstdint>
 #include <exception>
+#include <initializer_list>
 #include <optional>
 
 #include "common/numtext.h"
@@ -53,3 +54,12 @@ TDate readDateFieldText(const QString& text, const QString& label, QWidget* fiel
 // A command stopped by an error: the platform's message in an error box; when the error
 // names a control, the focus goes back to it.
 void showConversionError(QWidget* parent, const std::exception& error);
+
+// What a box of a command holds: a number, a whole number that fits in 32 bits, or an amount
+// of money (a number that money can hold).
+enum class FieldKind { Number, Integer, Money };
+// The strict reads of a command's boxes, in order (null boxes are skipped): the first that
+// does not read is named, by its accessible name, in the conversion error's box and gets the
+// focus, and the answer is false.
+bool fieldsRead(QWidget* parent, std::initializer_list<const QLineEdit*> boxes,
+                FieldKind kind = FieldKind::Number);

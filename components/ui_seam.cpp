@@ -1,5 +1,6 @@
 #include "components/ui_seam.h"
 
+#include <QApplication>
 #include <QColorDialog>
 #include <QDialog>
 #include <QFileDialog>
@@ -101,7 +102,49 @@ UiSeam* installed = nullptr;
 
 }  // namespace
 
-int UiSeam::execModal(QDialog* dialog) {
+namespace {
+
+// The owner of a modal window while it is shown: a window without a parent of its own becomes
+// the owner's child, so that it stands in front of it and the owner's modality does not block
+// it. Its own parent comes back when it closes.
+class ModalOwnerScope {
+  public:
+    ModalOwnerScope(QDialog* dialog, QWidget* owner) : dialog_(dialog) {
+        // A window shown without modality (a file being read shows the pump window) is
+        // hidden first: showing it again is what makes it modal.
+        if (dialog->isVisible() && !dialog->isModal()) dialog->hide();
+        if (!owner) owner = QApplication::activeModalWidget();
+        if (!owner || dialog->parentWidget() || owner->window() == dialog) return;
+        dialog->setParent(owner->window(), dialog->windowFlags());
+        reparented_ = true;
+    }
+    ~ModalOwnerScope() {
+        if (reparented_) dialog_->setParent(nullptr, dialog_->windowFlags());
+    }
+    ModalOwnerScope(const ModalOwnerScope&) = delete;
+    ModalOwnerScope& operator=(const ModalOwnerScope&) = delete;
+
+  private:
+    QDialog* dialog_;
+    bool reparented_ = false;
+};
+
+}  // namespace
+
+int UiSeam::execModal(QDialog* dialog, QWidget* owner) {
+    const ModalOwnerScope scope(dialog, owner);
+    return runModal(dialog);
+}
+
+int UiSeam::runModal(QDialog* dialog) {
+    // Once shown, the window takes the focus from the window it was opened from.
+    QMetaObject::invokeMethod(
+        dialog,
+        [dialog] {
+            dialog->raise();
+            dialog->activateWindow();
+        },
+        Qt::QueuedConnection);
     return dialog->exec();
 }
 

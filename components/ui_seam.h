@@ -27,8 +27,14 @@ class UiSeam {
     virtual QString folderName(QWidget* parent, const QString& caption, const QString& dir) = 0;
     virtual std::optional<QColor> colour(QWidget* parent, const QColor& initial) = 0;
     // Shows one of the program's own windows modally and returns its result
-    // (QDialog::Accepted or QDialog::Rejected); a test seam answers it instead.
-    virtual int execModal(QDialog* dialog);
+    // (QDialog::Accepted or QDialog::Rejected). A window opened from a modal window (`owner`,
+    // or else the modal window in use) opens in front of it and modal to it, as its child
+    // for the while it is shown.
+    int execModal(QDialog* dialog, QWidget* owner = nullptr);
+
+  protected:
+    // Runs the window modally and gives it the focus; a test seam answers it instead.
+    virtual int runModal(QDialog* dialog);
 };
 
 // The seam in use: Qt's own dialogs unless a test installed another one.

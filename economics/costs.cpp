@@ -29,21 +29,27 @@ double leMoeda(std::string_view text, const LocaleSettings& loc) {
 
 void AddCustosIniciais(std::vector<TPeriodo>& periodos, const TCamposCustosIniciais& c, bool usaResSup,
                        const LocaleSettings& loc) {
+    // Each refusal names the box as the initial cost window labels it.
     struct Item {
         const std::string& texto;
         const char* nome;
+        const char* caixa;
         bool aplica;
     };
-    const Item itens[] = {{c.strCustoInf, "Reservatório inferior", true},
-                          {c.strCustoSup, "Reservatório superior", usaResSup},
-                          {c.strCustoMaoObra, "Mão-de-obra", true},
-                          {c.strCustoTubulacoes, "Tubulações", true},
-                          {c.strCustoAcessorios, "Acessórios", true}};
+    const Item itens[] = {
+        {c.strCustoInf, "Reservatório inferior", "Reservatório inferior: custo (R$)", true},
+        {c.strCustoSup, "Reservatório superior", "Reservatório superior: custo (R$)", usaResSup},
+        {c.strCustoMaoObra, "Mão-de-obra", "Mão de obra: custo (R$)", true},
+        {c.strCustoTubulacoes, "Tubulações", "Tubulações: custo (R$)", true},
+        {c.strCustoAcessorios, "Acessórios", "Acessórios: custo (R$)", true}};
     for (const Item& it : itens) {
         if (!it.aplica || it.texto.empty()) continue;
-        const double v = leNumeroCampo(it.texto, CampoAnalise::CustosIniciais,
-                                       std::string("Custos iniciais, ") + it.nome, loc);
-        adiciona(periodos.at(0), it.nome, v);
+        const double v = leNumeroCampo(it.texto, CampoAnalise::CustosIniciais, it.caixa, loc);
+        try {
+            adiciona(periodos.at(0), it.nome, v);
+        } catch (const std::range_error& e) {
+            throw AnaliseError(CampoAnalise::CustosIniciais, std::string(it.caixa) + ": " + e.what());
+        }
     }
 }
 
@@ -82,8 +88,17 @@ bool MotobombaCompleta(const TCamposMotobomba& c) {
 bool ConcluiMotobomba(TCamposMotobomba& c) {
     if (c.strImpFixo.empty()) c.strImpFixo = "0";
     if (c.strImpVar.empty()) c.strImpVar = "0";
-    return !c.strPotencia.empty() && c.indPotUnid >= 0 && !c.strVazao.empty() && !c.strTempoPartida.empty() &&
-           !c.strCusto.empty() && !c.strTarifaEn.empty();
+    return CampoMotobombaVazio(c).empty();
+}
+
+std::string CampoMotobombaVazio(const TCamposMotobomba& c) {
+    if (c.strPotencia.empty()) return "Potência unitária";
+    if (c.indPotUnid < 0) return "Unidade da potência";
+    if (c.strVazao.empty()) return "Vazão (litros/hora)";
+    if (c.strTempoPartida.empty()) return "Tempo de partida (segundos)";
+    if (c.strCusto.empty()) return "Custo Unitário (R$)";
+    if (c.strTarifaEn.empty()) return "Tarifa de energia elétrica (R$/kWh)";
+    return {};
 }
 
 TMotobomba LeMotobomba(const TCamposMotobomba& c, const LocaleSettings& loc) {
@@ -91,6 +106,11 @@ TMotobomba LeMotobomba(const TCamposMotobomba& c, const LocaleSettings& loc) {
     TMotobomba mb;
     mb.potenciaKW = PotenciaMotobomba(c.strPotencia, c.indPotUnid, loc);
     mb.custo = leNumeroCampo(c.strCusto, campo, "Custo Unitário (R$)", loc);
+    try {
+        (void)Currency::fromDouble(mb.custo * 2);  // the purchase of two pumps, as money
+    } catch (const std::range_error& e) {
+        throw AnaliseError(campo, std::string("Custo Unitário (R$): ") + e.what());
+    }
     mb.tempoPartida = leNumeroCampo(c.strTempoPartida, campo, "Tempo de partida (segundos)", loc);
     mb.vazao = leNumeroCampo(c.strVazao, campo, "Vazão (litros/hora)", loc);
     mb.rendimento = leNumeroCampo(c.strRendimento, campo, "Rendimento (%)", loc);

@@ -63,6 +63,9 @@ bool MotobombaCompleta(const TCamposMotobomba& campos);
 // The pump window's "Concluir": empty taxes become "0"; true when the window may close
 // (power, a unit, flow, start-up time, price and tariff all given).
 bool ConcluiMotobomba(TCamposMotobomba& campos);
+// The label of the first of those fields left empty, as the pump window names it; empty when
+// none is.
+std::string CampoMotobombaVazio(const TCamposMotobomba& campos);
 // Reads the pump boxes: taxes leniently, the rest strictly. Refuses a flow or an efficiency
 // that is not above zero. Throws AnaliseError naming the box.
 TMotobomba LeMotobomba(const TCamposMotobomba& campos, const LocaleSettings& loc);

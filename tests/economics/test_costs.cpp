@@ -52,7 +52,16 @@ TEST(CustosIniciais, ABoxThatIsNotANumberIsNamed) {
         FAIL();
     } catch (const AnaliseError& e) {
         EXPECT_EQ(e.campo, CampoAnalise::CustosIniciais);
-        EXPECT_EQ(std::string(e.what()), "Custos iniciais, Mão-de-obra: 'trezentos' não é um número válido.");
+        EXPECT_EQ(std::string(e.what()), "Mão de obra: custo (R$): 'trezentos' não é um número válido.");
+    }
+    // An amount beyond what money holds names its box too.
+    try {
+        AddCustosIniciais(p, {"1000", "", "", "", "99999999999999999999"}, false, kPt);
+        FAIL();
+    } catch (const AnaliseError& e) {
+        EXPECT_EQ(e.campo, CampoAnalise::CustosIniciais);
+        EXPECT_EQ(std::string(e.what()),
+                  "Acessórios: custo (R$): Valor monetário fora do intervalo permitido.");
     }
 }
 
@@ -196,9 +205,15 @@ TEST(Motobomba, ConcluirFillsTaxesAndNeedsTheRest) {
     EXPECT_TRUE(ConcluiMotobomba(m));
     m.indPotUnid = -1;
     EXPECT_FALSE(ConcluiMotobomba(m));
+    // The refusal names the first field to fill, as the window labels it.
+    EXPECT_EQ(CampoMotobombaVazio(m), "Unidade da potência");
+    m.indPotUnid = 0;
+    m.strTarifaEn.clear();
+    EXPECT_EQ(CampoMotobombaVazio(m), "Tarifa de energia elétrica (R$/kWh)");
     TCamposMotobomba vazia;
     EXPECT_FALSE(ConcluiMotobomba(vazia));
     EXPECT_EQ(vazia.strImpFixo, "0");
+    EXPECT_EQ(CampoMotobombaVazio(vazia), "Potência unitária");
 }
 
 // ---------------------------------------------------------------------------------------

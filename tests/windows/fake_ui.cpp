@@ -141,7 +141,7 @@ std::optional<QColor> FakeUi::colour(QWidget*, const QColor&) {
     return e ? e->colourAnswer : std::nullopt;
 }
 
-int FakeUi::execModal(QDialog* dialog) {
+int FakeUi::runModal(QDialog* dialog) {
     const auto e = take({QStringLiteral("modal"), dialog->windowTitle(), dialog->objectName()});
     if (!e) return QDialog::Rejected;
     if (e->text != dialog->objectName()) {

@@ -51,7 +51,9 @@ class FakeUi final : public UiSeam {
                          const QString& defaultSuffix) override;
     QString folderName(QWidget* parent, const QString& caption, const QString& dir) override;
     std::optional<QColor> colour(QWidget* parent, const QColor& initial) override;
-    int execModal(QDialog* dialog) override;
+
+  protected:
+    int runModal(QDialog* dialog) override;
 
   private:
     struct Expectation {

@@ -1,12 +1,16 @@
 // The building blocks of the windows: the radio group's click reaction, the numeric key
 // filters, Qt's translations and the data grid.
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDialog>
 #include <QDialogButtonBox>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -18,6 +22,7 @@
 #include "components/key_filters.h"
 #include "components/radio_group.h"
 #include "components/translations.h"
+#include "components/ui_seam.h"
 
 class TestComponents : public QObject {
     Q_OBJECT
@@ -32,7 +37,9 @@ class TestComponents : public QObject {
     void keyFilterTyping();
     void keyFilterKeypadDecimal_data();
     void keyFilterKeypadDecimal();
-    void keyFilterLeavesPasteAndEnter();
+    void keyFilterPaste_data();
+    void keyFilterPaste();
+    void modalWindowInFrontOfItsOwner();
     void qtTranslations();
     void gridHeadersAndNumbers();
     void gridRowsColoursAndClicks();
@@ -228,19 +235,141 @@ void TestComponents::keyFilterKeypadDecimal() {
     QCOMPARE(edit.text(), result);
 }
 
-void TestComponents::keyFilterLeavesPasteAndEnter() {
-    setAppLocale(LocaleSettings::ptBR());
-    QLineEdit edit;
-    installIntegerKeyFilter(&edit);
-    edit.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&edit));
-    QApplication::clipboard()->setText(QStringLiteral("1,5 kg"));
-    QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(edit.text(), QStringLiteral("1,5 kg"));
+void TestComponents::keyFilterPaste_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("current");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("result");
 
-    QSignalSpy enter(&edit, &QLineEdit::returnPressed);
-    QTest::keyClick(&edit, Qt::Key_Return);
-    QCOMPARE(enter.count(), 1);
+    const int decimal = int(KeyFilterKind::Decimal), integer = int(KeyFilterKind::Integer);
+    const int fraction = int(KeyFilterKind::Fraction);
+    QTest::newRow("pt whole number") << "pt_BR" << integer << ""
+                                     << "1,5 kg"
+                                     << "15";
+    QTest::newRow("pt point becomes comma") << "pt_BR" << decimal << ""
+                                            << "7.25"
+                                            << "7,25";
+    QTest::newRow("pt one separator in the box") << "pt_BR" << decimal << "1,5"
+                                                 << "2.5"
+                                                 << "1,525";
+    QTest::newRow("pt letters and signs dropped") << "pt_BR" << decimal << ""
+                                                  << "-R$ 1.234,5"
+                                                  << "1,2345";
+    QTest::newRow("en comma becomes point") << "en_US" << decimal << ""
+                                            << "1,5"
+                                            << "1.5";
+    QTest::newRow("pt fraction of a CV") << "pt_BR" << fraction << ""
+                                         << "1/2.5x"
+                                         << "1/2,5";
+    QTest::newRow("pt clean text unchanged") << "pt_BR" << decimal << ""
+                                             << "12,5"
+                                             << "12,5";
+}
+
+// Pasted text goes through the rule of typed text, by the shortcut and by the context menu's
+// paste alike; Enter keeps its effect.
+void TestComponents::keyFilterPaste() {
+    QFETCH(QString, locale);
+    QFETCH(int, kind);
+    QFETCH(QString, current);
+    QFETCH(QString, pasted);
+    QFETCH(QString, result);
+    setAppLocale(LocaleSettings::fromName(locale.toStdString()));
+    for (const bool shortcut : {true, false}) {
+        QLineEdit edit;
+        if (kind == int(KeyFilterKind::Integer))
+            installIntegerKeyFilter(&edit);
+        else if (kind == int(KeyFilterKind::Fraction))
+            installFractionKeyFilter(&edit);
+        else
+            installDecimalKeyFilter(&edit);
+        edit.setText(current);
+        edit.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&edit));
+        edit.end(false);
+        QApplication::clipboard()->setText(pasted);
+        if (shortcut) {
+            QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
+        } else {
+            QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, QPoint(2, 2),
+                                        edit.mapToGlobal(QPoint(2, 2)));
+            QCoreApplication::sendEvent(&edit, &menuEvent);
+            auto* menu = edit.findChild<QMenu*>();
+            QVERIFY(menu);
+            QAction* paste = nullptr;
+            for (QAction* action : menu->actions()) {
+                if (action->text().startsWith(QStringLiteral("&Paste"))) paste = action;
+            }
+            QVERIFY(paste);
+            paste->trigger();
+            menu->close();
+        }
+        QCOMPARE(edit.text(), result);
+        QCOMPARE(edit.cursorPosition(), int(result.size()));
+
+        QSignalSpy enter(&edit, &QLineEdit::returnPressed);
+        QTest::keyClick(&edit, Qt::Key_Return);
+        QCOMPARE(enter.count(), 1);
+    }
+}
+
+namespace {
+
+// Answers each modal window at once, noting whose child it was while shown.
+class OwnerSeam final : public UiSeam {
+  public:
+    MsgResult message(QWidget*, const QString&, const QString&, MsgIcon, MsgButtons) override {
+        return MsgResult::Ok;
+    }
+    QString openFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    QString saveFileName(QWidget*, const QString&, const QString&, const QString&, const QString&) override {
+        return {};
+    }
+    QString folderName(QWidget*, const QString&, const QString&) override { return {}; }
+    std::optional<QColor> colour(QWidget*, const QColor&) override { return std::nullopt; }
+
+    QWidget* parentSeen = nullptr;
+    bool shownBefore = true;
+
+  protected:
+    int runModal(QDialog* dialog) override {
+        parentSeen = dialog->parentWidget();
+        shownBefore = dialog->isVisible();
+        return QDialog::Accepted;
+    }
+};
+
+}  // namespace
+
+// A window opened from a modal window is that window's child while it is shown (so it stands
+// in front of it and is not blocked by it), whether the owner is named or is the modal window
+// in use; it is its own window again afterwards.
+void TestComponents::modalWindowInFrontOfItsOwner() {
+    QDialog owner;
+    owner.setWindowModality(Qt::ApplicationModal);
+    owner.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&owner));
+    QCOMPARE(QApplication::activeModalWidget(), &owner);
+
+    QDialog window;
+    window.show();  // shown without modality: it is hidden first, to be shown modally
+    OwnerSeam seam;
+    QCOMPARE(seam.execModal(&window), int(QDialog::Accepted));
+    QCOMPARE(seam.parentSeen, &owner);
+    QVERIFY(!seam.shownBefore);
+    QCOMPARE(window.parentWidget(), nullptr);
+    QVERIFY(window.isWindow());
+
+    QDialog named;
+    owner.hide();
+    seam.execModal(&named, &owner);
+    QCOMPARE(seam.parentSeen, &owner);
+    QCOMPARE(named.parentWidget(), nullptr);
+
+    // Without an owner nothing changes.
+    seam.execModal(&named);
+    QCOMPARE(seam.parentSeen, nullptr);
 }
 
 // Qt's standard dialogs and buttons speak the user's language.

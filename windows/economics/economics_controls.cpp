@@ -8,7 +8,6 @@
 #include <QPushButton>
 
 #include "components/app_locale.h"
-#include "components/key_filters.h"
 #include "components/window_controls.h"
 
 QLabel* makeEconLabel(QWidget* parent, const char* name, const QString& caption) {
@@ -65,31 +64,7 @@ class NoSemicolonFilter : public QObject {
     }
 };
 
-class PowerKeyFilter : public QObject {
-  public:
-    using QObject::QObject;
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* edit = qobject_cast<QLineEdit*>(watched);
-        if (event->type() != QEvent::KeyPress || !edit) return QObject::eventFilter(watched, event);
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-            return QObject::eventFilter(watched, event);
-        QString typed = key->text();
-        for (const QChar c : typed) {
-            if (!c.isPrint()) return QObject::eventFilter(watched, event);
-        }
-        typed.remove(QLatin1Char('/'));
-        return !keyFilterAccepts(KeyFilterKind::Decimal, edit->text(), typed, appLocale().decimalSeparator);
-    }
-};
-
 }  // namespace
-
-void installPowerKeyFilter(QLineEdit* edit) {
-    edit->installEventFilter(new PowerKeyFilter(edit));
-}
 
 void installNoSemicolonFilter(QLineEdit* edit) {
     edit->installEventFilter(new NoSemicolonFilter(edit));

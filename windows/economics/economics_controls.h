@@ -28,8 +28,5 @@ QCheckBox* makeEconCheck(QWidget* parent, const char* name, const QString& capti
 std::string textOf(const QLineEdit* edit);
 void setTextOf(QLineEdit* edit, const std::string& text);
 
-// The pump power box: what a decimal box takes, and "/" for a fraction of a CV ("1/2").
-void installPowerKeyFilter(QLineEdit* edit);
-
 // Refuses ";" typed into a free-text box: the simulation file separates its fields with it.
 void installNoSemicolonFilter(QLineEdit* edit);

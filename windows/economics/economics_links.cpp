@@ -1,5 +1,6 @@
 #include "windows/economics/economics_links.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -7,6 +8,7 @@
 #include "components/number_texts.h"
 #include "components/radio_group.h"
 #include "components/ui_seam.h"
+#include "economics/economics_errors.h"
 #include "engine/capt_agua.h"
 #include "engine/upper_reservoir.h"
 #include "windows/economics/form_analise.h"
@@ -38,6 +40,29 @@ QWidget* janelaPrincipal() {
 
 // ---------------------------------------------------------------------------------------
 // The analysis window
+
+void ligaEntradasAnalise(std::initializer_list<QObject*> entradas) {
+    const auto alterada = [] {
+        if (formAnalise) formAnalise->descartaResultado();
+    };
+    for (QObject* e : entradas) {
+        if (auto* edit = qobject_cast<QLineEdit*>(e)) {
+            QObject::connect(edit, &QLineEdit::textChanged, edit, alterada);
+        } else if (auto* combo = qobject_cast<QComboBox*>(e)) {
+            QObject::connect(combo, &QComboBox::currentIndexChanged, combo, alterada);
+        } else if (auto* check = qobject_cast<QAbstractButton*>(e)) {
+            QObject::connect(check, &QAbstractButton::toggled, check, alterada);
+        } else if (auto* group = qobject_cast<RadioGroup*>(e)) {
+            QObject::connect(group, &RadioGroup::clicked, group, alterada);
+        } else if (auto* view = qobject_cast<QAbstractItemView*>(e)) {
+            QAbstractItemModel* model = view->model();
+            QObject::connect(model, &QAbstractItemModel::rowsInserted, view, alterada);
+            QObject::connect(model, &QAbstractItemModel::rowsRemoved, view, alterada);
+            QObject::connect(model, &QAbstractItemModel::dataChanged, view, alterada);
+            QObject::connect(model, &QAbstractItemModel::modelReset, view, alterada);
+        }
+    }
+}
 
 const TEstadoAnalise* estadoAnalise() {
     return formAnalise ? &formAnalise->estado : nullptr;
@@ -138,6 +163,47 @@ void limpaManutencao() {
     if (formCustoManutencao) formCustoManutencao->Limpa();
 }
 
+namespace {
+
+// The box of `janela` whose name leads `mensagem` ("Vazão (litros/hora): …").
+QLineEdit* caixaNomeada(QWidget* janela, const QString& mensagem) {
+    for (QLineEdit* caixa : janela->findChildren<QLineEdit*>()) {
+        const QString nome = caixa->accessibleName();
+        if (!nome.isEmpty() && mensagem.startsWith(nome + QStringLiteral(": "))) return caixa;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+void abreCampoRecusado(int campo, const QString& mensagem) {
+    QDialog* janela = nullptr;
+    QLineEdit* caixa = nullptr;
+    switch (static_cast<CampoAnalise>(campo)) {
+        case CampoAnalise::TarifaEsgoto:
+            janela = formTarifasAgua;
+            if (janela) caixa = formTarifasAgua->edTarEsgoto;
+            break;
+        case CampoAnalise::CustosIniciais:
+            janela = formCustoReservatorios;
+            break;
+        case CampoAnalise::Motobomba:
+            janela = formCustoMotobomba;
+            break;
+        default:
+            return;
+    }
+    if (!janela) return;
+    if (!caixa) caixa = caixaNomeada(janela, mensagem);
+    if (caixa) {
+        caixa->setFocus();
+        // Again once the window is shown: its own showing may move the focus.
+        QMetaObject::invokeMethod(
+            caixa, [caixa] { caixa->setFocus(); }, Qt::QueuedConnection);
+    }
+    ui().execModal(janela);
+}
+
 void pedeVolumeAnalise() {
     if (formVolumeInfAnalise) ui().execModal(formVolumeInfAnalise);
 }
@@ -185,7 +251,8 @@ bool edicaoManutencaoCarregada() {
 }
 
 void mostraEdicaoManutencao() {
-    if (formEditCustoManutencao) formEditCustoManutencao->show();
+    // Opened from the list window, itself modal: in front of it and modal to it.
+    if (formEditCustoManutencao) ui().execModal(formEditCustoManutencao, formCustoManutencao);
 }
 
 void limpaEdicaoManutencao() {

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <cstddef>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@
 #include "economics/tables.h"
 
 class TCaptAgua;
+class QObject;
 class QWidget;
 struct TEstadoAnalise;
 
@@ -24,6 +26,10 @@ bool usaReservatorioSuperior();
 const TCaptAgua* simulacaoPrincipal();
 // The main window, beside which the analysis window is placed.
 QWidget* janelaPrincipal();
+
+// A change of one of these controls (a box, a list, a check box, a radio group, a grid's rows)
+// is a change of the analysis's inputs: the analysis window clears its result.
+void ligaEntradasAnalise(std::initializer_list<QObject*> entradas);
 
 // The analysis window: its state (volume, working simulation, last result), the volume a user
 // types, the estimate button and what the export writes.
@@ -53,6 +59,9 @@ void carregaManutencao(const std::vector<TManutencao>& itens);
 void execManutencao();
 void limpaManutencao();
 void pedeVolumeAnalise();  // the volume window, modally
+// A "Calcular" refused for a box of the tariff, initial cost or pump window (`campo`, a
+// CampoAnalise): that window opens modally with the focus on the box the message names.
+void abreCampoRecusado(int campo, const QString& mensagem);
 
 // The estimate table.
 std::vector<TLinhaEstimativa> linhasEstimativas();

@@ -32,8 +32,8 @@ struct TEstadoAnalise {
     // A copy of the main simulation's inputs with the volume under analysis, simulated;
     // none until the analysis starts.
     std::unique_ptr<TCaptAgua> simAnalise;
-    // The last "Calcular" that gave a result; none before it and after a clear. A refused
-    // "Calcular" leaves it as it was.
+    // The last "Calcular" that gave a result, while the inputs are those it was computed from;
+    // none before it, after a refused "Calcular", after a change of an input and after a clear.
     std::optional<TResultadoAnalise> resultado;
     TLinhasResultado linhas;
 

@@ -57,6 +57,7 @@ TformAnalise::TformAnalise(QWidget* parent) : QDialog(parent) {
     connect(BTCustoManutencao, &QPushButton::clicked, this,
             [this] { CategoryButtons1Categories1Items0Click(); });
     connect(edPeriodoAnalise, &QLineEdit::textChanged, this, [this] { edPeriodoAnaliseChange(); });
+    ligaEntradasAnalise({edInflacao, edPeriodoAumento, edPeriodoAnalise, edTMA, CBMesIn});
 }
 
 TformAnalise::~TformAnalise() = default;
@@ -128,6 +129,7 @@ void TformAnalise::buildControls() {
     categorias->addWidget(BTCustoManutencao);
 
     BTCalcular = makeEconButton(this, "BTCalcular", QStringLiteral("Calcular"));
+    BTCalcular->setDefault(true);  // Enter in a box of the window calculates
     BTCalcular->setGeometry(12, 430, 160, 30);
     BTCustosEconomia = makeEconButton(this, "BTCustosEconomia", QStringLiteral("Economia e custos mensais"));
     BTCustosEconomia->setGeometry(320, 430, 240, 30);
@@ -152,6 +154,7 @@ void TformAnalise::showEvent(QShowEvent* event) {
 }
 
 void TformAnalise::defineVolume(const QString& volume) {
+    if (toUtf8(volume) != estado.strVolume) descartaResultado();
     estado.defineVolume(toUtf8(volume), appLocale());
     Label10->setText(volume);
     Label10->adjustSize();
@@ -211,19 +214,30 @@ QLineEdit* TformAnalise::campo(int campoAnalise) const {
 }
 
 // A refused "Calcular": the message, then the field to mend (or the pump window).
-void TformAnalise::recusa(const AnaliseError& e) {
-    showErrorBox(this, fromUtf8(e.what()));
+void TformAnalise::recusa(const AnaliseError& e, bool peloUsuario) {
     if (e.campo == CampoAnalise::MotobombaIncompleta) {
+        // Asked for when the user calculates; a new run or a file read (whose pump window has
+        // said what is missing) leaves the analysis without a result and opens nothing.
+        if (!peloUsuario) return;
+        showErrorBox(this, fromUtf8(e.what()));
         execMotobomba();
         return;
     }
+    showErrorBox(this, fromUtf8(e.what()));
     if (QLineEdit* edit = campo(static_cast<int>(e.campo))) {
         if (e.esvaziaCampo) edit->clear();
         edit->setFocus();
+        return;
     }
+    // A box of another window: that window opens on it, when the user asked for the calculation.
+    if (peloUsuario) abreCampoRecusado(static_cast<int>(e.campo), fromUtf8(e.what()));
 }
 
 void TformAnalise::BTCalcularClick() {
+    calcula(true);
+}
+
+void TformAnalise::calcula(bool peloUsuario) {
     // Fields filled before the tariff window was ever opened still have a simulation to price.
     if (!estado.simAnalise) simulaCaptAgua();
     if (!estado.simAnalise) return;
@@ -231,9 +245,12 @@ void TformAnalise::BTCalcularClick() {
     try {
         r = Calcular(dados(), usaReservatorioSuperior(), *estado.simAnalise, appLocale());
     } catch (const AnaliseError& e) {
-        recusa(e);
+        // The lines shown belong to other inputs than those refused.
+        descartaResultado();
+        recusa(e, peloUsuario);
         return;
     } catch (const std::exception& e) {
+        descartaResultado();
         showException(this, e);
         return;
     }
@@ -245,7 +262,13 @@ void TformAnalise::BTCalcularClick() {
 
 void TformAnalise::recalcula() {
     simulaCaptAgua();
-    BTCalcularClick();
+    calcula(false);
+}
+
+void TformAnalise::descartaResultado() {
+    if (!estado.resultado) return;
+    estado.resultado.reset();
+    mostraResultado();
 }
 
 void TformAnalise::mostraResultado() {
@@ -357,7 +380,7 @@ void TformAnalise::CarregaAnaliseEcon(const TDadosAnalise& d) {
     carregaCustosIniciais(d.iniciais);
     if (usaReservatorioSuperior()) carregaMotobomba(d.motobomba);
     carregaManutencao(d.vecManutencao);
-    BTCalcularClick();
+    calcula(false);
 }
 
 void TformAnalise::LimparAnaliseEcon() {

@@ -71,8 +71,12 @@ class TformAnalise : public QDialog {
     void defineVolume(const QString& volume);
     // Rebuilds the working simulation from the main simulation and the volume under analysis.
     void simulaCaptAgua();
-    // Follows a new run of the main simulation: the working simulation again, then "Calcular".
+    // Follows a new run of the main simulation: the working simulation again, then "Calcular",
+    // which does not ask for the pump's data (only the user's "Calcular" does).
     void recalcula();
+    // An input of the analysis changed: the result lines belong to the inputs they were
+    // computed from, so they are cleared until "Calcular" runs again.
+    void descartaResultado();
     // The lines of the economic section of the simulation file. Throws SecaoAnaliseError
     // when a box holds a text the file cannot keep.
     std::vector<std::string> SalvarAnaliseEcon() const;
@@ -100,7 +104,11 @@ class TformAnalise : public QDialog {
 
   private:
     void buildControls();
-    void recusa(const AnaliseError& e);
+    // "Calcular". `peloUsuario`: the user's own, which asks for an incomplete pump window and
+    // opens the window of a refused box; otherwise (a new run, a file read) an incomplete pump
+    // only leaves the analysis without a result and no window opens by itself.
+    void calcula(bool peloUsuario);
+    void recusa(const AnaliseError& e, bool peloUsuario);
     // The result lines, the window's height and the table button follow the analysis's result.
     void mostraResultado();
     QLineEdit* campo(int campoAnalise) const;

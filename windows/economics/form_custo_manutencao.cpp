@@ -75,6 +75,7 @@ TformCustoManutencao::TformCustoManutencao(QWidget* parent) : QDialog(parent) {
     connect(BTConcluir, &QPushButton::clicked, this, [this] { accept(); });
     connect(RGTipoCusto, &RadioGroup::clicked, this, [this] { RGTipoCustoClick(); });
     connect(NxGManut, &DataGrid::cellClick, this, [this](int col, int row) { NxGManutCellClick(col, row); });
+    ligaEntradasAnalise({NxGManut});
 }
 
 void TformCustoManutencao::mostraLista(bool mostra) {

@@ -7,10 +7,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "components/app_locale.h"
 #include "components/key_filters.h"
 #include "components/ui_seam.h"
 #include "economics/costs.h"
 #include "windows/economics/economics_controls.h"
+#include "windows/economics/economics_links.h"
 
 TformCustoMotobomba* formCustoMotobomba = nullptr;
 
@@ -24,7 +26,6 @@ TformCustoMotobomba::TformCustoMotobomba(QWidget* parent) : QDialog(parent) {
                    const QString& caption) {
         label = makeEconLabel(this, labelName, caption);
         edit = makeEconEdit(this, editName, caption, label);
-        installNoSemicolonFilter(edit);
         grid->addWidget(label, row, 0);
         grid->addWidget(edit, row, 1);
         ++row;
@@ -44,8 +45,9 @@ TformCustoMotobomba::TformCustoMotobomba(QWidget* parent) : QDialog(parent) {
         QStringLiteral("Tarifa de energia elétrica (R$/kWh)"));
     add(LabelImpFixo, edImpFixo, "LabelImpFixo", "edImpFixo", QStringLiteral("Imposto fixo (R$)"));
     add(LabelImpVar, edImpVar, "LabelImpVar", "edImpVar", QStringLiteral("Imposto variável (%)"));
-    installPowerKeyFilter(edPotencia);
-    for (QLineEdit* e : {edVazao, edCusto, edTarifaEn}) installDecimalKeyFilter(e);
+    installFractionKeyFilter(edPotencia);
+    for (QLineEdit* e : {edRendimento, edVazao, edTempoPartida, edCusto, edTarifaEn, edImpFixo, edImpVar})
+        installDecimalKeyFilter(e);
 
     cbMbReserva = makeEconCheck(this, "cbMbReserva", QStringLiteral("Considerar motobomba de reserva"));
     grid->addWidget(cbMbReserva, row++, 0, 1, 3);
@@ -58,6 +60,8 @@ TformCustoMotobomba::TformCustoMotobomba(QWidget* parent) : QDialog(parent) {
     connect(BTConcluir, &QPushButton::clicked, this, [this] { BTConcluirClick(); });
     connect(CBPotUnid, &QComboBox::activated, this, [this] { CBPotUnidChange(); });
     connect(edTarifaEn, &QLineEdit::textChanged, this, [this] { edTarifaEnChange(); });
+    ligaEntradasAnalise({edPotencia, CBPotUnid, edRendimento, edVazao, edTempoPartida, edCusto, edTarifaEn,
+                         edImpFixo, edImpVar, cbMbReserva});
 }
 
 TCamposMotobomba TformCustoMotobomba::campos() const {
@@ -103,7 +107,15 @@ void TformCustoMotobomba::BTConcluirClick() {
         accept();
         return;
     }
-    showErrorBox(this, QStringLiteral("Há um ou mais campos não preenchidos."));
+    // The message names the first field to fill, which gets the focus.
+    const QString vazio = fromUtf8(CampoMotobombaVazio(c));
+    showErrorBox(this, QStringLiteral("Há um ou mais campos não preenchidos.\nCampo não preenchido: ") +
+                           vazio + QLatin1Char('.'));
+    for (QWidget* campo : {static_cast<QWidget*>(edPotencia), static_cast<QWidget*>(CBPotUnid),
+                           static_cast<QWidget*>(edVazao), static_cast<QWidget*>(edTempoPartida),
+                           static_cast<QWidget*>(edCusto), static_cast<QWidget*>(edTarifaEn)}) {
+        if (campo->accessibleName() == vazio) campo->setFocus();
+    }
 }
 
 void TformCustoMotobomba::CBPotUnidChange() {

@@ -30,6 +30,7 @@ TformCustoReservatorios::TformCustoReservatorios(QWidget* parent) : QDialog(pare
     layout->addWidget(BTConcluir, 0, Qt::AlignRight);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     connect(BTConcluir, &QPushButton::clicked, this, [this] { accept(); });
+    ligaEntradasAnalise({edCustoInf, edCustoSup, edCustoMaoObra, edCustoTubulacoes, edCustoAcessorios});
 }
 
 QGroupBox* TformCustoReservatorios::makeGroup(const char* name, const QString& caption, const char* editName,

@@ -10,6 +10,7 @@
 #include <QTableWidget>
 
 #include "components/app_locale.h"
+#include "components/key_filters.h"
 #include "components/number_texts.h"
 #include "components/radio_group.h"
 #include "components/ui_seam.h"
@@ -75,6 +76,7 @@ TformTarifasAgua::TformTarifasAgua(QWidget* parent) : QDialog(parent) {
     connect(RGTarEsgoto, &RadioGroup::clicked, this, [this] { RGTarEsgotoClick(); });
     for (QLineEdit* e : {edVol1, edVol2, edCusto})
         connect(e, &QLineEdit::textChanged, this, [this] { edVolChange(); });
+    ligaEntradasAnalise({StringGrid1, RGTarEsgoto, edTarEsgoto, edImpFixo, edImpVar});
 }
 
 void TformTarifasAgua::buildControls() {
@@ -117,7 +119,7 @@ void TformTarifasAgua::buildControls() {
     Label5 = makeEconLabel(this, "Label5", QStringLiteral("Imposto variável (%)"));
     edImpVar = makeEconEdit(this, "edImpVar", Label5->text(), Label5);
     for (QLineEdit* e : {edVol1, edVol2, edCusto, edTarEsgoto, edImpFixo, edImpVar})
-        installNoSemicolonFilter(e);
+        installDecimalKeyFilter(e);
     BTLimpar = makeEconButton(this, "BTLimpar", QStringLiteral("Limpar dados"));
     BTConcluir = makeEconButton(this, "BTConcluir", QStringLiteral("Concluir"));
 
@@ -241,6 +243,7 @@ void TformTarifasAgua::appendFaixa(const TFaixaLida& lida) {
 
 void TformTarifasAgua::BTAdicionarClick() {
     const TipoFaixa tipo = tipoFaixa(CBVolume->currentText());
+    if (!fieldsRead(this, {edVol1, tipo == TipoFaixa::Entre ? edVol2 : nullptr, edCusto})) return;
     TFaixaLida lida;
     try {
         lida = leFaixa(estado.vecTarifas, tipo, textOf(edVol1), textOf(edVol2), textOf(edCusto),

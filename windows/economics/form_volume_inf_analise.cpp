@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "components/key_filters.h"
 #include "windows/economics/economics_links.h"
 
 TformVolumeInfAnalise* formVolumeInfAnalise = nullptr;
@@ -19,6 +20,7 @@ TformVolumeInfAnalise::TformVolumeInfAnalise(QWidget* parent) : QDialog(parent) 
     Label2->setObjectName(QStringLiteral("Label2"));
     EdVolAnalise = new QLineEdit(this);
     EdVolAnalise->setObjectName(QStringLiteral("EdVolAnalise"));
+    installDecimalKeyFilter(EdVolAnalise);
     EdVolAnalise->setAccessibleName(Label1->text() + QLatin1Char(' ') + Label2->text() +
                                     QStringLiteral(" (litros)"));
     Label3 = new QLabel(QStringLiteral("litros"), this);

@@ -5,6 +5,7 @@
 
 #include "components/app_locale.h"
 #include "components/key_filters.h"
+#include "components/number_texts.h"
 #include "components/radio_group.h"
 #include "components/ui_seam.h"
 #include "economics/costs.h"
@@ -18,7 +19,7 @@ void CamposManutencao::constroiCampos(QWidget* parent, const QString& legendaNom
     installNoSemicolonFilter(edNomeManutencao);
     Label2 = makeEconLabel(parent, "Label2", QStringLiteral("Periodicidade (meses)"));
     edMeses = makeEconEdit(parent, "edMeses", Label2->text(), Label2);
-    installDecimalKeyFilter(edMeses);
+    installIntegerKeyFilter(edMeses);
     RGTipoCusto = new RadioGroup(
         QStringLiteral("Tipo de custo"),
         {QStringLiteral("Fixo"), QStringLiteral("Variável (consumo de água pluvial)")}, parent);
@@ -28,7 +29,7 @@ void CamposManutencao::constroiCampos(QWidget* parent, const QString& legendaNom
     Label7 = makeEconLabel(parent, "Label7", QStringLiteral("Coeficiente angular (R$/m³)"));
     edCoefAng = makeEconEdit(parent, "edCoefAng", Label7->text(), Label7);
     for (QLineEdit* e : {edCoefLinear, edCoefAng}) {
-        installNoSemicolonFilter(e);
+        installDecimalKeyFilter(e);
         e->setEnabled(false);
     }
 }
@@ -55,6 +56,9 @@ bool CamposManutencao::nomeGravavel(QWidget* parent) const {
 
 std::optional<TManutencao> CamposManutencao::leItem(QWidget* parent, int tipo) const {
     if (!nomeGravavel(parent)) return std::nullopt;
+    if (!fieldsRead(parent, {edMeses}, FieldKind::Integer) ||
+        !fieldsRead(parent, {edCoefLinear, tipo == 0 ? nullptr : edCoefAng}, FieldKind::Money))
+        return std::nullopt;
     try {
         TManutencao item = LeManutencao(textOf(edNomeManutencao), textOf(edMeses), tipo, textOf(edCoefLinear),
                                         textOf(edCoefAng), appLocale());

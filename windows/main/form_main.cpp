@@ -68,8 +68,8 @@ void TformMain::newSimMain() {
 }
 
 void TformMain::installKeyFilters() {
-    for (QLineEdit* edit :
-         {ed_captacao, ed_demanda, ed_porcentagem_subst, ed_coef_aprov, ed_reservatorio_inf, EdVolMaximo})
+    for (QLineEdit* edit : {ed_captacao, ed_demanda, ed_porcentagem_subst, ed_coef_aprov, ed_reservatorio_inf,
+                            EdVolMaximo, EdIntervaloVols, EdDiferenca})
         installDecimalKeyFilter(edit);
     installIntegerKeyFilter(ed_moradores);
     // The two custom-value boxes check their range when the focus leaves them; the memo

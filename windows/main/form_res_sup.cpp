@@ -10,6 +10,7 @@
 #include <optional>
 #include <tuple>
 
+#include "components/key_filters.h"
 #include "components/number_texts.h"
 #include "components/radio_group.h"
 #include "components/ui_seam.h"
@@ -96,6 +97,7 @@ void TformResSup::buildControls() {
     edPercResSupRec->setText(kZero);
     edPercResSupRec->setEnabled(false);
 
+    for (QLineEdit* edit : {ed_reservatorio_sup, edResSupRec, edPercResSupRec}) installDecimalKeyFilter(edit);
     BTConcluir = makeButton(this, "BTConcluir", QStringLiteral("Concluir"));
     BTConcluir->setDefault(true);
 

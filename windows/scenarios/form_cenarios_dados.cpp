@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "components/app_locale.h"
+#include "components/key_filters.h"
 #include "components/number_texts.h"
 #include "components/ui_seam.h"
 #include "components/window_controls.h"
@@ -30,6 +31,7 @@ void TformCenariosDados::buildControls() {
     Panel6 = new QWidget(this);
     Panel6->setObjectName(QStringLiteral("Panel6"));
     edValor = makeEdit(Panel6, "edValor", QStringLiteral("Valor"));
+    installDecimalKeyFilter(edValor);
     Label1 = makeLabel(Panel6, "Label1", QStringLiteral("Valor"), edValor, LabelKind::OneLine);
     auto* valueLayout = new QVBoxLayout(Panel6);
     valueLayout->setContentsMargins(0, 0, 0, 0);

@@ -7,6 +7,7 @@
 
 #include "components/app_locale.h"
 #include "components/ui_seam.h"
+#include "components/key_filters.h"
 #include "components/window_controls.h"
 #include "scenarios/item_rules.h"
 #include "scenarios/value_lists.h"
@@ -24,6 +25,7 @@ TformCenariosDadosResInf::TformCenariosDadosResInf(QWidget* parent) : QDialog(pa
         const LabelledEdit e = makeLabelledEdit(this, labelName, editName, caption, name, LabelKind::OneLine);
         layout->addWidget(e.first);
         layout->addWidget(e.second);
+        installDecimalKeyFilter(e.second);
         return e.second;
     };
     EdVolMaximo = add("Label1", "EdVolMaximo", QStringLiteral("Volume máximo (litros)"));

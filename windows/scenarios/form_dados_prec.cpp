@@ -9,6 +9,7 @@
 
 #include "components/app_locale.h"
 #include "components/file_filters.h"
+#include "components/key_filters.h"
 #include "components/number_texts.h"
 #include "components/ui_seam.h"
 #include "components/window_controls.h"
@@ -40,6 +41,7 @@ TformDadosPrec::TformDadosPrec(QWidget* parent) : QDialog(parent) {
                                                        QString(), LabelKind::OneLine);
     grid->addWidget(Label3, 4, 0, 1, 2);
     grid->addWidget(edDescartPrec, 5, 0);
+    installDecimalKeyFilter(edDescartPrec);
 
     Button2 = makeButton(this, "Button2", QStringLiteral("Concluir"));
     Button2->setDefault(true);

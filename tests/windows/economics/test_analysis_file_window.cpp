@@ -78,6 +78,7 @@ class TestAnaliseArquivo : public QObject {
     void malformedSectionChangesNothing();
     void refusedBandToldOnceRestLoaded();
     void zeroLitreUpperReservoirOpensAgain();
+    void emptyPumpOpensWithOneMessage();
 
   private:
     // A household run for one volume with a whole analysis calculated.
@@ -279,6 +280,38 @@ void TestAnaliseArquivo::zeroLitreUpperReservoirOpensAgain() {
     formMain->loadSimulation(path);
     QCOMPARE(everything(false), fields);
     QCOMPARE(resultLines(), results);
+}
+
+// An analysis with an upper reservoir whose pump window was left empty (no unit either, as
+// after "Limpar análise econômica"): the run before saving asks nothing, the file keeps the
+// empty pump lines, and opening it says once what the pump window lacks and opens no window by
+// itself, nor does a run afterwards; the user's "Calcular" asks for the pump.
+void TestAnaliseArquivo::emptyPumpOpensWithOneMessage() {
+    fx.start("pt_BR");
+    runOneVolume(true);
+    a().LimparAnaliseEcon();
+    a().simulaCaptAgua();
+    econtest::tariffs();
+    econtest::settings(QStringLiteral("2"));
+    const QString path = save();
+    QVERIFY(IndexOfLine(readTextLines(path.toStdString()), "Potencia;;-1") >= 0);
+
+    fx.ui.expectMessage(QStringLiteral("Erro"),
+                        QStringLiteral("Há um ou mais campos não preenchidos.\nCampo não preenchido: "
+                                       "Potência unitária."),
+                        MsgIcon::Error);
+    formMain->loadSimulation(path);
+    QVERIFY(a().hasSimAnalise());
+    QVERIFY(!a().estado.resultado);
+    QCOMPARE(formCustoMotobomba->edImpFixo->text(), QStringLiteral("0"));
+    formMain->BTCalcular->click();
+    QCOMPARE(fx.ui.shown().size(), std::size_t{3});  // the record, the save dialog and the one message
+
+    fx.ui.expectMessage(QStringLiteral("Erro"),
+                        QStringLiteral("Há um ou mais dados não preenchidos sobre a motobomba."));
+    fx.ui.expectModal(QStringLiteral("formCustoMotobomba"), [](QDialog*) { return int(QDialog::Rejected); });
+    a().BTCalcular->click();
+    QVERIFY(!a().estado.resultado);
 }
 
 QTEST_MAIN(TestAnaliseArquivo)

@@ -1,6 +1,7 @@
 // The analysis window: its opening state, "Calcular" with and without an upper reservoir and
 // its three result lines, the refusals, the cost buttons, "Modificar volume" and clearing.
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -92,6 +93,12 @@ class TestAnalise : public QObject {
     void volumeUnderAnalysis();
     void stateHoldsTheLastResult();
     void recomputeFollowsTheNewRun();
+    void resultClearedWhenAnInputChanges_data();
+    void resultClearedWhenAnInputChanges();
+    void pumpAskedOnlyByCalcular();
+    void enterCalculates();
+    void refusedBoxOfAnotherWindowOpensIt_data();
+    void refusedBoxOfAnotherWindowOpensIt();
 
   private:
     WindowFixture fx;
@@ -351,9 +358,10 @@ void TestAnalise::volumeUnderAnalysis() {
     QCOMPARE(a().simAnalise->dblResInf, reads ? litres : 5000.0);
 }
 
-// The state holds the last "Calcular" that gave a result: a refused one leaves it, a clear
-// empties it and with it the costs and savings window opened afterwards, while the lines
-// kept out of sight still give the export its figures.
+// The state holds the last "Calcular" that gave a result while its inputs stand: a changed
+// input or a refused "Calcular" empties it and hides its lines, a clear empties it and with it
+// the costs and savings window opened afterwards, while the lines kept out of sight still give
+// the export its figures.
 void TestAnalise::stateHoldsTheLastResult() {
     fx.start("pt_BR");
     QVERIFY(!a().estado.resultado);
@@ -367,6 +375,11 @@ void TestAnalise::stateHoldsTheLastResult() {
 
     a().edPeriodoAnalise->setText(QStringLiteral("60"));
     fx.ui.expectMessage(QStringLiteral("Erro"), QStringLiteral("O período máximo de análise é de 50 anos."));
+    a().BTCalcular->click();
+    QVERIFY(!a().estado.resultado);
+    QCOMPARE(a().height(), TformAnalise::kAlturaInicial);
+    QVERIFY(a().BTCustosEconomia->isHidden());
+    a().edPeriodoAnalise->setText(QStringLiteral("2"));
     a().BTCalcular->click();
     QVERIFY(a().estado.resultado);
     compareResults(*a().estado.resultado, first);
@@ -404,6 +417,202 @@ void TestAnalise::recomputeFollowsTheNewRun() {
     QCOMPARE(a().simAnalise->dblEconPot, sim->dblEconPot);
     QCOMPARE(resultLines(), expectedLines(false));
     QVERIFY(formEconomiaAgua->linhas() == TabelaEstimativas(*sim, want.contas, appLocale()));
+}
+
+enum class Mudanca {
+    Inflacao,
+    MesInstalacao,
+    Volume,
+    MesmoVolume,
+    CustoInicial,
+    TarifaEsgoto,
+    TipoEsgoto,
+    FaixasLimpas,
+    CustoOperacional,
+    MotobombaReserva,
+    TarifasRevistas,
+};
+
+void TestAnalise::resultClearedWhenAnInputChanges_data() {
+    QTest::addColumn<int>("change");
+    QTest::addColumn<bool>("clears");
+    QTest::newRow("inflation") << int(Mudanca::Inflacao) << true;
+    QTest::newRow("month of installation") << int(Mudanca::MesInstalacao) << true;
+    QTest::newRow("another volume") << int(Mudanca::Volume) << true;
+    QTest::newRow("the same volume") << int(Mudanca::MesmoVolume) << false;
+    QTest::newRow("an initial cost") << int(Mudanca::CustoInicial) << true;
+    QTest::newRow("the sewer tariff") << int(Mudanca::TarifaEsgoto) << true;
+    QTest::newRow("the sewer kind") << int(Mudanca::TipoEsgoto) << true;
+    QTest::newRow("the bands cleared") << int(Mudanca::FaixasLimpas) << true;
+    QTest::newRow("an operating cost added") << int(Mudanca::CustoOperacional) << true;
+    QTest::newRow("a reserve pump") << int(Mudanca::MotobombaReserva) << true;
+    QTest::newRow("tariffs looked at, nothing changed") << int(Mudanca::TarifasRevistas) << false;
+}
+
+// A result stands beside the inputs it was computed from: changing one of them clears the
+// result lines (and the costs and savings button) until "Calcular" runs again.
+void TestAnalise::resultClearedWhenAnInputChanges() {
+    QFETCH(int, change);
+    QFETCH(bool, clears);
+    fx.start("pt_BR");
+    calculated();
+    QVERIFY(a().estado.resultado);
+    switch (static_cast<Mudanca>(change)) {
+        case Mudanca::Inflacao:
+            a().edInflacao->setText(QStringLiteral("0,6"));
+            break;
+        case Mudanca::MesInstalacao:
+            a().CBMesIn->setCurrentIndex(3);
+            break;
+        case Mudanca::Volume:
+            a().defineVolume(QStringLiteral("6000"));
+            break;
+        case Mudanca::MesmoVolume:
+            a().defineVolume(QStringLiteral("5000"));
+            break;
+        case Mudanca::CustoInicial:
+            formCustoReservatorios->edCustoAcessorios->setText(QStringLiteral("80"));
+            break;
+        case Mudanca::TarifaEsgoto:
+            formTarifasAgua->edTarEsgoto->setText(QStringLiteral("70"));
+            break;
+        case Mudanca::TipoEsgoto:
+            formTarifasAgua->RGTarEsgoto->setItemIndex(0);
+            break;
+        case Mudanca::FaixasLimpas:
+            formTarifasAgua->LimparTarifas();
+            QVERIFY(!a().estado.resultado);
+            econtest::tariffs();  // typed again, for the calculation below
+            break;
+        case Mudanca::CustoOperacional: {
+            TformCustoManutencao& m = *formCustoManutencao;
+            m.edNomeManutencao->setText(QStringLiteral("Limpeza"));
+            m.edMeses->setText(QStringLiteral("6"));
+            m.RGTipoCusto->setItemIndex(0);
+            m.edCoefLinear->setText(QStringLiteral("50"));
+            m.BTAdicionar->click();
+            break;
+        }
+        case Mudanca::MotobombaReserva:
+            formCustoMotobomba->cbMbReserva->toggle();
+            break;
+        case Mudanca::TarifasRevistas:
+            fx.ui.expectModal(QStringLiteral("formTarifasAgua"), [](QDialog*) {
+                formTarifasAgua->BTConcluir->click();
+                return int(QDialog::Accepted);
+            });
+            a().BTTarifasAgua->click();
+            break;
+    }
+    QCOMPARE(!a().estado.resultado, clears);
+    QCOMPARE(a().height(), clears ? TformAnalise::kAlturaInicial : TformAnalise::kAlturaCalculada);
+    QCOMPARE(a().BTCustosEconomia->isHidden(), clears);
+    a().BTCalcular->click();
+    QVERIFY(a().estado.resultado);
+    QCOMPARE(resultLines(), expectedLines(false));
+    QCOMPARE(a().height(), TformAnalise::kAlturaCalculada);
+}
+
+// With an upper reservoir and an empty pump window, the runs that recalculate the analysis
+// ("Simular", the run before saving) neither say so nor open the pump window; the user's
+// "Calcular" asks for the pump's data, once.
+void TestAnalise::pumpAskedOnlyByCalcular() {
+    fx.start("pt_BR");
+    econtest::startAnalysis(true);
+    econtest::tariffs();
+    econtest::settings(QStringLiteral("10"));
+    recomputeAnalise();
+    recomputeAnalise();
+    QVERIFY(fx.ui.shown().empty());
+    QVERIFY(!a().estado.resultado);
+
+    fx.ui.expectMessage(QStringLiteral("Erro"),
+                        QStringLiteral("Há um ou mais dados não preenchidos sobre a motobomba."),
+                        MsgIcon::Error);
+    fx.ui.expectModal(QStringLiteral("formCustoMotobomba"), [](QDialog*) {
+        econtest::pump();
+        return int(QDialog::Accepted);
+    });
+    a().BTCalcular->click();
+    QVERIFY(!a().estado.resultado);
+    a().BTCalcular->click();
+    QVERIFY(a().estado.resultado);
+    recomputeAnalise();
+    QVERIFY(a().estado.resultado);
+    QCOMPARE(resultLines(), expectedLines(true));
+}
+
+// "Calcular" is the window's default button: Enter in one of its boxes calculates.
+void TestAnalise::enterCalculates() {
+    fx.start("pt_BR");
+    econtest::startAnalysis(false);
+    econtest::tariffs();
+    econtest::settings(QStringLiteral("2"));
+    a().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&a()));
+    QVERIFY(a().BTCalcular->isDefault());
+    a().edTMA->setFocus();
+    QTest::keyClick(a().edTMA, Qt::Key_Return);
+    QVERIFY(a().estado.resultado);
+    QCOMPARE(resultLines(), expectedLines(false));
+}
+
+void TestAnalise::refusedBoxOfAnotherWindowOpensIt_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("sewer tariff") << "formTarifasAgua"
+                                  << "edTarEsgoto"
+                                  << ""
+                                  << "Tarifa de esgoto: '' não é um número válido.";
+    QTest::newRow("initial cost") << "formCustoReservatorios"
+                                  << "edCustoInf"
+                                  << ","
+                                  << "Reservatório inferior: custo (R$): ',' não é um número válido.";
+    QTest::newRow("pump flow") << "formCustoMotobomba"
+                               << "edVazao"
+                               << "0"
+                               << "Vazão (litros/hora): a vazão da motobomba deve ser maior que zero.";
+    QTest::newRow("pump cost beyond money")
+        << "formCustoMotobomba"
+        << "edCusto"
+        << "999999999999999"
+        << "Custo Unitário (R$): Valor monetário fora do intervalo permitido.";
+}
+
+// A "Calcular" refused for a box of the tariff, initial cost or pump window names the box and
+// opens that window on it; the recalculation after a new run says it and opens nothing.
+void TestAnalise::refusedBoxOfAnotherWindowOpensIt() {
+    QFETCH(QString, window);
+    QFETCH(QString, box);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+    fx.start("pt_BR");
+    econtest::startAnalysis(true);
+    econtest::tariffs();
+    econtest::settings(QStringLiteral("2"));
+    econtest::pump();
+    QWidget* owner = nullptr;
+    for (QWidget* w : {static_cast<QWidget*>(formTarifasAgua), static_cast<QWidget*>(formCustoReservatorios),
+                       static_cast<QWidget*>(formCustoMotobomba)}) {
+        if (w->objectName() == window) owner = w;
+    }
+    QVERIFY(owner);
+    owner->findChild<QLineEdit*>(box)->setText(text);
+
+    fx.ui.expectMessage(QStringLiteral("Erro"), message, MsgIcon::Error);
+    QWidget* focused = nullptr;
+    fx.ui.expectModal(window, [&](QDialog* d) {
+        focused = d->focusWidget();
+        return int(QDialog::Rejected);
+    });
+    a().BTCalcular->click();
+    QCOMPARE(focused, owner->findChild<QWidget*>(box));
+    QVERIFY(!a().estado.resultado);
+
+    fx.ui.expectMessage(QStringLiteral("Erro"), message, MsgIcon::Error);
+    recomputeAnalise();
 }
 
 QTEST_MAIN(TestAnalise)

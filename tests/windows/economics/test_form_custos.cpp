@@ -110,16 +110,18 @@ void TestCustos::powerBoxTakesAFraction() {
 void TestCustos::pumpConcluir_data() {
     QTest::addColumn<QString>("emptied");
     QTest::addColumn<bool>("closes");
-    QTest::newRow("complete") << "" << true;
-    QTest::newRow("no efficiency: tested by Calcular") << "edRendimento" << true;
-    QTest::newRow("no power") << "edPotencia" << false;
-    QTest::newRow("no flow") << "edVazao" << false;
-    QTest::newRow("no start-up time") << "edTempoPartida" << false;
+    QTest::addColumn<QString>("label");
+    QTest::newRow("complete") << "" << true << "";
+    QTest::newRow("no efficiency: tested by Calcular") << "edRendimento" << true << "";
+    QTest::newRow("no power") << "edPotencia" << false << "Potência unitária";
+    QTest::newRow("no flow") << "edVazao" << false << "Vazão (litros/hora)";
+    QTest::newRow("no start-up time") << "edTempoPartida" << false << "Tempo de partida (segundos)";
 }
 
 void TestCustos::pumpConcluir() {
     QFETCH(QString, emptied);
     QFETCH(bool, closes);
+    QFETCH(QString, label);
     fx.start("pt_BR");
     QVERIFY(!mb().BTConcluir->isEnabled());
     mb().show();
@@ -132,9 +134,14 @@ void TestCustos::pumpConcluir() {
     mb().edTarifaEn->setText(QStringLiteral("0,6"));
     QVERIFY(mb().BTConcluir->isEnabled());
     if (!emptied.isEmpty()) mb().findChild<QLineEdit*>(emptied)->clear();
-    if (!closes) fx.ui.expectMessage(QStringLiteral("Erro"), kIncompleta, MsgIcon::Error);
+    // The refusal names the first empty field, which gets the focus.
+    if (!closes)
+        fx.ui.expectMessage(QStringLiteral("Erro"),
+                            kIncompleta + QStringLiteral("\nCampo não preenchido: ") + label + ".",
+                            MsgIcon::Error);
     mb().BTConcluir->click();
     QCOMPARE(mb().isVisible(), !closes);
+    if (!closes) QCOMPARE(mb().focusWidget(), mb().findChild<QWidget*>(emptied));
     QCOMPARE(mb().edImpFixo->text(), QStringLiteral("0"));
     QCOMPARE(mb().edImpVar->text(), QStringLiteral("0"));
 
@@ -200,12 +207,18 @@ void TestCustos::editAndDelete() {
     QCOMPARE(ed().RGTipoCusto->itemIndex(), 1);
     QVERIFY(ed().edCoefAng->isEnabled());
     QCOMPARE(ed().edCoefAng->text(), QStringLiteral("2"));
+    // "Editar" opens the edit window modally, in front of the list window (itself modal) and
+    // as its child while it is shown.
+    fx.ui.expectModal(QStringLiteral("formEditCustoManutencao"), [](QDialog* d) {
+        if (d->parentWidget() != &man() || !d->isWindow()) return int(QDialog::Rejected);
+        ed().edMeses->setText(QStringLiteral("3"));
+        ed().RGTipoCusto->setItemIndex(0);
+        ed().BTModificar->click();
+        return int(QDialog::Accepted);
+    });
     man().BTEditar->click();
-    QVERIFY(ed().isVisible());
-    ed().edMeses->setText(QStringLiteral("3"));
-    ed().RGTipoCusto->setItemIndex(0);
-    ed().BTModificar->click();
     QVERIFY(!ed().isVisible());
+    QCOMPARE(ed().parentWidget(), nullptr);
     QCOMPARE(man().vecManutencao[1].Periodo, 3);
     QCOMPARE(man().vecManutencao[1].CoefAngular, 0.0);
     QCOMPARE(man().NxGManut->cellText(1, 1), QStringLiteral("3"));

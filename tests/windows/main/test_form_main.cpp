@@ -537,14 +537,14 @@ void TestMainWindow::keyFilters_data() {
                                     << "EdVolMaximo"
                                     << "1,,5"
                                     << "1,5";
-    QTest::newRow("interval unfiltered") << "pt_BR"
-                                         << "EdIntervaloVols"
-                                         << "1a,."
-                                         << "1a,.";
-    QTest::newRow("difference unfiltered") << "pt_BR"
-                                           << "EdDiferenca"
-                                           << "x2"
-                                           << "x2";
+    QTest::newRow("interval") << "pt_BR"
+                              << "EdIntervaloVols"
+                              << "1a,."
+                              << "1,";
+    QTest::newRow("difference, point locale") << "en_US"
+                                              << "EdDiferenca"
+                                              << "x0,2"
+                                              << "0.2";
 }
 
 void TestMainWindow::keyFilters() {
