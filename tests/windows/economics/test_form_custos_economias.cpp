@@ -109,14 +109,14 @@ void TestCustosEconomias::eachClickOpensASnapshot() {
     QVERIFY(first.isNull());
 }
 
-// The months are named from the month the calculation used, not the one the box shows now.
+// The months are named from the month the calculation used: a window open when the month box
+// changes keeps the calculated months, and the changed box hides the results until "Calcular".
 void TestCustosEconomias::monthsOfTheCalculation() {
     fx.start("pt_BR");
     econtest::startAnalysis(false);
     econtest::tariffs();
     econtest::settings(QStringLiteral("2"), 2);
     formAnalise->BTCalcular->click();
-    formAnalise->CBMesIn->setCurrentIndex(5);  // "Jun", not calculated
     const auto before = QApplication::topLevelWidgets();
     formAnalise->BTCustosEconomia->click();
     TformCustosEconomias* w = nullptr;
@@ -125,6 +125,8 @@ void TestCustosEconomias::monthsOfTheCalculation() {
             w = janela;
     }
     QVERIFY(w);
+    formAnalise->CBMesIn->setCurrentIndex(5);  // "Jun", not calculated
+    QVERIFY(!formAnalise->BTCustosEconomia->isVisible());
     QCOMPARE(cell(w->SGCustosEconomias, 1, 0), QStringLiteral("0 (Março)"));
     QCOMPARE(cell(w->SGCustosEconomias, 11, 0), QStringLiteral("10 (Janeiro)"));
     w->RGDados->setItemIndex(1);
