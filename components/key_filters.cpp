@@ -31,6 +31,19 @@ QString keyFilterText(KeyFilterKind kind, const QString& typed, char decimalSepa
     return text;
 }
 
+QString keyFilterPaste(KeyFilterKind kind, const QString& current, const QString& inserted,
+                       char decimalSeparator) {
+    QString kept;
+    QString box = current;
+    for (const QChar c : inserted) {
+        const QString typed = keyFilterText(kind, QString(c), decimalSeparator);
+        if (c == QLatin1Char('\b') || !keyFilterAccepts(kind, box, typed, decimalSeparator)) continue;
+        kept += typed;
+        box += typed;
+    }
+    return kept;
+}
+
 namespace {
 
 // Keys that type no printable character, and shortcuts, are not the filter's business.

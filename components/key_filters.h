@@ -22,6 +22,11 @@ bool keyFilterAccepts(KeyFilterKind kind, const QString& current, const QString&
 // becomes the locale's separator; anything else is typed as it is.
 QString keyFilterText(KeyFilterKind kind, const QString& typed, char decimalSeparator);
 
+// What `inserted`, typed character by character into a box holding `current`, leaves of
+// itself: marks made the locale's separator, refused characters dropped.
+QString keyFilterPaste(KeyFilterKind kind, const QString& current, const QString& inserted,
+                       char decimalSeparator);
+
 class NumericKeyFilter : public QObject {
     Q_OBJECT
   public:
