@@ -11,8 +11,9 @@ bool isDigit(char c) {
 bool isSignedNumber(std::string_view text) {
     std::size_t i = 1;
     bool digits = false;
-    while (i < text.size() && (isDigit(text[i]) || text[i] == '.' || text[i] == ','))
-        digits |= isDigit(text[i++]);
+    for (; i < text.size() && (isDigit(text[i]) || text[i] == '.' || text[i] == ','); ++i) {
+        if (isDigit(text[i])) digits = true;
+    }
     if (!digits) return false;
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
         ++i;

@@ -1,6 +1,7 @@
 // What a user reads of the windows' captions: every wrapped label of the main window reads
 // whole on at most two lines at the default size, nothing is cut at the minimum size (in
-// either simulation mode), the window has no empty status bar strip, and the axis titles in
+// either simulation mode), the results of a run read whole at either size, the window has no
+// empty status bar strip, and the axis titles in
 // the chart's properties show from their first letter.
 
 #include <QLabel>
