@@ -403,6 +403,8 @@ QString TformDemanda::StrGridToStr() const {
 }
 
 void TformDemanda::LimparDemandaVar() {
+    // Back to "Diária": under "Mensal" the box takes no period.
+    rgPeriodicidade->setItemIndex(ItemDiaria);
     EdPeriodo->clear();
     SGDemandaVar->clearRows();
     SGDemandaVar->addRow();

@@ -662,6 +662,14 @@ void TestDemanda::limparDemandaVar() {
     QCOMPARE(ed->valueRowCount(), 1);
     QCOMPARE(ed->rowLabel(1), QString());
     QCOMPARE(ed->valueText(1), QString());
+    // Emptied under "Mensal", the editor is back to "Diária" with a period to type: the months
+    // are gone, and an empty box under "Mensal" could not be changed.
+    chooseMensal(*ed);
+    ed->LimparDemandaVar();
+    QCOMPARE(ed->rgPeriodicidade->itemIndex(), int(TformDemanda::ItemDiaria));
+    QVERIFY(ed->EdPeriodo->isEnabled());
+    QCOMPARE(ed->EdPeriodo->text(), QString());
+    QCOMPARE(ed->valueRowCount(), 1);
 }
 
 void TestDemanda::concluirWithoutPeriod() {
