@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/numtext.h"
+#include "common/sheet_cell.h"
 #include "economics/months.h"
 #include "engine/capt_agua.h"
 
@@ -93,6 +94,9 @@ std::string TextoCopia(const TTabelaCustos& tabela, int top, int left, int botto
 }
 
 std::vector<std::string> LinhasExportacao(const TExportacao& e, const LocaleSettings& loc) {
+    // Texts typed by the user (a cost named "=1+1", a setting read from a file) are cells of a
+    // spreadsheet: none may run as a formula.
+    const auto cell = [](const std::string& text) { return sheetCell(text); };
     std::vector<std::string> out;
     out.emplace_back(
         "Estimativas iniciais de consumo e economia de água (baseadas nos dados de precipitação)");
@@ -102,19 +106,19 @@ std::vector<std::string> LinhasExportacao(const TExportacao& e, const LocaleSett
                   "Valor da conta com utilização de água pluvial (R$);" + "Economia mensal (R$)");
     for (const TLinhaEstimativa& row : e.estimativas) {
         std::string line;
-        for (std::size_t c = 0; c < row.size(); ++c) line += (c ? ";" : "") + row[c];
+        for (std::size_t c = 0; c < row.size(); ++c) line += (c ? ";" : "") + cell(row[c]);
         out.push_back(line);
     }
     out.emplace_back();
     out.emplace_back("Tarifas de água");
     out.emplace_back();  // the band list's first row, always empty
-    out.insert(out.end(), e.linhasFaixas.begin(), e.linhasFaixas.end());
+    for (const std::string& faixa : e.linhasFaixas) out.push_back(cell(faixa));
     out.emplace_back();
-    out.push_back("Inflação (% ao mês);" + e.analise.strInflacao);
+    out.push_back("Inflação (% ao mês);" + cell(e.analise.strInflacao));
     out.push_back(std::string("Reajuste das tarifas de água e energia elétrica (meses)") + ";" +
-                  e.analise.strPeriodoAumento);
-    out.push_back("Período de análise (anos);" + e.analise.strPeriodoAnalise);
-    out.push_back("Taxa mínima de atratividade (%);" + e.analise.strTMA);
+                  cell(e.analise.strPeriodoAumento));
+    out.push_back("Período de análise (anos);" + cell(e.analise.strPeriodoAnalise));
+    out.push_back("Taxa mínima de atratividade (%);" + cell(e.analise.strTMA));
     out.emplace_back();
     out.emplace_back("Resultado da análise econômica");
     out.push_back("Tempo de retorno do investimento (meses);" + std::to_string(e.intTempoRetorno));
@@ -122,6 +126,7 @@ std::vector<std::string> LinhasExportacao(const TExportacao& e, const LocaleSett
     out.push_back("Taxa interna de retorno (% ao mês);" +
                   (e.dblTIR ? formatGeneral(*e.dblTIR, loc) : "indefinida"));
     out.emplace_back();
-    for (const TLinhaCustos& row : e.tabela) out.push_back(row[0] + " ;" + row[1] + ";" + row[2]);
+    for (const TLinhaCustos& row : e.tabela)
+        out.push_back(cell(row[0]) + " ;" + cell(row[1]) + ";" + cell(row[2]));
     return out;
 }

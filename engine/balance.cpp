@@ -210,7 +210,7 @@ template <std::size_t NV>
             ls[g] += S;
             lc[g] += T - S;
             lo[g] += O;
-            const Lanes full = S == D ? dPos : zero;
+            const Lanes full = S >= D ? dPos : zero;
             lt[g] += full;
             lp[g] += (S > zero ? one : zero) - full;
         }

@@ -39,10 +39,12 @@ inline DayFlows dayWithoutUpper(double& vi, double R, double D, double resInf) {
     return f;
 }
 
-// The day's class counts: met completely when S = D > 0, partially when 0 < S < D. As S never
-// exceeds D, "partially" is "some rainwater" less "completely"; `demandPositive` is 1 when D > 0.
+// The day's class counts: met completely when the supply reaches the demand (S >= D > 0),
+// partially when 0 < S < D; `demandPositive` is 1 when D > 0. With an upper reservoir the supply
+// loop adds the day's draws one by one, and their sum can end one rounding step above the
+// demand: such a day is met completely. So "partially" is "some rainwater" less "completely".
 [[gnu::always_inline]] inline double metCompletely(double S, double D, double demandPositive) {
-    return S == D ? demandPositive : 0.0;
+    return S >= D ? demandPositive : 0.0;
 }
 [[gnu::always_inline]] inline double metPartially(double S, double completely) {
     return (S > 0 ? 1.0 : 0.0) - completely;

@@ -48,6 +48,9 @@ doubleArray readPrecLines(const std::vector<std::string>& lines, bool dropSemico
         if (!v) {
             ++unread.count;
             if (unread.first.size() < PrecUnreadLines::kListed) unread.first.push_back(i + 1);
+        } else if (*v < 0) {
+            ++unread.negativeCount;
+            if (unread.firstNegative.size() < PrecUnreadLines::kListed) unread.firstNegative.push_back(i + 1);
         }
         values.push_back(v.value_or(0.0));
     }
@@ -70,17 +73,17 @@ std::string lineList(const std::vector<std::size_t>& lines, const LocaleSettings
     return out;
 }
 
-std::string unreadLinesText(const PrecUnreadLines& unread, const LocaleSettings& loc) {
-    if (unread.count == 1)
-        return "A linha " + lineList(unread.first, loc) +
-               " do arquivo não é um número e foi lida como um dia de 0 mm.";
-    std::string text =
-        countText(unread.count, loc) + " linhas do arquivo não são números e foram lidas como dias de 0 mm: ";
-    if (unread.count > unread.first.size())
-        text += "as " + countText(unread.first.size(), loc) + " primeiras são as linhas ";
+// "A linha 3 do arquivo " + `one` + "." for one line; for more, "N linhas do arquivo " + `many`
+// + ": " and the lines listed (the first ten of a longer list).
+std::string linesText(std::size_t count, const std::vector<std::size_t>& first, const std::string& one,
+                      const std::string& many, const LocaleSettings& loc) {
+    if (count == 1) return "A linha " + lineList(first, loc) + " do arquivo " + one + ".";
+    std::string text = countText(count, loc) + " linhas do arquivo " + many + ": ";
+    if (count > first.size())
+        text += "as " + countText(first.size(), loc) + " primeiras são as linhas ";
     else
         text += "linhas ";
-    return text + lineList(unread.first, loc) + ".";
+    return text + lineList(first, loc) + ".";
 }
 
 }  // namespace
@@ -187,7 +190,15 @@ doubleArray readPrecFile(const std::string& path, const LocaleSettings& loc, Pre
 std::string precDataWarning(std::size_t days, const PrecUnreadLines& unread, const LocaleSettings& loc) {
     std::string text;
     if (days < 365) text = "Os dados de precipitação devem conter no mínimo 365 precipitações diárias.";
-    if (unread.count > 0) text += (text.empty() ? "" : "\n\n") + unreadLinesText(unread, loc);
+    const auto add = [&text](const std::string& paragraph) {
+        text += (text.empty() ? "" : "\n\n") + paragraph;
+    };
+    if (unread.count > 0)
+        add(linesText(unread.count, unread.first, "não é um número e foi lida como um dia de 0 mm",
+                      "não são números e foram lidas como dias de 0 mm", loc));
+    if (unread.negativeCount > 0)
+        add(linesText(unread.negativeCount, unread.firstNegative, "tem um valor negativo, mantido como lido",
+                      "têm valores negativos, mantidos como lidos", loc));
     return text;
 }
 

@@ -1,5 +1,6 @@
 #include "engine/demand_series.h"
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <system_error>
@@ -42,10 +43,12 @@ DemandGridLayout numberedLayout(int days) {
 }
 
 DemandGridLayout periodLayout(std::string_view periodText, bool monthly) {
+    // Under "Mensal" a period box of 7 laid out the week, whose 7 rows could never fill the
+    // 12 months that "Concluir" asks for.
+    if (monthly) return monthlyLayout();
     const std::int64_t days = readInteger(periodText);
     if (days > kMaxPeriodoDemanda) throw SeriesTooLongError();
     if (periodText == "7") return weeklyLayout();
-    if (monthly) return monthlyLayout();
     // A pasted "-3" passes the key filter; a pattern has no negative length.
     if (days < 0) throw ConversionError("'" + std::string(periodText) + "' não é um período válido.");
     return numberedLayout(static_cast<int>(days));
@@ -89,6 +92,27 @@ std::size_t seriesRowCount(std::string_view periodText, bool monthly) {
     if (monthly) return kMesesDemanda;
     const std::int64_t n = readInteger(periodText);
     return n > 0 ? static_cast<std::size_t>(n) : 0;
+}
+
+std::optional<std::string> periodGridDisagreement(std::size_t count, std::size_t gridRows) {
+    if (count == gridRows) return std::nullopt;
+    const auto rows = [](std::size_t n) { return wholeText(n) + (n == 1 ? " linha" : " linhas"); };
+    return "O período de repetição (" + wholeText(count) + ") difere da planilha, que tem " + rows(gridRows) +
+           ". Clique em \"OK\" para refazer a planilha antes de concluir.";
+}
+
+std::vector<std::string> pastedColumnTexts(std::string_view clipboard) {
+    std::vector<std::string> texts;
+    std::size_t at = 0;
+    while (at < clipboard.size()) {
+        const std::size_t end = std::min(clipboard.find_first_of("\r\n", at), clipboard.size());
+        const std::string_view line = clipboard.substr(at, end - at);
+        texts.emplace_back(line.substr(0, line.find('\t')));
+        at = end;
+        if (at < clipboard.size() && clipboard[at] == '\r') ++at;
+        if (at < clipboard.size() && clipboard[at] == '\n') ++at;
+    }
+    return texts;
 }
 
 bool anySeriesValueMissing(const std::vector<std::string>& texts, std::size_t count) {

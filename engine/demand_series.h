@@ -36,10 +36,10 @@ DemandGridLayout weeklyLayout();
 DemandGridLayout monthlyLayout();
 DemandGridLayout numberedLayout(int days);
 
-// What "OK" lays out for the period box's text: "7" exactly is the week whatever the
-// periodicity, then the months under "Mensal", otherwise N numbered days. Throws
-// SeriesTooLongError above 1000 days and ConversionError when the text is not a whole number
-// of days (a negative one included).
+// What "OK" lays out for the period box's text: the 12 months under "Mensal", whatever the box
+// holds (its period is 12 and the window keeps the box at "12"); under "Diária" "7" exactly is
+// the week, otherwise N numbered days. Throws SeriesTooLongError above 1000 days and
+// ConversionError when the daily text is not a whole number of days (a negative one included).
 DemandGridLayout periodLayout(std::string_view periodText, bool monthly);
 
 // The column header of the values: the occupants, or the demand in its unit.
@@ -67,6 +67,15 @@ std::string joinSeriesTexts(const std::vector<std::string>& texts);
 // The number of rows "Concluir" checks and the window reads: the 12 months under "Mensal",
 // else the period box read as a whole number (ConversionError when it is not one).
 std::size_t seriesRowCount(std::string_view periodText, bool monthly);
+
+// When the period box was changed without "OK", its `count` rows and the grid's `gridRows`
+// differ: the message that asks for "OK" before "Concluir", naming both. nullopt when they agree.
+std::optional<std::string> periodGridDisagreement(std::size_t count, std::size_t gridRows);
+
+// A column pasted into the grid, one text a row from the current one, as a spreadsheet pastes
+// it: lines end with "\n", "\r\n" or "\r"; the line break after the last line makes no row;
+// of a tab-separated line (several columns copied) the first field goes into the value column.
+std::vector<std::string> pastedColumnTexts(std::string_view clipboard);
 
 // Whether any of the first `count` value texts is empty (a row the grid lacks counts as empty).
 bool anySeriesValueMissing(const std::vector<std::string>& texts, std::size_t count);

@@ -9,16 +9,19 @@
 #include "common/locale_settings.h"
 
 // The lines of a precipitation data file that are not numbers (a title, "abc", "20,3,5", an
-// empty line): each is read as a day of 0 mm.
+// empty line): each is read as a day of 0 mm. And the lines that are negative numbers, kept as
+// read: no rain is below 0 mm, so such a record is most likely not what the user meant.
 struct PrecUnreadLines {
     static constexpr std::size_t kListed = 10;
-    std::size_t count = 0;           // how many
-    std::vector<std::size_t> first;  // the first kListed of them, line numbers counted from 1
+    std::size_t count = 0;                   // how many
+    std::vector<std::size_t> first;          // the first kListed of them, line numbers counted from 1
+    std::size_t negativeCount = 0;           // how many lines are negative numbers
+    std::vector<std::size_t> firstNegative;  // the first kListed of them
 };
 
 // The warning under the caption "Dados de precipitação" after a record of `days` daily values
-// is read: fewer than 365 values, lines that are not numbers (how many and which), or both in
-// one text. Empty when there is nothing to say.
+// is read: fewer than 365 values, lines that are not numbers, lines that are negative (how many
+// and which), each told in one paragraph of one text. Empty when there is nothing to say.
 std::string precDataWarning(std::size_t days, const PrecUnreadLines& unread, const LocaleSettings& loc);
 
 // A precipitation data file as loadPrec reads it, but keeping semicolons (a line holding

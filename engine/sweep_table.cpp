@@ -3,6 +3,7 @@
 
 #include "engine/sweep_table.h"
 #include "common/numtext.h"
+#include "common/sheet_cell.h"
 #include "engine/capt_agua.h"
 #include "engine/capt_agua_interval.h"
 
@@ -45,7 +46,7 @@ std::vector<SweepRowTexts> sweepTableTexts(const SweepTable& table, const Locale
 std::vector<std::string> sweepTableCsv(const SweepTable& table, const LocaleSettings& loc) {
     std::vector<std::string> lines;
     std::string header;
-    for (const SweepColumn& c : kSweepTableColumns) header += std::string(c.line1) + c.line2 + ";";
+    for (const SweepColumn& c : kSweepTableColumns) header += sheetCell(std::string(c.line1) + c.line2) + ";";
     lines.push_back(std::move(header));
     for (const auto& row : table.rows) {
         std::string line;

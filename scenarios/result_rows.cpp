@@ -5,6 +5,7 @@
 
 #include "common/numtext.h"
 #include "common/platform.h"
+#include "common/sheet_cell.h"
 #include "common/textfile.h"
 #include "engine/capt_agua.h"
 #include "engine/capt_agua_interval.h"
@@ -105,8 +106,10 @@ std::vector<std::string> LinhasPlanilha(const std::vector<LinhaResultado>& linha
     out.push_back(std::move(cab));
     for (const auto& l : linhas) {
         std::string s;
-        for (int c = 0; c < kColunasResultado - 1; ++c) s += l.textos[static_cast<std::size_t>(c)] + ";";
-        s += l.textos[kColunasResultado - 1];
+        // A precipitation file named "=1+1.txt" is a text cell, never a formula.
+        for (int c = 0; c < kColunasResultado - 1; ++c)
+            s += sheetCell(l.textos[static_cast<std::size_t>(c)]) + ";";
+        s += sheetCell(l.textos[kColunasResultado - 1]);
         out.push_back(std::move(s));
     }
     return out;

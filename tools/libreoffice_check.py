@@ -9,6 +9,9 @@ separated by ';', Portuguese (Brazil) numbers), and compared with the file's own
     an optional exponent; thousands points in groups of three) must be a number cell holding
     that value;
   * a date field (dd/mm/yyyy) must be a date cell of that day;
+  * a field the program guarded against running as a formula (an apostrophe, then '=', '+',
+    '-', '@', a tab or a carriage return, as "'=1+1") must be a text cell showing the text typed
+    (with or without the apostrophe, as the spreadsheet takes it), never a formula or a number;
   * every other field must be a text cell with exactly the field's characters (accents,
     leading and trailing spaces included); an empty field an empty cell.
 
@@ -40,6 +43,7 @@ NS = {
 
 NUMBER = re.compile(r"^-?(\d{1,3}(\.\d{3})+|\d+)(,\d+)?([Ee][+-]?\d+)?$")
 DATE = re.compile(r"^(\d{2})/(\d{2})/(\d{4})$")
+FORMULA_START = ("=", "+", "-", "@", "\t", "\r")
 
 
 def q(ns, name):
@@ -47,9 +51,12 @@ def q(ns, name):
 
 
 def expected(field):
-    """What Calc should make of a field: ('empty',), ('number', v), ('date', d) or ('text', s)."""
+    """What Calc should make of a field: ('empty',), ('number', v), ('date', d), ('guarded', s)
+    or ('text', s)."""
     if field == "":
         return ("empty",)
+    if field.startswith("'") and field[1:].startswith(FORMULA_START):
+        return ("guarded", field)
     if NUMBER.match(field):
         return ("number", float(field.replace(".", "").replace(",", ".")))
     m = DATE.match(field)
@@ -129,6 +136,10 @@ def check_cell(want, cell):
         if kind != "date" or not value.startswith(want[1].isoformat()):
             return "expected the date %s, got a %s cell %r" % (want[1], kind or "text", value or text)
         return None
+    if want[0] == "guarded":
+        if kind not in ("string", "") or text not in (want[1], want[1][1:]):
+            return "expected the text %r as typed, got a %s cell %r" % (want[1][1:], kind or "text", text)
+        return None
     if kind not in ("string", "") or text != want[1]:
         return "expected the text %r, got a %s cell %r" % (want[1], kind or "text", text)
     return None
@@ -142,7 +153,7 @@ def check_file(csv_path, options, workdir):
     if lines and lines[-1] == "":
         lines.pop()
     rows = read_cells(convert(csv_path, options, workdir))
-    counts = {"number": 0, "date": 0, "text": 0, "empty": 0}
+    counts = {"number": 0, "date": 0, "text": 0, "guarded": 0, "empty": 0}
     problems = []
     for r, line in enumerate(lines):
         cells = rows[r] if r < len(rows) else []

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Writes every CSV export of the bundled examples and opens each in headless LibreOffice Calc as
 # a pt_BR user opens it (Windows-1252, ';' between fields, Portuguese (Brazil) numbers), checking
-# that every number is a number cell with its value and every text keeps its characters; then
+# that every number is a number cell with its value and every text keeps its characters (a text
+# written with a leading apostrophe, as "'=1+1", is a text cell and never a formula); then
 # reports, without failing, what Calc's own defaults make of the same files. Not run in CI
 # (LibreOffice is large):
 #
@@ -25,9 +26,15 @@ ex=$root/examples
 # The costs and savings export, both views ("Exportar" of the costs and savings window).
 "$cli" costs "$ex/seattle-analise-economica.csv" --locale pt_BR --out "$out/custos-simplificada.csv"
 "$cli" costs "$ex/seattle-analise-economica.csv" --locale pt_BR --detailed --out "$out/custos-detalhada.csv"
+# An operating cost named "=1+1" (as a file received from someone else may hold): the export
+# writes it as "'=1+1", and Calc must show a text cell, not the formula's result.
+LC_ALL=C sed 's/^Limpeza do reservat.rio;/=1+1;/' "$ex/seattle-analise-economica.csv" > "$out/formula.csv"
+grep -q '^=1+1;' "$out/formula.csv" || { echo "libreoffice_check: the cost to rename was not found" >&2; exit 2; }
+"$cli" costs "$out/formula.csv" --locale pt_BR --detailed --out "$out/custos-formula.csv"
+grep -q "^'=1+1 ;" "$out/custos-formula.csv" || { echo "libreoffice_check: '=1+1 not in the export" >&2; exit 1; }
 # The scenario sheet ("Exportar planilha e simulações").
 "$cli" scenarios "$ex/cenarios-seattle.txt" --locale pt_BR --out "$out/cenarios" 2>/dev/null
-files="$out/dados-grafico.csv $out/custos-simplificada.csv $out/custos-detalhada.csv $out/cenarios/Planilha.csv"
+files="$out/dados-grafico.csv $out/custos-simplificada.csv $out/custos-detalhada.csv $out/custos-formula.csv $out/cenarios/Planilha.csv"
 
 echo "== pt_BR text import: Windows-1252, separated by ';', Portuguese (Brazil)"
 # shellcheck disable=SC2086

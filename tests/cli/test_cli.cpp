@@ -435,6 +435,22 @@ TEST(CliEconomia, CostsToStandardOutputAndToAFile) {
     EXPECT_EQ(lines.size(), 32u + 24u);
 }
 
+// An operating cost named "=1+1" in a file received from someone else: the export writes it as
+// text a spreadsheet shows as typed, never as a formula it would run on opening.
+TEST(CliEconomia, CostNamedLikeAFormulaIsWrittenAsText) {
+    TempDir dir;
+    std::string bytes = TempDir::read(example("seattle-analise-economica.csv"));
+    const std::string name = "Limpeza do reservat\xF3rio;";
+    ASSERT_NE(bytes.find(name), std::string::npos);
+    bytes.replace(bytes.find(name), name.size(), "=1+1;");
+    const std::string path = dir.write("formula.csv", bytes);
+    const CliRun r = cli({"costs", path, "--detailed", "--locale", "pt_BR"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto lines = outLines(r.out);
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "'=1+1 ;;80,00"), lines.end());
+    for (const std::string& line : lines) EXPECT_NE(line.rfind("=", 0), 0u) << line;
+}
+
 // The detailed view: one block per month (label, saving, "Custos", its items, an empty row).
 TEST(CliEconomia, DetailedView) {
     TempDir dir;

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "common/textfile.h"
 #include "economics/tables.h"
 #include "engine/capt_agua.h"
@@ -172,6 +174,35 @@ TEST(Exportacao, SimplifiedViewAndADefinedRate) {
         "1 (Fevereiro) ;64.90;0.00",
     };
     EXPECT_EQ(std::vector<std::string>(lines.end() - 7, lines.end()), fim);
+}
+
+// A cost named by the user, typed or in a file received from someone else, is a text cell of
+// the spreadsheet: one that a spreadsheet would run as a formula gets a leading apostrophe.
+// Negative figures stay numbers.
+TEST(Exportacao, TextsThatLookLikeFormulasAreWrittenAsText) {
+    std::vector<TPeriodo> p(1);
+    p[0].Custo = {{"=1+1", Currency::fromDouble(80)},
+                  {"=HYPERLINK(\"http://exemplo\";\"x\")", Currency::fromDouble(2)},
+                  {"@limpeza", Currency::fromDouble(3)},
+                  {"-desconto", Currency::fromDouble(-4)},
+                  {"Tratamento da água", Currency::fromDouble(5)}};
+    TExportacao e = exportacao(TabelaDetalhada(p, 0, kPt));
+    e.analise.strInflacao = "-0,5";
+    e.analise.strTMA = "=2";
+    const auto lines = LinhasExportacao(e, kPt);
+    const std::vector<std::string> custos = {
+        "'=1+1 ;;80,00",
+        "'=HYPERLINK(\"http://exemplo\";\"x\") ;;2,00",
+        "'@limpeza ;;3,00",
+        "'-desconto ;;-4,00",
+        "Tratamento da água ;;5,00",
+    };
+    EXPECT_EQ(std::vector<std::string>(lines.end() - 7, lines.end() - 2), custos);
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "Inflação (% ao mês);-0,5"), lines.end());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "Taxa mínima de atratividade (%);'=2"), lines.end());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "Valor presente líquido (R$);-1887,6"), lines.end());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "Tempo de retorno do investimento (meses);-1"),
+              lines.end());
 }
 
 // After the analysis was cleared the estimate table is empty: the export writes no rows for it.

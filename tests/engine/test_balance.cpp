@@ -555,6 +555,35 @@ const std::vector<HandCase> kHandCases = {
      .pctTotal = 60,
      .pctPartial = 20,
      .pctNot = 20},
+    // Upper 100.1 L pumped at 20.02 L, D = 0.3 × 130.5 = 39.15 L of T = 130.5 L, R = 1000 L a day.
+    //   1 Jan: pumps 100.1, draws 39.15 (k 1)      2 Jan: draws 39.15 (k 1, Vs 21.8)
+    //   3 Jan: draws the 1.78 above the threshold, pumps 80.08 and draws the rest of the demand
+    //          (k 2): the two draws add up to 39.150000000000006, one rounding step above D.
+    // Every day's supply reaches its demand: all three are met completely.
+    {.name = "WithUpperSupplyOneRoundingStepAboveDemand",
+     .prec = {10, 10, 10},
+     .y = 2001,
+     .m = 1,
+     .d = 1,
+     .discard = 0,
+     .area = 100,
+     .coef = 1,
+     .dem = {130.5},
+     .occ = {1},
+     .subs = 0.3,
+     .resInf = 5000,
+     .resSup = 100.1,
+     .minRec = 20.02,
+     .months = {{.month = 1,
+                 .days = 3,
+                 .pluv = 39.15 * 31,
+                 .pot = (130.5 - 39.15) * 31,
+                 .recalc = (100.1 + 80.08) / 3 * 31,
+                 .passes = 4.0 / 3,
+                 .total = 1}},
+     .consPluvMed = 39.15 * 31 / 365,
+     .consPotMed = (130.5 - 39.15) * 31 / 365,
+     .pctTotal = 100},
 };
 
 class HandComputed : public ::testing::TestWithParam<HandCase> {};

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/numtext.h"
@@ -51,7 +53,9 @@ TEST_P(PeriodLayout, LabelsTheRows) {
 INSTANTIATE_TEST_SUITE_P(
     Periods, PeriodLayout,
     ::testing::Values(LayoutCase{"WeekDaily", "7", false, "Dia", 50, kWeek},
-                      LayoutCase{"WeekMonthly", "7", true, "Dia", 50, kWeek},
+                      // Under "Mensal" the period is the 12 months, whatever the box holds.
+                      LayoutCase{"SevenUnderMonthlyIsTheMonths", "7", true, "Mês", 50, kMonths},
+                      LayoutCase{"LongPeriodUnderMonthlyIsTheMonths", "1001", true, "Mês", 50, kMonths},
                       LayoutCase{"EightDays", "8", false, "Dia", 30, numbers(8)},
                       LayoutCase{"OneDay", "1", false, "Dia", 30, numbers(1)},
                       LayoutCase{"Months", "12", true, "Mês", 50, kMonths},
@@ -60,14 +64,12 @@ INSTANTIATE_TEST_SUITE_P(
                       LayoutCase{"Longest", "1000", false, "Dia", 30, numbers(1000)}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(PeriodLayoutRefused, AboveOneThousandInEitherPeriodicity) {
-    for (bool monthly : {false, true}) {
-        try {
-            periodLayout("1001", monthly);
-            FAIL() << "1001 laid out";
-        } catch (const SeriesTooLongError& e) {
-            EXPECT_STREQ(e.what(), "Valor muito elevado");
-        }
+TEST(PeriodLayoutRefused, AboveOneThousandDays) {
+    try {
+        periodLayout("1001", false);
+        FAIL() << "1001 laid out";
+    } catch (const SeriesTooLongError& e) {
+        EXPECT_STREQ(e.what(), "Valor muito elevado");
     }
 }
 
@@ -142,6 +144,31 @@ TEST(SeriesRowCount, TwelveMonthsOrThePeriod) {
     EXPECT_EQ(seriesRowCount("7", false), 7U);
     EXPECT_EQ(seriesRowCount("0", false), 0U);
     EXPECT_THROW(seriesRowCount("", false), ConversionError);
+}
+
+TEST(PeriodGridDisagreement, AsksForOkWhenThePeriodChangedWithoutIt) {
+    EXPECT_EQ(periodGridDisagreement(7, 7), std::nullopt);
+    EXPECT_EQ(periodGridDisagreement(5, 7),
+              "O período de repetição (5) difere da planilha, que tem 7 linhas. Clique em \"OK\" para "
+              "refazer a planilha antes de concluir.");
+    EXPECT_EQ(periodGridDisagreement(3, 1),
+              "O período de repetição (3) difere da planilha, que tem 1 linha. Clique em \"OK\" para "
+              "refazer a planilha antes de concluir.");
+}
+
+// What a spreadsheet, a text editor or a web page puts on the clipboard for a column.
+TEST(PastedColumn, OneTextARow) {
+    const std::vector<std::pair<std::string, Texts>> cases = {
+        {"4\n4,5\n5\n", {"4", "4,5", "5"}},        // a spreadsheet's column, Linux
+        {"4\r\n4,5\r\n5\r\n", {"4", "4,5", "5"}},  // the same, Windows
+        {"4\r4,5\r5", {"4", "4,5", "5"}},          // old Mac line ends, no final break
+        {"120", {"120"}},                          // one cell
+        {"1\n\n3\n", {"1", "", "3"}},              // an empty cell in the middle stays a row
+        {"Jan\t120\nFev\t130\n", {"Jan", "Fev"}},  // two columns copied: the first one
+        {"\t120\n", {""}},                         // an empty first column
+        {"", {}},
+    };
+    for (const auto& [clipboard, want] : cases) EXPECT_EQ(pastedColumnTexts(clipboard), want) << clipboard;
 }
 
 TEST(SeriesValueMissing, EmptyOrAbsentRows) {

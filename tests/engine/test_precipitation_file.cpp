@@ -149,7 +149,15 @@ struct UnreadCase {
     doubleArray values;              // as both readers read them
     std::size_t count;               // lines that are not numbers
     std::vector<std::size_t> first;  // their line numbers, the first ten
+    std::size_t negativeCount = 0;   // lines that are negative numbers, kept as read
+    std::vector<std::size_t> firstNegative = {};
 };
+
+std::string repeated(const std::string& line, int n) {
+    std::string text;
+    for (int i = 0; i < n; ++i) text += line;
+    return text;
+}
 
 std::string words(int n) {
     std::string text;
@@ -172,6 +180,14 @@ const std::vector<UnreadCase> kUnreadCases = {
     {"TrailingLineBreakIsNoLine", "1\r\n2\r\n", {1, 2}, 0, {}},
     {"TwelveWordsListTen", words(12), doubleArray(12, 0.0), 12, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}},
     {"EmptyFile", "", {}, 0, {}},
+    {"NegativeValuesKeptAsRead", "3\n-5\n-0,5\nabc\n-0\n", {3, -5, -0.5, 0, 0}, 1, {4}, 2, {2, 3}},
+    {"RecordOfNegatives",
+     repeated("-5\r\n", 400),
+     doubleArray(400, -5.0),
+     0,
+     {},
+     400,
+     {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}},
 };
 
 class UnreadPrecipitationLines : public ::testing::TestWithParam<UnreadCase> {
@@ -189,11 +205,15 @@ TEST_P(UnreadPrecipitationLines, BothReadersCountThem) {
         EXPECT_EQ(sim.vecDadosPrecOrig, c.values);
         EXPECT_EQ(viaLoadPrec.count, c.count);
         EXPECT_EQ(viaLoadPrec.first, c.first);
+        EXPECT_EQ(viaLoadPrec.negativeCount, c.negativeCount);
+        EXPECT_EQ(viaLoadPrec.firstNegative, c.firstNegative);
 
         PrecUnreadLines viaReadPrec;
         EXPECT_EQ(readPrecFile(sim.strArqPrec, localeNamed(localeName), viaReadPrec), c.values);
         EXPECT_EQ(viaReadPrec.count, c.count);
         EXPECT_EQ(viaReadPrec.first, c.first);
+        EXPECT_EQ(viaReadPrec.negativeCount, c.negativeCount);
+        EXPECT_EQ(viaReadPrec.firstNegative, c.firstNegative);
     }
 }
 
@@ -222,10 +242,13 @@ struct WarningCase {
     std::string text;
 };
 
-PrecUnreadLines unreadLines(std::size_t count, std::vector<std::size_t> first) {
+PrecUnreadLines unreadLines(std::size_t count, std::vector<std::size_t> first, std::size_t negativeCount = 0,
+                            std::vector<std::size_t> firstNegative = {}) {
     PrecUnreadLines u;
     u.count = count;
     u.first = std::move(first);
+    u.negativeCount = negativeCount;
+    u.firstNegative = std::move(firstNegative);
     return u;
 }
 
@@ -243,6 +266,15 @@ const std::vector<WarningCase> kWarningCases = {
      "linhas 1, 2, 3, 4, 5, 6, 7, 8, 9 e 10."},
     {"ShortRecordOfWords", 3, unreadLines(3, {1, 2, 3}),
      k365 + "\n\n3 linhas do arquivo não são números e foram lidas como dias de 0 mm: linhas 1, 2 e 3."},
+    {"OneNegative", 400, unreadLines(0, {}, 1, {3}),
+     "A linha 3 do arquivo tem um valor negativo, mantido como lido."},
+    {"RecordOfNegatives", 400, unreadLines(0, {}, 400, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}),
+     "400 linhas do arquivo têm valores negativos, mantidos como lidos: as 10 primeiras são as linhas 1, 2, "
+     "3, "
+     "4, 5, 6, 7, 8, 9 e 10."},
+    {"ShortWordsAndNegatives", 3, unreadLines(1, {1}, 2, {2, 3}),
+     k365 + "\n\nA linha 1 do arquivo não é um número e foi lida como um dia de 0 mm.\n\n2 linhas do arquivo "
+            "têm valores negativos, mantidos como lidos: linhas 2 e 3."},
 };
 
 class PrecWarning : public ::testing::TestWithParam<WarningCase> {};

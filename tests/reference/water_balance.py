@@ -144,7 +144,9 @@ def simulate(sim, volume):
         at_limit += k == PASS_LIMIT
         below_limit += 0 < k < PASS_LIMIT
         acc["cnt"][m] += 1
-        if S == D and D > 0:
+        # The supply loop's draws can add up to one rounding step above the demand: the
+        # supply reaches the demand, and the day is met completely.
+        if S >= D and D > 0:
             acc["tot"][m] += 1
         elif 0 < S < D:
             acc["par"][m] += 1

@@ -149,6 +149,24 @@ TEST(PlanilhaCenarios, HeaderAndRowLines) {
     EXPECT_EQ(linhas[1], "3;chuva.csv;2;100;150;4;40;0,8;0 | 0%;Vol ideal: 5000;45,68");
 }
 
+// A precipitation file's name is the only text of a row the user chose: one that a
+// spreadsheet would run as a formula is written as text. Numbers, negative ones included, stay.
+TEST(PlanilhaCenarios, FileNamesThatLookLikeFormulasAreWrittenAsText) {
+    LinhaResultado l;
+    l.textos = {"3",      "=1+1.txt",        "-2",   "100", "Variável", "4", "40", "0,8",
+                "0 | 0%", "Vol ideal: 5000", "45,68"};
+    LinhaResultado m = l;
+    m.textos[1] = "@chuva.csv";
+    LinhaResultado n = l;
+    n.textos[1] = "-chuva.csv";
+    const auto linhas = LinhasPlanilha({l, m, n});
+    ASSERT_EQ(linhas.size(), 4u);
+    EXPECT_EQ(linhas[0], kCabecalho);
+    EXPECT_EQ(linhas[1], "3;'=1+1.txt;-2;100;Variável;4;40;0,8;0 | 0%;Vol ideal: 5000;45,68");
+    EXPECT_EQ(linhas[2], "3;'@chuva.csv;-2;100;Variável;4;40;0,8;0 | 0%;Vol ideal: 5000;45,68");
+    EXPECT_EQ(linhas[3], "3;'-chuva.csv;-2;100;Variável;4;40;0,8;0 | 0%;Vol ideal: 5000;45,68");
+}
+
 TEST(PlanilhaCenarios, FileBytesAreWindows1252WithCrLf) {
     TempDir dir;
     LinhaResultado l;

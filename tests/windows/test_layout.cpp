@@ -1,6 +1,7 @@
 // What a user reads of the windows' captions: every wrapped label of the main window reads
 // whole on at most two lines at the default size, nothing is cut at the minimum size (in
-// either simulation mode), the window has no empty status bar strip, and the axis titles in
+// either simulation mode), the results of a run read whole at either size, the window has no
+// empty status bar strip, and the axis titles in
 // the chart's properties show from their first letter.
 
 #include <QLabel>
@@ -42,6 +43,8 @@ class TestLayout : public QObject {
     void cleanup() { fx.finish(); }
     void mainWindowCaptionsReadWhole_data();
     void mainWindowCaptionsReadWhole();
+    void resultsReadWholeAtMinimumSize_data();
+    void resultsReadWholeAtMinimumSize();
     void noEmptyStatusBar();
     void axisTitlesShowWhole();
 
@@ -76,6 +79,48 @@ void TestLayout::mainWindowCaptionsReadWhole() {
         QVERIFY2(linesShown(label) <= 2, "more than two lines: " + what);
         const QRect inWindow(label->mapTo(formMain, QPoint(0, 0)), label->size());
         QVERIFY2(formMain->rect().contains(inWindow), "outside the window: " + what);
+    }
+}
+
+// The results of one volume, shown after a run, at the default and at the minimum size: each
+// result label is as tall and as wide as its text needs (the bold savings line is not cut to one
+// line's height) and none overlaps the next.
+void TestLayout::resultsReadWholeAtMinimumSize_data() {
+    QTest::addColumn<bool>("minimum");
+    QTest::newRow("default size") << false;
+    QTest::newRow("minimum size") << true;
+}
+
+void TestLayout::resultsReadWholeAtMinimumSize() {
+    QFETCH(bool, minimum);
+    fx.start("pt_BR");
+    TformMain& w = *formMain;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.RGResInf->setItemIndex(0);
+    // The widest texts a run writes.
+    w.PanelResultados->show();
+    w.Label5->setText(QStringLiteral("Potencial de utilização de água pluvial: 100,00%"));
+    w.Label12->setText(QStringLiteral("- Completamente: 100,00%"));
+    w.Label14->setText(QStringLiteral("- Parcialmente: 100,00%"));
+    w.Label15->setText(QStringLiteral("- Não atende: 100,00%"));
+    if (minimum) w.resize(w.minimumSize().expandedTo(w.minimumSizeHint()));
+    QTest::qWait(20);
+
+    const QList<QLabel*> labels = {w.Label5, w.Label11, w.Label12, w.Label14, w.Label15};
+    for (int i = 0; i < labels.size(); ++i) {
+        const QLabel* label = labels[i];
+        const QByteArray what = label->objectName().toUtf8() + ": " + label->text().toUtf8();
+        const int needed =
+            label->wordWrap() ? label->heightForWidth(label->width()) : label->sizeHint().height();
+        QVERIFY2(label->height() >= needed, "cut: " + what + " (" + QByteArray::number(label->height()) +
+                                                " px for " + QByteArray::number(needed) + ")");
+        if (!label->wordWrap())
+            QVERIFY2(label->width() >= label->sizeHint().width(), "narrower than its text: " + what);
+        const QRect inWindow(label->mapTo(&w, QPoint(0, 0)), label->size());
+        QVERIFY2(w.rect().contains(inWindow), "outside the window: " + what);
+        if (i + 1 < labels.size())
+            QVERIFY2(!label->geometry().intersects(labels[i + 1]->geometry()), "overlaps the next: " + what);
     }
 }
 

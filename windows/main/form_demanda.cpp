@@ -209,7 +209,13 @@ void TformDemanda::FormShow() {
     setColumnHeader();
 }
 
+// Under "Mensal" the period is the 12 months: the box shows "12" and takes no typing.
+void TformDemanda::lockPeriodForMonths() {
+    EdPeriodo->setEnabled(!isMensal());
+}
+
 void TformDemanda::rgPeriodicidadeClick(int index) {
+    lockPeriodForMonths();
     if (index == ItemMensal) {
         EdPeriodo->setText(QStringLiteral("12"));
         // Only "OK" and a file change the width of the labels.
@@ -268,8 +274,8 @@ void TformDemanda::BTCarregarClick() {
         showException(this, e);
         return;
     }
-    // Under "Mensal" the grid has 12 rows: a longer file would have nowhere to go.
-    if (layout.rowLabels.size() < values->size()) {
+    // Under "Mensal" the grid has the 12 months: a file of another count is not a year.
+    if (layout.rowLabels.size() != values->size()) {
         showError(
             this,
             QStringLiteral("O arquivo contém %1 valores; a planilha mensal tem 12 linhas.").arg(period));
@@ -288,6 +294,14 @@ void TformDemanda::BTConcluirClick() {
         count = seriesRowCount(EdPeriodo->text().toStdString(), isMensal());
     } catch (const ConversionError& e) {
         showConversionError(this, FieldConversionError(kPeriodoLabel, e, EdPeriodo));
+        return;
+    }
+    // A period typed without "OK" would keep some other number of rows than the grid shows.
+    const std::optional<std::string> pending =
+        count == 0 ? std::nullopt : periodGridDisagreement(count, static_cast<std::size_t>(valueRowCount()));
+    if (pending) {
+        showInformation(this, kPeriodoLabel, QString::fromStdString(*pending));
+        EdPeriodo->setFocus(Qt::OtherFocusReason);
         return;
     }
     if (count == 0 || anySeriesValueMissing(toStdTexts(valueTexts()), count)) {
@@ -325,8 +339,8 @@ bool TformDemanda::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-// Ctrl+C copies the current cell, Ctrl+V writes the clipboard's text into it (unfiltered); a
-// typed character the value cell would refuse is discarded. True when the key was taken.
+// Ctrl+C copies the current cell, Ctrl+V pastes the clipboard's column from it down; a typed
+// character the value cell would refuse is discarded. True when the key was taken.
 bool TformDemanda::gridKeyPress(QKeyEvent* key) {
     const int row = SGDemandaVar->currentRow() + 1;
     const int col = SGDemandaVar->currentColumn();
@@ -335,7 +349,7 @@ bool TformDemanda::gridKeyPress(QKeyEvent* key) {
         if (key->key() == Qt::Key_C) {
             QApplication::clipboard()->setText(SGDemandaVar->cellText(col, row - 1));
         } else if (col == kColValue) {
-            setValueText(row, QApplication::clipboard()->text());
+            pasteColumn(row, QApplication::clipboard()->text());
         }
         return true;
     }
@@ -349,12 +363,25 @@ bool TformDemanda::gridKeyPress(QKeyEvent* key) {
                              keyFilterText(KeyFilterKind::Decimal, typed, separator), separator);
 }
 
+// As a spreadsheet pastes a column: each line into a row from `firstRow` down, filtered as if
+// typed into the cell. Lines below the last row have no row to go to.
+void TformDemanda::pasteColumn(int firstRow, const QString& clipboard) {
+    const char separator = appLocale().decimalSeparator;
+    const std::vector<std::string> texts = pastedColumnTexts(clipboard.toStdString());
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        const int row = firstRow + static_cast<int>(i);
+        if (row > valueRowCount()) break;
+        setValueText(row, keyFilterPaste(KeyFilterKind::Decimal, QString(), QString::fromStdString(texts[i]),
+                                         separator));
+    }
+}
+
 // ---------------------------------------------------------------------------------------
 // Filling from a simulation and reading back
 
 void TformDemanda::loadSeries(const doubleArray& daily, const doubleArray& monthly, bool isMonthly) {
     const DemandEditorContents c = demandEditorContents(daily, monthly, isMonthly, appLocale());
-    rgPeriodicidade->setItemIndex(c.monthly ? ItemMensal : ItemDiaria);
+    rgPeriodicidade->setItemIndex(c.monthly ? ItemMensal : ItemDiaria);  // its reaction included
     EdPeriodo->setText(QString::fromStdString(c.period));
     applyLayout(c.layout);
     for (std::size_t i = 0; i < c.values.size() && i < c.layout.rowLabels.size(); ++i)
@@ -376,6 +403,8 @@ QString TformDemanda::StrGridToStr() const {
 }
 
 void TformDemanda::LimparDemandaVar() {
+    // Back to "Diária": under "Mensal" the box takes no period.
+    rgPeriodicidade->setItemIndex(ItemDiaria);
     EdPeriodo->clear();
     SGDemandaVar->clearRows();
     SGDemandaVar->addRow();

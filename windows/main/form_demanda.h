@@ -80,6 +80,8 @@ class TformDemanda : public QDialog {
     void refreshAccessibleText(int row);
     QStringList valueTexts() const;
     bool gridKeyPress(QKeyEvent* key);
+    void pasteColumn(int firstRow, const QString& clipboard);
+    void lockPeriodForMonths();
 
     bool refreshingAccessible_ = false;
 };

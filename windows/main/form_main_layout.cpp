@@ -177,10 +177,10 @@ void TformMain::buildControls() {
     one->addWidget(PanelResultados);
     one->addStretch(1);
     auto* results = new QVBoxLayout(PanelResultados);
-    Label5 = makeLabel(PanelResultados, "Label5", QString());
-    QFont bold = Label5->font();
-    bold.setBold(true);
-    Label5->setFont(bold);
+    // The savings line stands on one line: a wrapped label here would get one line's height
+    // at the window's minimum width (its text comes with the first run, after the layout has
+    // taken the captions' sizes) and the second line would be cut.
+    Label5 = makeLabel(PanelResultados, "Label5", QString(), nullptr, LabelKind::Bold);
     Label11 = makeLabel(
         PanelResultados, "Label11",
         QStringLiteral("Percentual de dias no período de análise em que a demanda de água pluvial é "

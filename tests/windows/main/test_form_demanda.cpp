@@ -156,6 +156,11 @@ class TestDemanda : public QObject {
     void strGridToStr();
     void concluirChecksTheValues_data();
     void concluirChecksTheValues();
+    void periodChangedWithoutOk_data();
+    void periodChangedWithoutOk();
+    void monthlyFinishesWhateverThePeriodTyped();
+    void pasteColumn_data();
+    void pasteColumn();
     void gridKeys();
     void accessibleCells();
     void limparDemandaVar();
@@ -291,8 +296,10 @@ void TestDemanda::layouts_data() {
     QTest::addColumn<QStringList>("labels");
     QTest::newRow("week, daily") << false << "7"
                                  << "Dia" << kWeek;
-    QTest::newRow("week, monthly") << true << "7"
-                                   << "Dia" << kWeek;
+    // Under "Mensal" the period is the 12 months: the box takes no typing and "OK" lays out
+    // the months.
+    QTest::newRow("seven under monthly") << true << "7"
+                                         << "Mês" << kMonths;
     QTest::newRow("eight days") << false << "8"
                                 << "Dia" << numbered(8);
     QTest::newRow("months") << true << "12"
@@ -312,12 +319,24 @@ void TestDemanda::layouts() {
         chooseMensal(*ed);
         QCOMPARE(ed->EdPeriodo->text(), QStringLiteral("12"));
         QCOMPARE(labelsOf(*ed), kMonths);
+        QVERIFY(!ed->EdPeriodo->isEnabled());
+        ed->EdPeriodo->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(ed->EdPeriodo, period);
+        QCOMPARE(ed->EdPeriodo->text(), QStringLiteral("12"));
+        QTest::mouseClick(ed->BTOK, Qt::LeftButton);
+    } else {
+        layOut(*ed, period);
     }
-    layOut(*ed, period);
     QCOMPARE(ed->cornerText(), corner);
     QCOMPARE(labelsOf(*ed), labels);
     QCOMPARE(ed->SGDemandaVar->columnWidth(0), labels.size() == 7 || mensal ? 50 : 30);
     QCOMPARE(ed->focusWidget(), ed->SGDemandaVar);
+    if (mensal) {
+        // Back to "Diária" the box takes a period again.
+        chooseItem(*ed, TformDemanda::ItemDiaria);
+        QVERIFY(ed->EdPeriodo->isEnabled());
+        return;
+    }
 
     // One day more than the grid takes is refused, in either periodicity; nothing changes.
     fx.ui.expectMessage(QStringLiteral("Vespra 4"), kTooLong);
@@ -374,7 +393,8 @@ void TestDemanda::valueFiles_data() {
     for (int i = 0; i < 1001; ++i) tooLong += "1\r\n";
     QTest::newRow("12 values, monthly") << true << twelve << QString() << kMonths << twelveTexts;
     QTest::newRow("7 values, daily") << false << week << QString() << kWeek << weekTexts;
-    QTest::newRow("7 values, monthly") << true << week << QString() << kWeek << weekTexts;
+    // Under "Mensal" a file is a year: 7 values would leave months that can never be filled.
+    QTest::newRow("7 values, monthly") << true << week << "7 valores" << QStringList() << QStringList();
     QTest::newRow("3 values, daily") << false << QByteArray("1\r\n2,5\r\n3\r\n") << QString() << numbered(3)
                                      << QStringList{"1", "2,5", "3"};
     QTest::newRow("1001 values") << false << tooLong << kTooLong << QStringList() << QStringList();
@@ -394,8 +414,10 @@ void TestDemanda::valueFiles() {
     QFETCH(QStringList, values);
     start();
     const auto ed = editor(false);
-    if (mensal) chooseMensal(*ed);
-    layOut(*ed, mensal ? QStringLiteral("12") : QStringLiteral("2"));
+    if (mensal)
+        chooseMensal(*ed);
+    else
+        layOut(*ed, QStringLiteral("2"));
     typeCell(*ed, 1, QStringLiteral("5"));
     const QString periodBefore = ed->EdPeriodo->text();
     const QStringList labelsBefore = labelsOf(*ed);
@@ -468,8 +490,8 @@ void TestDemanda::concluirChecksTheValues() {
     layOut(*ed, QStringLiteral("3"));
     typeCell(*ed, 1, QStringLiteral("100"));
     typeCell(*ed, 3, QStringLiteral("90"));
-    pasteInto(*ed, 2, pasted);
-    QCOMPARE(ed->valueText(2), pasted);
+    // Text the cell's filters never let through (a simulation file may hold a negative value).
+    ed->setValueText(2, pasted);
     if (!caption.isEmpty()) {
         fx.ui.expectMessage(caption, message);
         QCOMPARE(finish(*ed), int(QDialog::Rejected));
@@ -479,6 +501,115 @@ void TestDemanda::concluirChecksTheValues() {
     }
     QCOMPARE(finish(*ed), int(QDialog::Accepted));
     QCOMPARE(ed->seriesValues(), (doubleArray{100, 120.5, 90}));
+}
+
+// "Concluir" keeps the rows the grid shows: a period typed without "OK" is laid out first.
+void TestDemanda::periodChangedWithoutOk_data() {
+    QTest::addColumn<QString>("period");
+    QTest::newRow("shorter") << "5";
+    QTest::newRow("longer") << "9";
+}
+
+void TestDemanda::periodChangedWithoutOk() {
+    QFETCH(QString, period);
+    start();
+    const auto ed = editor(false);
+    layOut(*ed, QStringLiteral("8"));
+    const QStringList eight = {"1", "2", "3", "4", "5", "6", "7", "8"};
+    typeValues(*ed, eight);
+    ed->EdPeriodo->setFocus(Qt::TabFocusReason);
+    ed->EdPeriodo->selectAll();
+    QTest::keyClicks(ed->EdPeriodo, period);
+    fx.ui.expectMessage(
+        QStringLiteral("Período de repetição"),
+        "O período de repetição (" + period +
+            ") difere da planilha, que tem 8 linhas. Clique em \"OK\" para refazer a planilha "
+            "antes de concluir.");
+    QCOMPARE(finish(*ed), int(QDialog::Rejected));
+    QVERIFY(ed->isVisible());
+    QCOMPARE(ed->focusWidget(), ed->EdPeriodo);
+    QCOMPARE(valuesOf(*ed), eight);
+
+    // Enter in the box is "OK": the grid follows the period and "Concluir" reads its rows.
+    QTest::keyClick(ed->EdPeriodo, Qt::Key_Return);
+    QCOMPARE(ed->valueRowCount(), period.toInt());
+    if (period.toInt() > 8) {
+        fx.ui.expectMessage(QStringLiteral("Dados não preenchidos"),
+                            QStringLiteral("Há dados não preenchidos na planilha"));
+        QCOMPARE(finish(*ed), int(QDialog::Rejected));
+        typeCell(*ed, 9, QStringLiteral("9"));
+    }
+    QCOMPARE(finish(*ed), int(QDialog::Accepted));
+    doubleArray want;
+    for (int i = 1; i <= period.toInt(); ++i) want.push_back(i);
+    QCOMPARE(ed->seriesValues(), want);
+}
+
+// Under "Mensal" the period is the 12 months; a period of 7 typed before the switch or
+// after it never leaves the week's rows that could not fill a year.
+void TestDemanda::monthlyFinishesWhateverThePeriodTyped() {
+    start();
+    const QStringList months = {"10", "11", "12", "13", "14", "15", "16", "17", "18", "19", "20", "21"};
+    useEditor(win().BTDemPluvVariavel, [&](TformDemanda& ed) {
+        layOut(ed, QStringLiteral("7"));
+        chooseMensal(ed);
+        ed.EdPeriodo->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(ed.EdPeriodo, QStringLiteral("7"));
+        QTest::mouseClick(ed.BTOK, Qt::LeftButton);
+        QCOMPARE(ed.EdPeriodo->text(), QStringLiteral("12"));
+        QCOMPARE(labelsOf(ed), kMonths);
+        typeValues(ed, months);
+        QCOMPARE(finish(ed), int(QDialog::Accepted));
+    });
+    QCOMPARE(win().ed_demanda->text(), kVariavel);
+    QVERIFY(base().boolDemAguaPotMensal);
+    QCOMPARE(base().vecDemAguaPotMensal, (doubleArray{10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21}));
+}
+
+// A column copied from a spreadsheet or a text file fills down the rows from the current cell,
+// each line filtered as if it were typed into its cell.
+void TestDemanda::pasteColumn_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QStringList>("values");  // the five rows after the paste
+    QTest::newRow("column") << "pt_BR"
+                            << "4\n4,5\n5\n"
+                            << 1 << QStringList{"4", "4,5", "5", "7", "7"};
+    QTest::newRow("windows line ends") << "pt_BR"
+                                       << "1\r\n2\r\n"
+                                       << 3 << QStringList{"7", "7", "1", "2", "7"};
+    QTest::newRow("beyond the last row") << "pt_BR"
+                                         << "1\n2\n3\n"
+                                         << 4 << QStringList{"7", "7", "7", "1", "2"};
+    QTest::newRow("filtered as typed") << "pt_BR"
+                                       << "12a\n-5\n1.5\n3,2,1\n\n"
+                                       << 1 << QStringList{"12", "5", "1,5", "3,21", ""};
+    QTest::newRow("point locale") << "en_US"
+                                  << "1,5\n2.25\n"
+                                  << 1 << QStringList{"1.5", "2.25", "7", "7", "7"};
+    QTest::newRow("two columns") << "pt_BR"
+                                 << "120\tJan\n130\tFev\n"
+                                 << 2 << QStringList{"7", "120", "130", "7", "7"};
+    QTest::newRow("one cell") << "pt_BR"
+                              << "8" << 5 << QStringList{"7", "7", "7", "7", "8"};
+}
+
+void TestDemanda::pasteColumn() {
+    QFETCH(QString, locale);
+    QFETCH(QString, clipboard);
+    QFETCH(int, row);
+    QFETCH(QStringList, values);
+    start(locale.toLatin1().constData());
+    const auto ed = editor(false);
+    layOut(*ed, QStringLiteral("5"));
+    for (int r = 1; r <= 5; ++r) ed->setValueText(r, QStringLiteral("7"));
+    pasteInto(*ed, row, clipboard);
+    QCOMPARE(valuesOf(*ed), values);
+    QCOMPARE(ed->valueRowCount(), 5);
+    QCOMPARE(accessibleText(*ed, row),
+             "" + QString::number(row) + ": " +
+                 (values[row - 1].isEmpty() ? QStringLiteral("vazio") : values[row - 1]));
 }
 
 void TestDemanda::gridKeys() {
@@ -531,6 +662,14 @@ void TestDemanda::limparDemandaVar() {
     QCOMPARE(ed->valueRowCount(), 1);
     QCOMPARE(ed->rowLabel(1), QString());
     QCOMPARE(ed->valueText(1), QString());
+    // Emptied under "Mensal", the editor is back to "Diária" with a period to type: the months
+    // are gone, and an empty box under "Mensal" could not be changed.
+    chooseMensal(*ed);
+    ed->LimparDemandaVar();
+    QCOMPARE(ed->rgPeriodicidade->itemIndex(), int(TformDemanda::ItemDiaria));
+    QVERIFY(ed->EdPeriodo->isEnabled());
+    QCOMPARE(ed->EdPeriodo->text(), QString());
+    QCOMPARE(ed->valueRowCount(), 1);
 }
 
 void TestDemanda::concluirWithoutPeriod() {

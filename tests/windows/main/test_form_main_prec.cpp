@@ -32,8 +32,9 @@ void clickValueCell(int row) {
 }
 
 // `days` lines of 2 mm with the given lines (counted from 1) replaced by `text`.
-std::string record(int days, const std::vector<std::pair<int, std::string>>& replaced = {}) {
-    std::vector<std::string> lines(static_cast<std::size_t>(days), "2");
+std::string record(int days, const std::vector<std::pair<int, std::string>>& replaced = {},
+                   const std::string& value = "2") {
+    std::vector<std::string> lines(static_cast<std::size_t>(days), value);
     for (const auto& [line, text] : replaced) lines[static_cast<std::size_t>(line - 1)] = text;
     std::string bytes;
     for (const auto& l : lines) bytes += l + "\r\n";
@@ -129,6 +130,17 @@ void TestMainPrec::linesThatAreNotNumbers_data() {
         << kShort + QStringLiteral(
                         "\n\n2 linhas do arquivo não são números e foram lidas como dias "
                         "de 0 mm: linhas 1 e 2.");
+    // No rain is below 0 mm: negative values are kept as read and told.
+    QTest::newRow("record of negatives")
+        << QByteArray::fromStdString(record(400, {}, "-5")) << 400
+        << QStringLiteral(
+               "400 linhas do arquivo têm valores negativos, mantidos como lidos: as 10 primeiras são "
+               "as linhas 1, 2, 3, 4, 5, 6, 7, 8, 9 e 10.");
+    QTest::newRow("a word and a negative")
+        << QByteArray::fromStdString(record(400, {{2, "abc"}, {5, "-5"}})) << 400
+        << QStringLiteral(
+               "A linha 2 do arquivo não é um número e foi lida como um dia de 0 mm.\n\nA linha 5 do arquivo "
+               "tem um valor negativo, mantido como lido.");
 }
 
 void TestMainPrec::linesThatAreNotNumbers() {
@@ -142,7 +154,8 @@ void TestMainPrec::linesThatAreNotNumbers() {
     QCOMPARE(win().precCell(PrecRowRegistros), QString::number(days));
     const doubleArray& series = win().sim().base().vecDadosPrecOrig;
     QCOMPARE(series.size(), std::size_t(days));
-    for (std::size_t i = 0; i < series.size(); ++i) QVERIFY(series[i] == 0 || series[i] == 2);
+    for (std::size_t i = 0; i < series.size(); ++i)
+        QVERIFY(series[i] == 0 || series[i] == 2 || series[i] == -5);
 }
 
 // A simulation file saved under en_US (or with whole numbers only, which do not show the saving
