@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QStyledItemDelegate>
 
 #include "components/app_locale.h"
 
@@ -157,4 +158,23 @@ void installIntegerKeyFilter(QLineEdit* edit) {
 
 void installFractionKeyFilter(QLineEdit* edit) {
     edit->installEventFilter(new NumericKeyFilter(KeyFilterKind::Fraction, edit));
+}
+
+namespace {
+
+class DecimalCellDelegate : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto* edit = qobject_cast<QLineEdit*>(editor)) installDecimalKeyFilter(edit);
+        return editor;
+    }
+};
+
+}  // namespace
+
+QAbstractItemDelegate* makeDecimalCellDelegate(QObject* parent) {
+    return new DecimalCellDelegate(parent);
 }

@@ -13,6 +13,7 @@
 #include <QObject>
 #include <QString>
 
+class QAbstractItemDelegate;
 class QEvent;
 class QPoint;
 class QLineEdit;
@@ -55,3 +56,7 @@ class NumericKeyFilter : public QObject {
 void installDecimalKeyFilter(QLineEdit* edit);
 void installIntegerKeyFilter(QLineEdit* edit);
 void installFractionKeyFilter(QLineEdit* edit);
+
+// An item delegate whose cell editors take what a decimal box takes, for grids whose cells hold
+// numbers; owned by `parent`.
+QAbstractItemDelegate* makeDecimalCellDelegate(QObject* parent);

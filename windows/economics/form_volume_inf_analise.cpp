@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "components/key_filters.h"
+#include "components/number_texts.h"
 #include "windows/economics/economics_links.h"
 
 TformVolumeInfAnalise* formVolumeInfAnalise = nullptr;
@@ -52,7 +53,10 @@ void TformVolumeInfAnalise::EdVolAnaliseChange() {
     BTConcluir->setEnabled(!EdVolAnalise->text().isEmpty());
 }
 
+// A volume that does not read is named with its box, which keeps the focus; the analysis keeps
+// its volume.
 void TformVolumeInfAnalise::BTConcluirClick() {
+    if (!fieldsRead(this, {EdVolAnalise})) return;
     defineVolumeAnalise(EdVolAnalise->text());
     accept();
 }

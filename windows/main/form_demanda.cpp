@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyledItemDelegate>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -33,18 +32,6 @@ namespace {
 constexpr int kColLabel = 0;
 constexpr int kColValue = 1;
 const QString kPeriodoLabel = QStringLiteral("Período de repetição");
-
-// The value cells take what a decimal box takes.
-class DecimalCellDelegate : public QStyledItemDelegate {
-  public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
-                          const QModelIndex& index) const override {
-        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
-        if (auto* edit = qobject_cast<QLineEdit*>(editor)) installDecimalKeyFilter(edit);
-        return editor;
-    }
-};
 
 std::vector<std::string> toStdTexts(const QStringList& texts) {
     std::vector<std::string> out;
@@ -92,7 +79,7 @@ void TformDemanda::buildControls() {
     SGDemandaVar->addColumn(QString(), QString(), 242);
     SGDemandaVar->setColumnReadOnly(kColLabel, true);
     SGDemandaVar->setRowHeight(18);
-    SGDemandaVar->setItemDelegateForColumn(kColValue, new DecimalCellDelegate(SGDemandaVar));
+    SGDemandaVar->setItemDelegateForColumn(kColValue, makeDecimalCellDelegate(SGDemandaVar));
     SGDemandaVar->installEventFilter(this);
     SGDemandaVar->addRow();
     SGDemandaVar->setMinimumHeight(240);

@@ -80,6 +80,7 @@ void TformMain::installKeyFilters() {
                              static_cast<QObject*>(ed_demanda), static_cast<QObject*>(ed_moradores)})
         watched->installEventFilter(this);
     strGridPrec->installEventFilter(this);
+    strGridPrec->setItemDelegateForRow(PrecRowDescarte, makeDecimalCellDelegate(strGridPrec));
     // Alt with a letter is for the menus' mnemonics: it never types into a box.
     installAltTypingGuard(this);
 }

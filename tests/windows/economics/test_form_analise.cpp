@@ -336,25 +336,38 @@ void TestAnalise::volumeUnderAnalysis_data() {
 }
 
 // The volume a user gives is kept as typed and as a number, and the number is what
-// "Modificar volume" simulates; a text that does not read says why and changes nothing.
+// "Modificar volume" simulates; a text that does not read is named with its box, which keeps
+// the focus, and the analysis keeps its volume.
 void TestAnalise::volumeUnderAnalysis() {
     QFETCH(QString, text);
     QFETCH(bool, reads);
     QFETCH(double, litres);
     fx.start("pt_BR");
     econtest::startAnalysis(false);
-    fx.ui.expectModal(QStringLiteral("formVolumeInfAnalise"), [&](QDialog*) {
+    const std::string before = a().estado.strVolume;
+    bool open = false, focused = false;
+    fx.ui.expectModal(QStringLiteral("formVolumeInfAnalise"), [&](QDialog* d) {
+        d->show();
+        focused = QTest::qWaitForWindowExposed(d);
         formVolumeInfAnalise->EdVolAnalise->setText(text);
+        if (!reads)
+            fx.ui.expectMessageContaining(
+                QStringLiteral("Vespra 4"),
+                formVolumeInfAnalise->EdVolAnalise->accessibleName() + ": '" + text + "'");
         formVolumeInfAnalise->BTConcluirClick();
-        return int(QDialog::Accepted);
+        open = d->isVisible();
+        focused = focused && (reads || formVolumeInfAnalise->EdVolAnalise->hasFocus());
+        return reads ? d->result() : int(QDialog::Rejected);
     });
-    if (!reads) fx.ui.expectMessageContaining(QStringLiteral("Vespra 4"), "'" + text + "'");
     a().BTModificarVol->click();
-    QCOMPARE(a().estado.strVolume, toUtf8(text));
-    QCOMPARE(a().Label10->text(), text);
-    QCOMPARE(a().dados().analise.strVolume, toUtf8(text));
-    QCOMPARE(a().estado.dblVolume.has_value(), reads);
-    if (reads) QCOMPARE(*a().estado.dblVolume, litres);
+    QCOMPARE(open, !reads);
+    QVERIFY(focused);
+    const std::string kept = reads ? toUtf8(text) : before;
+    QCOMPARE(a().estado.strVolume, kept);
+    QCOMPARE(a().Label10->text(), QString::fromStdString(kept));
+    QCOMPARE(a().dados().analise.strVolume, kept);
+    QVERIFY(a().estado.dblVolume.has_value());
+    QCOMPARE(*a().estado.dblVolume, reads ? litres : 5000.0);
     QCOMPARE(a().simAnalise->dblResInf, reads ? litres : 5000.0);
 }
 

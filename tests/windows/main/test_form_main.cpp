@@ -749,16 +749,19 @@ void TestMainWindow::gridCells_data() {
     QTest::addColumn<int>("row");
     QTest::addColumn<bool>("editable");
     QTest::addColumn<bool>("opensFile");
-    QTest::newRow("file name") << int(PrecRowArquivo) << false << true;
-    QTest::newRow("record count") << int(PrecRowRegistros) << false << false;
-    QTest::newRow("start date") << int(PrecRowData) << true << false;
-    QTest::newRow("discard") << int(PrecRowDescarte) << true << false;
+    QTest::addColumn<QString>("typed");  // what the cell holds after "7", "5.a2" and Enter
+    QTest::newRow("file name") << int(PrecRowArquivo) << false << true << QString();
+    QTest::newRow("record count") << int(PrecRowRegistros) << false << false << QString();
+    QTest::newRow("start date") << int(PrecRowData) << true << false << QStringLiteral("75.a2");
+    // The discard (mm) takes what a decimal box takes: "." types the locale's ",".
+    QTest::newRow("discard") << int(PrecRowDescarte) << true << false << QStringLiteral("75,2");
 }
 
 void TestMainWindow::gridCells() {
     QFETCH(int, row);
     QFETCH(bool, editable);
     QFETCH(bool, opensFile);
+    QFETCH(QString, typed);
     start("pt_BR");
     for (int click = 0; click < (opensFile ? 2 : 1); ++click) {  // each click on the file cell asks again
         if (opensFile) fx.ui.expectOpenFile(QString());          // cancelled: nothing changes
@@ -769,10 +772,10 @@ void TestMainWindow::gridCells() {
     if (editable) {
         QWidget* editor = QApplication::focusWidget();
         QVERIFY(editor != win().strGridPrec);
-        QTest::keyClicks(editor, QStringLiteral("5"));
+        QTest::keyClicks(editor, QStringLiteral("5.a2"));
         QTest::keyClick(editor, Qt::Key_Return);  // the grid takes the text in on its next turn
     }
-    QTRY_COMPARE(win().precCell(row), editable ? QStringLiteral("75") : QString());
+    QTRY_COMPARE(win().precCell(row), typed);
     // The labels are never edited.
     QVERIFY(!(win().strGridPrec->item(row, 0)->flags() & Qt::ItemIsEditable));
 }
