@@ -12,7 +12,6 @@
 #include "windows/economics/form_custo_reservatorios.h"
 #include "windows/economics/form_custos_economias.h"
 #include "windows/economics/form_economia_agua.h"
-#include "windows/economics/form_edit_custo_manutencao.h"
 #include "windows/economics/form_tarifas_agua.h"
 #include "windows/economics/form_volume_inf_analise.h"
 #include "windows/main/form_main.h"
@@ -40,9 +39,9 @@ void shootCostWindows(Shots& shots) {
     formCustoMotobomba->hide();
     shots.show(formCustoManutencao, QStringLiteral("custos-operacionais.png"));
     formCustoManutencao->NxGManutCellClick(0, 0);
+    shots.expectModalShot(QStringLiteral("formEditCustoManutencao"),
+                          QStringLiteral("editar-custo-operacional.png"));
     formCustoManutencao->BTEditarClick();
-    shots.show(formEditCustoManutencao, QStringLiteral("editar-custo-operacional.png"));
-    formEditCustoManutencao->hide();
     formCustoManutencao->hide();
     shots.expectModalShot(QStringLiteral("formVolumeInfAnalise"), QStringLiteral("volume-analise.png"));
     formAnalise->BTModificarVolClick();
