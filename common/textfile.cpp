@@ -174,7 +174,37 @@ std::vector<std::string> decodeTextLines(std::string_view bytes) {
     return splitLines(cp1252ToUtf8(bytes));
 }
 
+bool isValidUtf8(std::string_view bytes) {
+    for (std::size_t i = 0; i < bytes.size();) {
+        const auto b0 = static_cast<unsigned char>(bytes[i]);
+        if (b0 < 0x80) {
+            ++i;
+            continue;
+        }
+        const std::size_t start = i;
+        const char32_t cp = nextUtf8(bytes, i);
+        // nextUtf8 steps one byte over a byte that starts no sequence, and rejects overlong forms.
+        if (i - start == 1 || cp == 0xFFFD) return false;
+    }
+    return true;
+}
+
+std::vector<std::string> decodeTextLinesAnyEncoding(std::string_view bytes) {
+    const bool marked = bytes.substr(0, 3) == "\xEF\xBB\xBF" || bytes.substr(0, 2) == "\xFF\xFE" ||
+                        bytes.substr(0, 2) == "\xFE\xFF";
+    if (!marked && isValidUtf8(bytes)) return splitLines(bytes);
+    return decodeTextLines(bytes);
+}
+
 std::vector<std::string> readTextLines(const std::string& path) {
+    return decodeTextLines(readFileBytes(path));
+}
+
+std::vector<std::string> readTextLinesAnyEncoding(const std::string& path) {
+    return decodeTextLinesAnyEncoding(readFileBytes(path));
+}
+
+std::string readFileBytes(const std::string& path) {
     std::FILE* f = openFile(path, "rb");
     if (!f) {
         throw FileError("Não foi possível abrir o arquivo \"" + path + "\": " + systemMessage(errno) + ".");
@@ -190,7 +220,7 @@ std::vector<std::string> readTextLines(const std::string& path) {
     if (failed) {
         throw FileError("Não foi possível ler o arquivo \"" + path + "\": " + systemMessage(err) + ".");
     }
-    return decodeTextLines(bytes);
+    return bytes;
 }
 
 void writeFileBytes(const std::string& path, std::string_view bytes) {

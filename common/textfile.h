@@ -20,6 +20,16 @@ std::vector<std::string> readTextLines(const std::string& path);
 // The same for text already in memory (bytes as they would be on disk).
 std::vector<std::string> decodeTextLines(std::string_view bytes);
 
+// Files the program did not write (a weather service's records) come as UTF-8 without a
+// byte-order mark as often as in Windows-1252/Latin-1: bytes that are valid UTF-8 throughout
+// are read as UTF-8, any other text as decodeTextLines reads it.
+std::vector<std::string> readTextLinesAnyEncoding(const std::string& path);
+std::vector<std::string> decodeTextLinesAnyEncoding(std::string_view bytes);
+// The bytes of a file as they are on disk. Throws FileError when it cannot be opened or read.
+std::string readFileBytes(const std::string& path);
+// Whether the bytes are UTF-8 throughout (ASCII included).
+bool isValidUtf8(std::string_view bytes);
+
 // The fields of one ';'-separated line, as views into it; a line without ';' is one field.
 std::vector<std::string_view> splitFields(std::string_view line);
 
