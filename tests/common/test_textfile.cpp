@@ -39,6 +39,24 @@ TEST(TextFiles, EncodingsByByteOrderMark) {
     EXPECT_EQ(decodeTextLines("\x80 \x93x\x94"), Lines{"€ “x”"});
 }
 
+// Files from elsewhere: UTF-8 without a byte-order mark is read as UTF-8 when the bytes are UTF-8
+// throughout; anything else (a Latin-1 letter, a truncated or overlong sequence) as Windows-1252.
+TEST(TextFiles, AnyEncodingTakesUtf8WithoutAMark) {
+    struct Row {
+        const char* name;
+        std::string bytes;
+        Lines lines;
+    };
+    for (const Row& r :
+         {Row{"utf8", "S\xC3\xA3o Jo\xC3\xA3o", {"São João"}},
+          Row{"utf8 with its mark", "\xEF\xBB\xBFS\xC3\xA3o", {"São"}},
+          Row{"windows-1252", "S\xE3o\r\nJo\xE3o", {"São", "João"}}, Row{"truncated sequence", "\xC3", {"Ã"}},
+          Row{"overlong slash", "\xE0\x80\xAF", {"à€¯"}}, Row{"ascii", "a;b\n", {"a;b"}}}) {
+        EXPECT_EQ(decodeTextLinesAnyEncoding(r.bytes), r.lines) << r.name;
+    }
+    EXPECT_EQ(decodeTextLines("S\xC3\xA3o"), Lines{"SÃ£o"});  // the program's own files keep their rule
+}
+
 TEST(TextFiles, WritesWindows1252WithCrLf) {
     TempDir dir;
     const std::string p = dir.file("out.csv");
