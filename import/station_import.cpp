@@ -17,6 +17,9 @@ using station::Entrada;
 using station::Leitura;
 
 constexpr std::size_t kGapsInMessage = 5;
+// About 273 years: longer than any daily record kept, so a longer span is a mistyped year (a
+// "0212" for "2012"), which would otherwise fill centuries with gaps.
+constexpr std::int64_t kMaxDays = 100000;
 
 std::string days(std::size_t n) {
     return std::to_string(n) + (n == 1 ? " dia" : " dias");
@@ -67,11 +70,16 @@ std::vector<Entrada> mergeDuplicates(std::vector<Entrada> entradas, std::size_t&
 }
 
 // Every day from the first to the last with a value; the days not listed are gaps.
-std::vector<DiaEstacao> spanOf(const std::vector<Entrada>& unique) {
+std::vector<DiaEstacao> spanOf(const std::vector<Entrada>& unique, const LocaleSettings& loc) {
     const auto hasValue = [](const Entrada& e) { return !e.falta; };
     const auto first = std::find_if(unique.begin(), unique.end(), hasValue);
     if (first == unique.end()) throw ImportError("Nenhum dia do arquivo tem um valor de chuva.");
     const auto last = std::find_if(unique.rbegin(), unique.rend(), hasValue).base() - 1;
+    if (last->data - first->data >= kMaxDays)
+        throw ImportError("O registro iria de " + formatDate(first->data, loc) + " (linha " +
+                          std::to_string(first->linha) + ") a " + formatDate(last->data, loc) + " (linha " +
+                          std::to_string(last->linha) + "), mais de " + std::to_string(kMaxDays) +
+                          " dias: confira o ano dessas datas.");
     std::vector<DiaEstacao> dias;
     dias.reserve(static_cast<std::size_t>(last->data - first->data + 1));
     for (auto it = first; it <= last; ++it) {
@@ -197,7 +205,7 @@ SerieEstacao readStationSeries(const std::vector<std::string>& lines, const Impo
     SerieEstacao s;
     s.formato = f;
     s.estacao = l.estacao;
-    s.dias = spanOf(mergeDuplicates(std::move(l.entradas), s.duplicados, loc));
+    s.dias = spanOf(mergeDuplicates(std::move(l.entradas), s.duplicados, loc), loc);
     return s;
 }
 

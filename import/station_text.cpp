@@ -154,8 +154,12 @@ bool readValue(std::string_view text, bool comma, Entrada& e) {
 
 void toMillimetres(Entrada& e) {
     if (e.falta) return;
-    e.valor *= 25.4;
-    e.texto = formatGeneral(e.valor, pointLocale());
+    const std::string inches = e.texto;
+    e.texto = formatGeneral(e.valor * 25.4, pointLocale());
+    // The value is what the written line reads back as; a value too large for mm is no value.
+    const auto mm = tryReadNumber(e.texto, pointLocale());
+    if (!mm) failValue(e.linha, inches);
+    e.valor = *mm;
 }
 
 void failAt(std::size_t line, const std::string& what) {

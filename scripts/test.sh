@@ -94,7 +94,7 @@ cmake --preset fuzz > /dev/null
 cmake --build build/fuzz -j"$jobs"
 fuzz_seconds="${VESPRA_FUZZ_SECONDS:-20}"
 mkdir -p build/fuzz/findings
-for target in fuzz_numtext fuzz_prec fuzz_vecfile fuzz_simfile fuzz_listas fuzz_definicao; do
+for target in fuzz_numtext fuzz_prec fuzz_vecfile fuzz_simfile fuzz_listas fuzz_definicao fuzz_import; do
   work=$(mktemp -d)
   echo "-- $target (${fuzz_seconds} s)"
   if ! build/fuzz/fuzz/$target -max_total_time="$fuzz_seconds" -rss_limit_mb=2048 -malloc_limit_mb=2048 \

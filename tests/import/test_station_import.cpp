@@ -322,6 +322,9 @@ TEST(StationImport, Refusals) {
         {"two stations",
          "\"STATION\",\"DATE\",\"PRCP\"\n\"A\",\"2012-01-01\",\"1\"\n\"B\",\"2012-01-01\",\"1\"\n",
          std::nullopt, "Linha 3: o arquivo traz mais de uma estação (A e B)"},
+        {"a mistyped year", "date,prcp\n2012-01-01,1\n0212-01-02,2\n", std::nullopt,
+         "O registro iria de 02/01/0212 (linha 3) a 01/01/2012 (linha 2), mais de 100000 dias: confira o "
+         "ano"},
         {"ana level that is no level", "EstacaoCodigo;NivelConsistencia;Data;Chuva01\n1;x;01/01/2012;1\n",
          std::nullopt, "Linha 2: 'x' não é um nível de consistência"},
     };
