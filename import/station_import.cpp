@@ -267,6 +267,14 @@ void writeImportedRecord(const std::string& source, const std::string& out, cons
     writeTextLines(out, r.linhas);
 }
 
+std::string suggestedRecordPath(const std::string& source) {
+    namespace fs = std::filesystem;
+    fs::path p = pathFromUtf8(source);
+    const bool text = station::fold(utf8FromPath(p.extension())) == ".txt";
+    p.replace_filename(pathFromUtf8(utf8FromPath(p.stem()) + (text ? "-registro.txt" : ".txt")));
+    return utf8FromPath(p);
+}
+
 std::vector<std::string> reportLines(const RelatorioImportacao& r, const LocaleSettings& loc) {
     std::vector<std::string> lines = {
         "Formato: " + formatName(r.formato),

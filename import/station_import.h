@@ -13,8 +13,15 @@
 //     ImportOptions options;                       // format detected, gaps refused, mm
 //     options.lacunas = PoliticaLacunas::Zerar;
 //     const RegistroImportado r = importStationFile("estacao.csv", options, loc);
-//     writeImportedRecord("estacao.csv", "estacao.txt", r);
+//     writeImportedRecord("estacao.csv", suggestedRecordPath("estacao.csv"), r);
 //     // r.relatorio.inicio is the date of the record's first line ("Data inicial").
+//
+// A window that shows the source before the user picks the policy reads it once and builds the
+// record when the user chooses:
+//
+//     const SerieEstacao serie = readStationSeries(readTextLinesAnyEncoding(path), {}, loc);
+//     // serie.dias: every day of the span, gaps marked (the chart); gapsOf(serie): the list.
+//     const RegistroImportado r = buildRecord(serie, PoliticaLacunas::MaisLonga, loc);
 //
 // Every failure is an ImportError (Portuguese, saying what was looked for, naming the line or
 // the date) or, for the file itself, a FileError; nothing is written then.
@@ -124,6 +131,11 @@ RegistroImportado importStationFile(const std::string& source, const ImportOptio
 // through the one file writer: a failure leaves what was there). Refuses, writing nothing, an
 // `out` that is the `source` file itself.
 void writeImportedRecord(const std::string& source, const std::string& out, const RegistroImportado& r);
+
+// Where the record goes unless the user says otherwise: beside the source, named like it with
+// ".txt" ("estacao.csv" -> "estacao.txt"); a source that is itself a ".txt" gets
+// "-registro.txt" ("chuva.txt" -> "chuva-registro.txt"), so the source is never the record.
+std::string suggestedRecordPath(const std::string& source);
 
 // The report in Portuguese, one line per item, dates in the locale's short format: format,
 // station, first and last day, days written, missing days and each gap, days filled, duplicates.

@@ -349,6 +349,13 @@ TEST(StationImport, WritesTheRecordBesideNotOverItsSource) {
     EXPECT_EQ(TempDir::read(source), "date,prcp\n2012-01-01,1.5\n2012-01-02,0\n");
 }
 
+TEST(StationImport, SuggestedRecordPath) {
+    EXPECT_EQ(suggestedRecordPath("/dados/estação.csv"), "/dados/estação.txt");
+    EXPECT_EQ(suggestedRecordPath("/dados/ghcn.dly"), "/dados/ghcn.txt");
+    EXPECT_EQ(suggestedRecordPath("/dados/chuva.TXT"), "/dados/chuva-registro.txt");
+    EXPECT_EQ(suggestedRecordPath("estacao"), "estacao.txt");
+}
+
 // The report: every item, each gap with its length, dates in the locale's short format.
 TEST(StationImport, ReportLines) {
     const RegistroImportado r =
