@@ -8,7 +8,7 @@
 // silently shift the later days. The import therefore finds every gap, reports it, and applies
 // the gap policy the user chose before anything is written.
 //
-// Typical use (vespra-cli import, the precipitation data dialog):
+// Typical use (as vespra-cli import does):
 //
 //     ImportOptions options;                       // format detected, gaps refused, mm
 //     options.lacunas = PoliticaLacunas::Zerar;
@@ -19,6 +19,7 @@
 // A window that shows the source before the user picks the policy reads it once and builds the
 // record when the user chooses:
 //
+//     // readTextLinesAnyEncoding: common/textfile.h
 //     const SerieEstacao serie = readStationSeries(readTextLinesAnyEncoding(path), {}, loc);
 //     // serie.dias: every day of the span, gaps marked (the chart); gapsOf(serie): the list.
 //     const RegistroImportado r = buildRecord(serie, PoliticaLacunas::MaisLonga, loc);

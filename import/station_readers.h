@@ -61,7 +61,7 @@ std::string_view fieldAt(const std::vector<std::string>& fields, int c);
 // A source's date: "AAAA-MM-DD" (a time after "T" or a blank ignored) or "DD/MM/AAAA".
 std::optional<TDate> readSourceDate(std::string_view text);
 
-// A value field: empty, "null" or "NA" is missing; a number (a decimal point, or a comma when
+// A value field: empty, "null", "NA" or "NaN" is missing; a number (a decimal point, or a comma when
 // `comma`) is a value, a negative one missing. False when the text is none of these.
 bool readValue(std::string_view text, bool comma, Entrada& e);
 // The value read in inches, converted to mm (× 25.4).
