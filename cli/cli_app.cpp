@@ -11,6 +11,8 @@ namespace {
 const char* const kUsage =
     "Uso: vespra-cli run ARQUIVO [--locale NOME] [--json | --monthly]\n"
     "     vespra-cli costs ARQUIVO [--detailed] [--out CAMINHO] [--locale NOME]\n"
+    "     vespra-cli import FONTE --out REGISTRO [--format auto|inmet|ana|ghcn|noaa|csv]\n"
+    "                       [--gaps refuse|zero|longest] [--units mm|in] [--json] [--locale NOME]\n"
     "\n"
     "run    carrega um arquivo de simulação salvo pelo Vespra 4 e simula-o como a janela\n"
     "       principal faz ao carregá-lo: a faixa de volumes quando o arquivo traz volume máximo,\n"
@@ -37,6 +39,31 @@ const char* const kUsage =
     "  --version       mostra a versão do programa.\n"
     "\n";
 
+const char* const kUsageImport =
+    "Uso: vespra-cli import FONTE --out REGISTRO [--format auto|inmet|ana|ghcn|noaa|csv]\n"
+    "                       [--gaps refuse|zero|longest] [--units mm|in] [--json] [--locale NOME]\n"
+    "\n"
+    "Lê o arquivo de chuva diária de uma estação meteorológica e grava REGISTRO como um arquivo\n"
+    "de dados de precipitação do programa: um valor por linha, sem datas, CR LF, a marca decimal\n"
+    "do locale, cada valor como foi lido. A data do primeiro dia gravado é a \"Data inicial\" do\n"
+    "registro. Um dia listado sem valor, um dia que falta, um valor negativo ou marcado como\n"
+    "suspeito é uma lacuna; uma data repetida com o mesmo valor conta uma vez.\n"
+    "\n"
+    "  --out REGISTRO  o arquivo de precipitação gravado.\n"
+    "  --format F      o formato da fonte (padrão: auto, reconhecido pelo conteúdo):\n"
+    "                    inmet  CSV diário do BDMEP (coluna \"PRECIPITACAO TOTAL, DIARIO\")\n"
+    "                    ana    CSV \"Chuvas\" do HidroWeb (nível 2 no lugar do nível 1)\n"
+    "                    ghcn   arquivo .dly do GHCN-Daily (PRCP em décimos de mm)\n"
+    "                    noaa   CSV de resumos diários da NOAA (colunas \"DATE\" e \"PRCP\")\n"
+    "                    csv    CSV com uma coluna de datas e uma de chuva\n"
+    "  --gaps P        o que fazer com as lacunas: refuse (padrão: nada é gravado), zero (gravadas\n"
+    "                  como 0 mm) ou longest (o trecho mais longo sem lacunas).\n"
+    "  --units U       mm (padrão) ou in: polegadas, multiplicadas por 25,4 (NOAA e CSV).\n"
+    "  --json          o relatório como um objeto JSON (formato, estacao, inicio, fim, dias,\n"
+    "                  faltantes, lacunas, preenchidos, duplicados).\n"
+    "  --locale NOME   locale da marca decimal do registro e das datas do relatório.\n"
+    "Uma recusa é uma linha na saída de erros, o código de saída 1 e nada gravado.\n";
+
 const char* const kUsageFailure =
     "\nUma falha é uma linha na saída de erros e um código de saída diferente de zero.\n";
 
@@ -58,21 +85,28 @@ const char* const kUsageScenarios =
 int runNamedCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.empty())
         throw UsageError{
-            "falta o comando (use: vespra-cli run ARQUIVO, costs ARQUIVO ou scenarios DEF --out PASTA)."};
+            "falta o comando (use: vespra-cli run ARQUIVO, costs ARQUIVO, scenarios DEF --out PASTA ou "
+            "import FONTE --out REGISTRO)."};
     const std::vector<std::string> rest(args.begin() + 1, args.end());
     if (args[0] == "run") return runCommand(rest, out, err);
     if (args[0] == "costs") return costsCommand(rest, out, err);
     if (args[0] == "scenarios") return scenariosCommand(rest, out, err);
-    throw UsageError{"comando desconhecido '" + args[0] + "' (use: run, costs ou scenarios)."};
+    if (args[0] == "import") return importCommand(rest, out, err);
+    throw UsageError{"comando desconhecido '" + args[0] + "' (use: run, costs, scenarios ou import)."};
 }
 
 }  // namespace
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    // Help and version win wherever they stand, even as another option's value.
+    // Help and version win wherever they stand, even as another option's value; the help of
+    // import alone after its name.
     for (const auto& a : args) {
+        if ((a == "--help" || a == "-h") && args[0] == "import") {
+            out << kUsageImport;
+            return 0;
+        }
         if (a == "--help" || a == "-h") {
-            out << kUsage << kUsageScenarios << kUsageFailure;
+            out << kUsage << kUsageScenarios << "\n" << kUsageImport << kUsageFailure;
             return 0;
         }
         if (a == "--version") {

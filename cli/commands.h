@@ -15,3 +15,7 @@ int costsCommand(const std::vector<std::string>& args, std::ostream& out, std::o
 
 // scenarios DEF --out FOLDER [--locale NAME] [--jobs N]; progress goes to `err`, nothing to `out`.
 int scenariosCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+// import SOURCE --out RECORD [--format auto|inmet|ana|ghcn|noaa|csv] [--gaps refuse|zero|longest]
+//        [--units mm|in] [--json] [--locale NAME]
+int importCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

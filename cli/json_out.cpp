@@ -61,7 +61,41 @@ std::string member(const TCaptAgua& s) {
     return j + "}";
 }
 
+// A JSON string: quotes, backslashes and control characters escaped; UTF-8 passes as it is.
+std::string text(const std::string& s) {
+    std::string j = "\"";
+    for (const char c : s) {
+        if (c == '"' || c == '\\') {
+            j += '\\';
+            j += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            const char* hex = "0123456789abcdef";
+            j += "\\u00";
+            j += hex[(c >> 4) & 0xF];
+            j += hex[c & 0xF];
+        } else {
+            j += c;
+        }
+    }
+    return j + "\"";
+}
+
 }  // namespace
+
+std::string importJson(const RelatorioImportacao& r) {
+    std::string gaps = "[";
+    for (const Lacuna& g : r.lacunas) {
+        if (gaps.size() > 1) gaps += ",";
+        gaps += "[\"" + isoDate(g.inicio) + "\",\"" + isoDate(g.fim) + "\"]";
+    }
+    gaps += "]";
+    return "{\"formato\":\"" + formatKey(r.formato) +
+           "\",\"estacao\":" + (r.estacao ? text(*r.estacao) : "null") + ",\"inicio\":\"" +
+           isoDate(r.inicio) + "\",\"fim\":\"" + isoDate(r.fim) + "\",\"dias\":" + std::to_string(r.dias) +
+           ",\"faltantes\":" + std::to_string(r.faltantes) + ",\"lacunas\":" + gaps +
+           ",\"preenchidos\":" + std::to_string(r.preenchidos) +
+           ",\"duplicados\":" + std::to_string(r.duplicados) + "}";
+}
 
 std::string economiaJson(const TResultadoAnalise& r) {
     // The present value is whole cents: its Currency text (point, no grouping) is exact.

@@ -4,6 +4,7 @@
 
 #include "economics/analysis.h"
 #include "engine/capt_agua_interval.h"
+#include "import/station_import.h"
 
 // A simulation set as one JSON object: the sweep settings, the ideal volume's index and
 // every member's results, numbers with 17 significant digits so that they round-trip.
@@ -15,3 +16,8 @@ std::string simulationJson(const TCaptAguaInterval& sim, const TResultadoAnalise
 // payback month (-1 for none), the rate of return in % per month (null when undefined) and
 // the saving and the cost of every analysis month in R$.
 std::string economiaJson(const TResultadoAnalise& r);
+
+// The report of an import: "formato", "estacao" (null when the file names none), "inicio" and
+// "fim" (ISO dates of the record's first and last line), "dias", "faltantes", "lacunas" (each
+// run of missing days as ["first", "last"]), "preenchidos", "duplicados".
+std::string importJson(const RelatorioImportacao& r);

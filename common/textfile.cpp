@@ -206,6 +206,10 @@ std::vector<std::string> decodeTextLines(std::string_view bytes) {
 }
 
 std::vector<std::string> readTextLines(const std::string& path) {
+    return decodeTextLines(readFileBytes(path));
+}
+
+std::string readFileBytes(const std::string& path) {
     std::FILE* f = openFile(path, "rb");
     if (!f) {
         throw FileError("Não foi possível abrir o arquivo \"" + path + "\": " + systemMessage(errno) + ".");
@@ -221,7 +225,7 @@ std::vector<std::string> readTextLines(const std::string& path) {
     if (failed) {
         throw FileError("Não foi possível ler o arquivo \"" + path + "\": " + systemMessage(err) + ".");
     }
-    return decodeTextLines(bytes);
+    return bytes;
 }
 
 void writeFileBytes(const std::string& path, std::string_view bytes) {

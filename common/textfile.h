@@ -21,6 +21,9 @@ std::vector<std::string> readTextLines(const std::string& path);
 // The same for text already in memory (bytes as they would be on disk).
 std::vector<std::string> decodeTextLines(std::string_view bytes);
 
+// The bytes of a file as they are on disk. Throws FileError when it cannot be opened or read.
+std::string readFileBytes(const std::string& path);
+
 // The fields of one ';'-separated line, as views into it; a line without ';' is one field.
 std::vector<std::string_view> splitFields(std::string_view line);
 

@@ -54,3 +54,12 @@ for name, byte, text in (("decimal", PT, b"1.234,5"), ("expoente", EN, b"-2.5E-3
                          ("data", PT, b"29/02/2012"), ("data_en", EN, b"2/29/2012"),
                          ("inteiro", PT, b" -42 "), ("iso", b"\x05", b"2012-01-31")):
     write("fuzz_numtext", name, byte + text)
+
+# Station files: the import's test files (tests/import/make_fixtures.py, cut from the Seattle
+# record), each detected and, for some, with the format named, another gap policy or inches.
+fixtures = root / "tests" / "import" / "fixtures"
+ZERO, LONGEST, INCHES = 8, 16, 0x80
+for name, control in (("inmet_convencional.csv", ZERO), ("inmet_automatica.csv", 0),
+                      ("ana_chuvas.csv", 2), ("ghcn.dly", LONGEST), ("noaa.csv", ZERO | 4),
+                      ("noaa_polegadas.csv", INCHES), ("seattle.csv", 0)):
+    write("fuzz_import", pathlib.Path(name).stem, EN + bytes([control]) + (fixtures / name).read_bytes())

@@ -66,7 +66,7 @@ ctest --test-dir build/clang --output-on-failure -j"$jobs"
 # the committed .clang-tidy.
 echo "== clang-tidy (common, engine, economics, scenarios, command-line tool)"
 sed -n 's|^ *"file": "'"$(pwd -P)"'/\(.*\.cpp\)",\{0,1\}$|\1|p' build/clang/compile_commands.json |
-  grep -E '^(common|engine|economics|scenarios|cli)/[^/]+$' | sort -u |
+  grep -E '^(common|engine|import|economics|scenarios|cli)/[^/]+$' | sort -u |
   xargs -P"$jobs" -n4 clang-tidy -p build/clang --quiet 2> >(grep -v -E '^[0-9]+ warnings? generated\.$' >&2)
 
 # The scenario batch runs its combinations on several threads (scenarios/batch_tasks.cpp); its
@@ -94,7 +94,7 @@ cmake --preset fuzz > /dev/null
 cmake --build build/fuzz -j"$jobs"
 fuzz_seconds="${VESPRA_FUZZ_SECONDS:-20}"
 mkdir -p build/fuzz/findings
-for target in fuzz_numtext fuzz_prec fuzz_vecfile fuzz_simfile fuzz_listas fuzz_definicao; do
+for target in fuzz_numtext fuzz_prec fuzz_vecfile fuzz_simfile fuzz_listas fuzz_definicao fuzz_import; do
   work=$(mktemp -d)
   echo "-- $target (${fuzz_seconds} s)"
   if ! build/fuzz/fuzz/$target -max_total_time="$fuzz_seconds" -rss_limit_mb=2048 -malloc_limit_mb=2048 \

@@ -45,6 +45,8 @@ timeout 600 "$wine" "$windows_cli" --help > /dev/null 2>&1 || true
 cp -r examples "$work/exemplos-ação"
 # A name with letters outside Windows-1252, which no 8-bit Windows path can carry.
 cp examples/seattle-volume-unico.csv "$work/exemplos-ação/Łódź-volume-único.csv"
+# The station files of the import's tests.
+cp -r tests/import/fixtures "$work/exemplos-ação/estações"
 differences=0
 cases=0
 linux_extra=()  # arguments given to the Linux run only
@@ -104,6 +106,11 @@ for loc in pt_BR en_US; do
     --out "$ex/seattle-volume-unico.csv"
   run_case "scenarios-$loc" scenarios "$dir/cenarios-seattle.txt" --out "saída/cenários" --locale "$loc" --jobs 2
 done
+for loc in pt_BR en_US; do
+  run_case "import-$loc" import "$ex/estações/inmet_convencional.csv" --out "saída/registro-ção.txt" \
+    --gaps zero --locale "$loc"
+done
+run_case "import-json" import "$ex/estações/ghcn.dly" --out "saída/registro.txt" --gaps longest --json --locale pt_BR
 run_case "run-pt_BR-non-ascii-path" run "$ex/Łódź-volume-único.csv" --locale pt_BR
 run_case "costs-pt_BR-non-ascii-out" costs "$ex/seattle-analise-economica.csv" --locale pt_BR --out "saída/Łódź.csv"
 # The locale from the environment when --locale is not given.
@@ -121,6 +128,8 @@ windows_env=()
 run_case "error-missing-file" run "$ex/não-existe.csv" --locale pt_BR
 run_case "error-costs-without-analysis" costs "$ex/seattle-volume-unico.csv" --locale pt_BR
 run_case "error-usage" run "$ex/seattle-volume-unico.csv" --json --monthly
+# A record refused for its gaps leaves the file under --out as it was.
+run_case "error-import-gaps" import "$ex/estações/noaa.csv" --out "$ex/seattle-2012-2015.txt" --locale pt_BR
 run_case "error-output-folder" scenarios "$ex/cenarios-seattle.txt" --out "$ex/seattle-volume-unico.csv" --locale pt_BR
 
 echo "windows_cli_check: $cases cases, $differences with differences (Wine: $wine)"

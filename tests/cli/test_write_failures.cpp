@@ -83,6 +83,12 @@ const FileKind kFileKinds[] = {
          return failureLine(
              cli({"costs", example("seattle-analise-economica.csv"), "--locale", "pt_BR", "--out", p}));
      }},
+    {"CliImportOut",
+     [](const std::string& p) {
+         return failureLine(
+             cli({"import", std::string(VESPRA_SOURCE_DIR) + "/tests/import/fixtures/seattle.csv", "--out", p,
+                  "--locale", "pt_BR"}));
+     }},
 };
 
 class WriteFailure : public testing::TestWithParam<std::tuple<FileKind, PlantedFailure>> {};
