@@ -330,8 +330,7 @@ TEST(StationImport, Refusals) {
     };
     for (const Row& r : rows) {
         const std::string message = refusal([&] {
-            importStationLines(decodeTextLines(r.text), with(PoliticaLacunas::Zerar, r.formato),
-                               kBR);
+            importStationLines(decodeTextLines(r.text), with(PoliticaLacunas::Zerar, r.formato), kBR);
         });
         EXPECT_NE(message.find(r.message), std::string::npos) << r.name << ": " << message;
     }

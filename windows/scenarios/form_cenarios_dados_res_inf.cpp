@@ -6,8 +6,8 @@
 #include <QVBoxLayout>
 
 #include "components/app_locale.h"
-#include "components/ui_seam.h"
 #include "components/key_filters.h"
+#include "components/ui_seam.h"
 #include "components/window_controls.h"
 #include "scenarios/item_rules.h"
 #include "scenarios/value_lists.h"
