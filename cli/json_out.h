@@ -4,6 +4,7 @@
 
 #include "economics/analysis.h"
 #include "engine/capt_agua_interval.h"
+#include "engine/sizing_methods.h"
 
 // A simulation set as one JSON object: the sweep settings, the ideal volume's index and
 // every member's results, numbers with 17 significant digits so that they round-trip.
@@ -15,3 +16,9 @@ std::string simulationJson(const TCaptAguaInterval& sim, const TResultadoAnalise
 // payback month (-1 for none), the rate of return in % per month (null when undefined) and
 // the saving and the cost of every analysis month in R$.
 std::string economiaJson(const TResultadoAnalise& r);
+
+// The sizing methods as one object: "P_anual" (mm a year or null), "meses_secos" (null when
+// none) and "metodos", one entry a method in the table's order with "metodo", "volume" (litres
+// or null), "motivo" (null, "demanda", "meses" or "confianca") and, with a volume, its run's
+// "dblEconPot", "dblPorcAtendTotal", "dblPorcAtendParc" and "dblPorcNaoAtend".
+std::string methodsJson(const ResultadoMetodos& r);
