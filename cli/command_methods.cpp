@@ -23,18 +23,19 @@ double optionNumber(const std::string& option, const std::string& text) {
 }
 
 // The option's value within its range; the engine's message names the parameter.
-void refuseOutOfRange(const std::optional<std::string>& error, const std::string& text) {
-    if (error) throw UsageError{*error + " ('" + text + "')"};
+void refuseOutOfRange(const std::string& option, const std::optional<std::string>& error,
+                      const std::string& text) {
+    if (error) throw UsageError{option + " " + text + ": " + *error};
 }
 
 void checkDryMonths(const std::string& text) {
-    refuseOutOfRange(erroMesesSecos(optionNumber("--dry-months", text)), text);
+    refuseOutOfRange("--dry-months", erroMesesSecos(optionNumber("--dry-months", text)), text);
 }
 void checkInterception(const std::string& text) {
-    refuseOutOfRange(erroInterceptacao(optionNumber("--interception", text)), text);
+    refuseOutOfRange("--interception", erroInterceptacao(optionNumber("--interception", text)), text);
 }
 void checkConfidence(const std::string& text) {
-    refuseOutOfRange(erroConfianca(optionNumber("--confidence", text)), text);
+    refuseOutOfRange("--confidence", erroConfianca(optionNumber("--confidence", text)), text);
 }
 
 ParsedOptions parseMethodsOptions(const std::vector<std::string>& args) {

@@ -99,7 +99,7 @@ TEST(CliMethods, Refusals) {
         int status;
         const char* says;
     } cases[] = {
-        {{"methods", file, "--dry-months", "13"}, 2, "Meses secos (T)"},
+        {{"methods", file, "--dry-months", "13"}, 2, "--dry-months 13: Meses secos (T)"},
         {{"methods", file, "--dry-months", "2,5"}, 2, "Meses secos (T)"},
         {{"methods", file, "--interception", "-1"}, 2, "Interceptação (mm)"},
         {{"methods", file, "--confidence", "0"}, 2, "Confiança (%)"},

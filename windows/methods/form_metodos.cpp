@@ -19,7 +19,7 @@
 
 namespace {
 
-constexpr int kColumnWidths[] = {160, 330, 150, 160, 110, 110};
+constexpr int kColumnWidths[] = {150, 440, 120, 130, 120, 110};
 
 QString text(const std::string& s) {
     return QString::fromStdString(s);
@@ -65,13 +65,19 @@ void TformMetodos::buildControls() {
     NxGrMetodos->setAccessibleName(QStringLiteral("Tabela dos métodos de dimensionamento"));
     NxGrMetodos->setAccessibleDescription(
         QStringLiteral("Um método por linha, com o volume e os resultados da simulação diária desse volume"));
-    const char* headers[] = {
-        "Método",           "Volume (litros)", "Potencial de economia (%)", "Atende completamente (%)",
-        "Parcialmente (%)", "Não atende (%)"};
+    // The table's captions, the longer ones on two lines.
+    const char* headers[][2] = {{"Método", ""},
+                                {"Volume (litros)", ""},
+                                {"Potencial de", "economia (%)"},
+                                {"Atende", "completamente (%)"},
+                                {"Parcialmente (%)", ""},
+                                {"Não atende (%)", ""}};
     for (std::size_t c = 0; c < 6; ++c)
-        NxGrMetodos->addColumn(QString::fromUtf8(headers[c]), {}, kColumnWidths[c]);
+        NxGrMetodos->addColumn(QString::fromUtf8(headers[c][0]), QString::fromUtf8(headers[c][1]),
+                               kColumnWidths[c]);
+    NxGrMetodos->setHeaderHeight(34);
     NxGrMetodos->setReadOnly(true);
-    NxGrMetodos->setMinimumSize(1060, 200);
+    NxGrMetodos->setMinimumSize(1090, 200);
 
     auto* params = new QGridLayout;
     int row = 0;
