@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/balance_run.h"
 #include "engine/capt_agua.h"
 #include "engine/engine_error.h"
 #include "engine/sizing_methods.h"
@@ -190,6 +191,29 @@ TEST(SizingMethods, FiguresAreThoseOfASingleVolumeRun) {
         // whole cycles, so the monthly Rippl moves a little but stays near 920.
         EXPECT_NEAR(*find(r, "rippl_mensal").volume, 920, 10);
     }
+}
+
+// The series the methods read are the balance's: the rain after the discard, the runoff of the
+// area and coefficient, and the demand of the share, the demand cycle and the occupant cycle
+// walked together; a monthly demand spread over its month's days.
+TEST(SizingMethods, DaySeriesAreTheBalancesInputs) {
+    auto set = sizingrec::record(4);
+    TCaptAgua& p = set->base();
+    p.vecDadosPrecOrig = {60, 0.5, 3, 1};  // the 0.5 mm day is below the 1 mm discard
+    p.dblCoefAprov = 0.8;
+    p.dblPorcSubs = 0.5;
+    p.vecDemAguaPot = {4, 6, 5};
+    p.vecNroMor = {1, 2};
+    balance::prepare(p);
+    const balance::DaySeries s = balance::daySeries(p);
+    EXPECT_EQ(s.rain, (doubleArray{60, 0, 3, 1}));
+    EXPECT_EQ(s.runoff, (doubleArray{480, 0, 24, 8}));  // 10 m² × 0.8 per mm
+    EXPECT_EQ(s.demand, (doubleArray{2, 6, 2.5, 4}));  // 0.5 × 4 × 1, 0.5 × 6 × 2, 0.5 × 5 × 1, 0.5 × 4 × 2
+    p.boolDemAguaPotMensal = true;
+    p.vecDemAguaPotMensal = doubleArray(12, 3100);  // 100 L a day in January
+    p.vecNroMor = {1};
+    balance::prepare(p);
+    EXPECT_EQ(balance::daySeries(p).demand, (doubleArray{50, 50, 50, 50}));
 }
 
 TEST(SizingMethods, ParametersOutOfRangeAreRefused) {
