@@ -157,14 +157,22 @@ ResultadoMetodo australiano(const std::vector<MonthTotals>& whole, bool hasMeanY
         totalRunoff += whole[t].runoff;
     }
     // A tank that holds the whole runoff of these months never spills: a larger one changes nothing.
-    const double top = std::ceil(totalRunoff / 100) * 100;
-    for (double v = 0; v <= top; v += 100) {
-        if (australianReaches(inflow, whole, v, p.confianca)) {
-            r.volume = v;
-            return r;
+    // A larger tank never holds less at the end of a month, so it never fails more months: the
+    // smallest multiple of 100 L that reaches the confidence is found by halving the range.
+    double lo = 0, hi = std::ceil(totalRunoff / 100);  // in hundreds of litres
+    if (!australianReaches(inflow, whole, hi * 100, p.confianca)) {
+        r.motivo = MotivoMetodo::Confianca;
+        return r;
+    }
+    while (lo < hi) {
+        const double mid = std::floor((lo + hi) / 2);
+        if (australianReaches(inflow, whole, mid * 100, p.confianca)) {
+            hi = mid;
+        } else {
+            lo = mid + 1;
         }
     }
-    r.motivo = MotivoMetodo::Confianca;
+    r.volume = hi * 100;
     return r;
 }
 
