@@ -14,6 +14,7 @@
 #include "engine/sizing_methods.h"
 #include "tests/support/sizing_record.h"
 #include "tests/support/temp_dir.h"
+#include "tests/windows/planted_rows.h"
 #include "tests/windows/window_fixture.h"
 #include "windows/main/form_main.h"
 #include "windows/methods/form_metodos.h"
@@ -31,6 +32,8 @@ class TestFormMetodos : public QObject {
     void reachedFromTheMainWindowAfterARun();
     void calcularFillsTheTable();
     void exportWritesTheTable();
+    void failedExportKeepsTheOldFile_data() { addPlantedFailureRows(); }
+    void failedExportKeepsTheOldFile();
     void wrongParameterIsNamed();
 };
 
@@ -109,6 +112,25 @@ void TestFormMetodos::exportWritesTheTable() {
     QCOMPARE(QByteArray::fromStdString(TempDir::read(path)),
              QByteArray::fromStdString(utf8ToCp1252(expected)));
     QVERIFY(expected.find("Método;Volume (litros)") != std::string::npos);
+}
+
+void TestFormMetodos::failedExportKeepsTheOldFile() {
+    const PlantedFailure& failure = plantedFailure();
+    fx.start("pt_BR");
+    auto set = sizingrec::record();
+    TformMetodos w;
+    w.DefineSimCurrent(set->base());
+    w.BTCalcular->click();
+    TempDir dir;
+    const std::string path = plantFailure(dir, failure.obstacle, "metodos.csv");
+    const auto before = snapshot(dir.file(""));
+    fx.ui.expectSaveFile(QString::fromStdString(path));
+    fx.ui.expectMessageContaining(QStringLiteral("Vespra 4"), QString::fromStdString(path));
+    {
+        FullDiskWhile full(failure.obstacle == Obstacle::FullDisk);
+        w.BTExportarClick();
+    }
+    verifyRefusedWrite(fx.ui, failure, path, dir, before);
 }
 
 void TestFormMetodos::wrongParameterIsNamed() {
