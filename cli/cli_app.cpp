@@ -64,6 +64,28 @@ const char* const kUsageImport =
     "  --locale NOME   locale da marca decimal do registro e das datas do relatório.\n"
     "Uma recusa é uma linha na saída de erros, o código de saída 1 e nada gravado.\n";
 
+const char* const kUsageMethods =
+    "Uso: vespra-cli methods ARQUIVO [--locale NOME] [--json] [--dry-months T]\n"
+    "                        [--interception MM] [--confidence PCT]\n"
+    "\n"
+    "Compara os métodos de dimensionamento do Anexo A da NBR 15527:2007 (Rippl diário e\n"
+    "mensal, Azevedo Neto, prático alemão, inglês e australiano) com a simulação diária:\n"
+    "carrega o arquivo de simulação, calcula o volume de cada método sobre a série de\n"
+    "precipitação dele e simula cada volume com todos os outros dados do arquivo.\n"
+    "Saída (UTF-8): P (mm/ano), T (meses secos) e a tabela Método; Volume (litros);\n"
+    "Potencial de economia (%); Atende completamente (%); Parcialmente (%); Não atende (%),\n"
+    "com o motivo no lugar do volume de um método que não se aplica.\n"
+    "\n"
+    "  --json               um objeto JSON: P_anual, meses_secos e metodos (metodo, volume,\n"
+    "                       motivo: null, \"demanda\", \"meses\" ou \"confianca\", e os resultados\n"
+    "                       dblEconPot, dblPorcAtendTotal, dblPorcAtendParc, dblPorcNaoAtend)\n"
+    "  --dry-months T       meses secos de Azevedo Neto, inteiro de 0 a 12 (padrão: contados\n"
+    "                       no ano médio)\n"
+    "  --interception MM    interceptação do método australiano em mm (padrão: 2)\n"
+    "  --confidence PCT     confiança do método australiano em % (padrão: 90)\n"
+    "  --locale NOME        locale dos números e datas do arquivo e da saída.\n"
+    "Os números das opções aceitam vírgula ou ponto como separador decimal.\n";
+
 const char* const kUsageFailure =
     "\nUma falha é uma linha na saída de erros e um código de saída diferente de zero.\n";
 
@@ -92,7 +114,9 @@ int runNamedCommand(const std::vector<std::string>& args, std::ostream& out, std
     if (args[0] == "costs") return costsCommand(rest, out, err);
     if (args[0] == "scenarios") return scenariosCommand(rest, out, err);
     if (args[0] == "import") return importCommand(rest, out, err);
-    throw UsageError{"comando desconhecido '" + args[0] + "' (use: run, costs, scenarios ou import)."};
+    if (args[0] == "methods") return methodsCommand(rest, out, err);
+    throw UsageError{"comando desconhecido '" + args[0] +
+                     "' (use: run, costs, scenarios, import ou methods)."};
 }
 
 }  // namespace
@@ -106,7 +130,14 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             return 0;
         }
         if (a == "--help" || a == "-h") {
-            out << kUsage << kUsageScenarios << "\n" << kUsageImport << kUsageFailure;
+            // The methods command's own help; every other asks for the whole help.
+            if (args.front() == "methods") {
+                out << kUsageMethods << kUsageFailure;
+                return 0;
+            }
+            out << kUsage << kUsageScenarios << "\n"
+                << kUsageImport << "\n"
+                << kUsageMethods << kUsageFailure;
             return 0;
         }
         if (a == "--version") {

@@ -13,6 +13,9 @@ int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
 // costs FILE [--detailed] [--out PATH] [--locale NAME]
 int costsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
+// methods FILE [--locale NAME] [--json] [--dry-months T] [--interception MM] [--confidence PCT]
+int methodsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
 // scenarios DEF --out FOLDER [--locale NAME] [--jobs N]; progress goes to `err`, nothing to `out`.
 int scenariosCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 

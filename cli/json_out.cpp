@@ -122,3 +122,23 @@ std::string simulationJson(const TCaptAguaInterval& sim, const TResultadoAnalise
     if (economia) j += ",\"economia\":" + economiaJson(*economia);
     return j + "}";
 }
+
+std::string methodsJson(const ResultadoMetodos& r) {
+    const auto optional = [](const std::optional<double>& v) { return v ? num(*v) : std::string("null"); };
+    std::string j = "{\"P_anual\":" + optional(r.precAnual) + ",\"meses_secos\":" + optional(r.mesesSecos) +
+                    ",\"metodos\":[";
+    for (std::size_t i = 0; i < r.metodos.size(); ++i) {
+        const ResultadoMetodo& m = r.metodos[i];
+        if (i > 0) j += ",";
+        j += "{\"metodo\":\"" + m.chave + "\",\"volume\":" + optional(m.volume) + ",\"motivo\":";
+        j += m.volume ? std::string("null") : "\"" + motivoChave(m.motivo) + "\"";
+        if (m.volume) {
+            j += ",\"dblEconPot\":" + num(m.dblEconPot) +
+                 ",\"dblPorcAtendTotal\":" + num(m.dblPorcAtendTotal) +
+                 ",\"dblPorcAtendParc\":" + num(m.dblPorcAtendParc) +
+                 ",\"dblPorcNaoAtend\":" + num(m.dblPorcNaoAtend);
+        }
+        j += "}";
+    }
+    return j + "]}";
+}

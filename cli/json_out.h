@@ -4,6 +4,7 @@
 
 #include "economics/analysis.h"
 #include "engine/capt_agua_interval.h"
+#include "engine/sizing_methods.h"
 #include "import/station_import.h"
 
 // A simulation set as one JSON object: the sweep settings, the ideal volume's index and
@@ -21,3 +22,9 @@ std::string economiaJson(const TResultadoAnalise& r);
 // "fim" (ISO dates of the record's first and last line), "dias", "faltantes", "lacunas" (each
 // run of missing days as ["first", "last"]), "preenchidos", "duplicados".
 std::string importJson(const RelatorioImportacao& r);
+
+// The sizing methods as one object: "P_anual" (mm a year or null), "meses_secos" (null when
+// none) and "metodos", one entry a method in the table's order with "metodo", "volume" (litres
+// or null), "motivo" (null, "demanda", "meses" or "confianca") and, with a volume, its run's
+// "dblEconPot", "dblPorcAtendTotal", "dblPorcAtendParc" and "dblPorcNaoAtend".
+std::string methodsJson(const ResultadoMetodos& r);

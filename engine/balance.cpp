@@ -113,9 +113,9 @@ void fillDayInputs(const TCaptAgua& in, std::size_t first, std::size_t len, Cycl
         const double q = dem.next();
         const double n = occ.next();
         DayInputs& di = out[d];
-        di.R = prec[first + d] * area * coef;
+        di.R = dayRunoff(prec[first + d], area, coef);
         di.T = q * n;
-        di.D = subs * q * n;
+        di.D = dayRainDemand(subs, q, n);
         di.dPos = di.D > 0 ? 1.0 : 0.0;
     }
 }
@@ -309,7 +309,7 @@ void runSingleWith(const TCaptAgua& in, TCaptAgua& out, const std::vector<MonthR
     Cycle dem{in.vecDemAguaPot.data(), in.vecDemAguaPot.size()};
     Cycle occ{in.vecNroMor.data(), in.vecNroMor.size()};
     const double q0 = in.vecDemAguaPot[0], n0 = in.vecNroMor[0];
-    const double fixedT = q0 * n0, fixedD = subs * q0 * n0;
+    const double fixedT = q0 * n0, fixedD = dayRainDemand(subs, q0, n0);
     MonthSums sums;
     double vi = 0;
     for (const MonthRun& run : runs) {
@@ -318,13 +318,13 @@ void runSingleWith(const TCaptAgua& in, TCaptAgua& out, const std::vector<MonthR
         double ls = sums.cons[m], lc = sums.pot[m], lo = sums.extrav[m], lt = sums.total[m],
                lp = sums.partial[m];
         for (std::size_t j = run.first; j < run.first + run.count; ++j) {
-            const double R = prec[j] * area * coef;
+            const double R = dayRunoff(prec[j], area, coef);
             double T = fixedT, D = fixedD;
             if constexpr (!kFixedDemand) {
                 const double q = dem.next();
                 const double n = occ.next();
                 T = q * n;
-                D = subs * q * n;
+                D = dayRainDemand(subs, q, n);
             }
             double S, O;
             dayWithoutUpper(vi, R, D, cap, S, O);
@@ -387,6 +387,20 @@ void prepare(TCaptAgua& sim) {
     if (sim.boolNroMorMensal) sim.fillNroMor();
 }
 
+DaySeries daySeries(const TCaptAgua& sim) {
+    const std::size_t n = sim.vecDadosPrec.size();
+    DaySeries s{sim.vecDadosPrec, doubleArray(n), doubleArray(n)};
+    Cycle dem{sim.vecDemAguaPot.data(), sim.vecDemAguaPot.size()};
+    Cycle occ{sim.vecNroMor.data(), sim.vecNroMor.size()};
+    for (std::size_t j = 0; j < n; ++j) {
+        s.runoff[j] = dayRunoff(sim.vecDadosPrec[j], sim.dblAreaCapt, sim.dblCoefAprov);
+        const double q = dem.next();
+        const double people = occ.next();
+        s.demand[j] = dayRainDemand(sim.dblPorcSubs, q, people);
+    }
+    return s;
+}
+
 void runWithoutUpper(const TCaptAgua& inputs, TCaptAgua* const* members, std::size_t count) {
     const std::vector<MonthRun> runs = monthRuns(inputs.dateDadosPrec, inputs.vecDadosPrec.size());
     if (count == 1) {
@@ -415,10 +429,10 @@ void runWithUpper(TCaptAgua& sim) {
         const int m = run.month;
         sums.days[m] += static_cast<std::int32_t>(run.count);
         for (std::size_t j = run.first; j < run.first + run.count; ++j) {
-            const double R = sim.vecDadosPrec[j] * sim.dblAreaCapt * sim.dblCoefAprov;
+            const double R = dayRunoff(sim.vecDadosPrec[j], sim.dblAreaCapt, sim.dblCoefAprov);
             const double q = dem.next();
             const double n = occ.next();
-            const double D = sim.dblPorcSubs * q * n;
+            const double D = dayRainDemand(sim.dblPorcSubs, q, n);
             const DayInputs day{R, q * n, D, D > 0 ? 1.0 : 0.0};
             addDayWithUpper(sums, m, day, vi, vs, sim.dblResInf, sim.dblResSup, sim.dblResSupMinRec);
         }

@@ -11,6 +11,17 @@ inline double maxOf(double a, double b) {
     return a > b ? a : b;
 }
 
+// The runoff reaching the lower reservoir on a day of `prec` mm (the series after the
+// first-flush discard), litres: every run and every figure formed from the series uses it.
+[[gnu::always_inline]] inline double dayRunoff(double prec, double area, double coef) {
+    return prec * area * coef;
+}
+// The day's rainwater demand, litres: the substitution share of `q` litres per person for `n`
+// people.
+[[gnu::always_inline]] inline double dayRainDemand(double subs, double q, double n) {
+    return subs * q * n;
+}
+
 // The most supply-loop passes in one day.
 constexpr int kMaxPasses = 10000;
 

@@ -1,6 +1,7 @@
 // The main window and what it opens: the Seattle record typed in as the guide's first
 // simulation, the monthly table, the upper reservoir, the variable demand, the sweep with
 // its charts, data sheet and properties, the information windows and Qt's file dialog.
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -16,6 +17,7 @@
 #include "windows/main/form_demanda.h"
 #include "windows/main/form_main.h"
 #include "windows/main/form_res_sup.h"
+#include "windows/methods/form_metodos.h"
 #include "windows/results/form_grafico.h"
 #include "windows/results/form_result_sim_mensal.h"
 
@@ -98,6 +100,25 @@ void shootVariableDemand(Shots& shots) {
     reportResults(QStringLiteral("Demanda fixa outra vez"));
 }
 
+// The sizing methods of NBR 15527:2007 with their defaults, on the first simulation for two
+// occupants (for four the demand is above the runoff); four again afterwards.
+void shootMethods(Shots& shots) {
+    formMain->ed_moradores->setText(QStringLiteral("2"));
+    formMain->BTCalcular->click();
+    shots.expectModalShot(
+        QStringLiteral("formMetodos"), QStringLiteral("metodos-dimensionamento.png"), QDialog::Rejected,
+        [](QDialog* dialog) {
+            auto* w = static_cast<TformMetodos*>(dialog);
+            w->resize(1130, 420);
+            w->BTCalcular->click();
+            Shots::report(QStringLiteral("Métodos"),
+                          w->LabelPrecAnual->text() + QStringLiteral(" | ") + w->LabelMesesSecosCalc->text());
+        });
+    formMain->MenuMetodos->trigger();
+    formMain->ed_moradores->setText(QStringLiteral("4"));
+    formMain->BTCalcular->click();
+}
+
 // Two sweeps of 0 to 20000 L in steps of 1000 L, threshold 2 %/m³: 50 % and 70 % replaced.
 void shootSweep(Shots& shots) {
     TformMain& w = *formMain;
@@ -165,6 +186,7 @@ void shootMainWindow(Shots& shots) {
     shootFirstSimulation(shots);
     shootUpperReservoir(shots);
     shootVariableDemand(shots);
+    shootMethods(shots);
     shootSweep(shots);
     shootInformation(shots);
     shootFileDialog(shots);

@@ -90,6 +90,8 @@ for f in examples/*.csv examples/en_US/*.csv; do
   run_case "run-$loc-$base" run "$file" --locale "$loc"
   run_case "run-$loc-$base-monthly" run "$file" --locale "$loc" --monthly
   run_case "run-$loc-$base-json" run "$file" --locale "$loc" --json
+  run_case "methods-$loc-$base" methods "$file" --locale "$loc"
+  run_case "methods-$loc-$base-json" methods "$file" --locale "$loc" --json --interception 1,5 --confidence 80
 done
 for loc in pt_BR en_US; do
   dir="$ex"
@@ -130,6 +132,7 @@ run_case "error-costs-without-analysis" costs "$ex/seattle-volume-unico.csv" --l
 run_case "error-usage" run "$ex/seattle-volume-unico.csv" --json --monthly
 # A record refused for its gaps leaves the file under --out as it was.
 run_case "error-import-gaps" import "$ex/estações/noaa.csv" --out "$ex/seattle-2012-2015.txt" --locale pt_BR
+run_case "error-methods-parameter" methods "$ex/seattle-volume-unico.csv" --dry-months 13
 run_case "error-output-folder" scenarios "$ex/cenarios-seattle.txt" --out "$ex/seattle-volume-unico.csv" --locale pt_BR
 
 echo "windows_cli_check: $cases cases, $differences with differences (Wine: $wine)"

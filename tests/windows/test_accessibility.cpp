@@ -24,6 +24,7 @@
 #include "windows/app_windows.h"
 #include "windows/economics/form_custo_manutencao.h"
 #include "windows/economics/form_tarifas_agua.h"
+#include "windows/methods/form_metodos.h"
 #include "windows/scenarios/form_cenarios_dados.h"
 
 namespace {
@@ -104,6 +105,8 @@ void TestAccessibility::everyControlIsNamed() {
         valores->arrange(linha);
         unnamed << accessibleControls(valores.get()).unnamed;
     }
+    auto metodos = std::make_unique<TformMetodos>();
+    unnamed << accessibleControls(metodos.get()).unnamed;
     QVERIFY2(unnamed.isEmpty(),
              qPrintable(QStringLiteral("controles sem nome:\n") + unnamed.join(QLatin1Char('\n'))));
 }

@@ -123,6 +123,7 @@ void TformMain::connectReactions() {
     connect(MenuCarregarDadosPrec, &QAction::triggered, this, [this] { choosePrecFile(); });
     connect(MenuSalvarSimulacao, &QAction::triggered, this, [this] { BTSalvarClick(); });
     connect(MenuSimCenarios, &QAction::triggered, this, [this] { MenuSimCenariosClick(); });
+    connect(MenuMetodos, &QAction::triggered, this, [this] { MenuMetodosClick(); });
     connect(MenuLimparCampos, &QAction::triggered, this, [this] { BTLimparClick(); });
     connect(MenuSair, &QAction::triggered, this, [this] { close(); });
     connect(MenuAjuda, &QAction::triggered, this, [this] { MenuAjudaClick(); });
@@ -417,6 +418,11 @@ void TformMain::MenuValidacaoClick() {
 void TformMain::MenuSobreClick() {
     execSobre();
 }
+// The methods read the simulation as it last ran (typed or loaded).
+void TformMain::MenuMetodosClick() {
+    execMetodosDimensionamento(simMain->base());
+}
+
 void TformMain::MenuSimCenariosClick() {
     showSimCenarios();
 }

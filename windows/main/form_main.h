@@ -103,6 +103,7 @@ class TformMain : public QMainWindow {
     QAction* MenuCarregarDadosPrec = nullptr;  // "Dados de precipitação"
     QAction* MenuSalvarSimulacao = nullptr;
     QAction* MenuSimCenarios = nullptr;
+    QAction* MenuMetodos = nullptr;  // "Métodos de dimensionamento (NBR 15527:2007)", after a run
     QAction* MenuLimparCampos = nullptr;
     QAction* MenuSair = nullptr;
     QAction* MenuAjuda = nullptr;
@@ -178,6 +179,7 @@ class TformMain : public QMainWindow {
     void MenuValidacaoClick();
     void MenuSobreClick();
     void MenuSimCenariosClick();
+    void MenuMetodosClick();
 
     // Texts of the value cells of the precipitation grid.
     QString precCell(int row) const;

@@ -243,6 +243,7 @@ void TformMain::LimparCampos() {
     removeSweepLines();
     for (QPushButton* b : {BTCalcular, BTSalvar, BTLimpar, BTAnalise}) b->hide();
     BTAnalise->setEnabled(false);
+    MenuMetodos->setEnabled(false);
     lastSaveName_.clear();
     GBSimulacao->hide();
     // The old set goes only now: the reactions above still read it.

@@ -259,6 +259,9 @@ void TformMain::buildMenu() {
         addAction(MenuSimulacao, "MenuSalvarSimulacao", QStringLiteral("&Salvar simulação"));
     MenuSimulacao->addSeparator();
     MenuSimCenarios = addAction(MenuSimulacao, "MenuSimCenarios", QStringLiteral("Simulação de c&enários"));
+    MenuMetodos = addAction(MenuSimulacao, "MenuMetodos",
+                            QStringLiteral("&Métodos de dimensionamento (NBR 15527:2007)"));
+    MenuMetodos->setEnabled(false);
     MenuSimulacao->addSeparator();
     MenuLimparCampos = addAction(MenuSimulacao, "MenuLimparCampos", QStringLiteral("&Limpar campos"));
     MenuSair = addAction(MenuSimulacao, "MenuSair", QStringLiteral("Sai&r"));

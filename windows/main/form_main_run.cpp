@@ -99,6 +99,7 @@ void TformMain::afterRun() {
     BTSalvar->setEnabled(true);
     BTLimpar->setEnabled(true);
     BTAnalise->setEnabled(true);
+    MenuMetodos->setEnabled(true);
 }
 
 // The upper reservoir comes from the state the upper reservoir dialog keeps.

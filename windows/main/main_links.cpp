@@ -24,6 +24,7 @@
 #include "windows/main/form_sobre.h"
 #include "windows/main/form_validacao.h"
 #include "windows/main/upper_reservoir_state.h"
+#include "windows/methods/methods_links.h"
 #include "windows/results/form_grafico.h"
 #include "windows/results/form_grafico_props.h"
 #include "windows/results/form_result_sim_mensal.h"
@@ -241,4 +242,8 @@ void execSobre() {
 
 void showHelp(QWidget* parent) {
     exibeAjuda(parent);
+}
+
+void execMetodosDimensionamento(const TCaptAgua& sim) {
+    execMetodos(sim, mainWindow());
 }

@@ -81,6 +81,7 @@ void showMonthlyResults();
 
 // Menu windows.
 void showSimCenarios();
+void execMetodosDimensionamento(const TCaptAgua& sim);  // the sizing methods' window, modally
 void showCitacao();
 void execValidacao();
 void execSobre();

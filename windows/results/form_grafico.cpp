@@ -5,6 +5,7 @@
 #include "windows/results/form_grafico.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QFont>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -16,9 +17,12 @@
 
 #include "components/chart_view.h"
 #include "components/number_texts.h"
+#include "components/ui_seam.h"
 #include "components/window_controls.h"
 #include "engine/capt_agua.h"
 #include "engine/capt_agua_interval.h"
+#include "engine/engine_error.h"
+#include "engine/sizing_methods.h"
 #include "windows/results/chart_export.h"
 #include "windows/results/results_links.h"
 
@@ -76,12 +80,19 @@ void TformGrafico::buildControls() {
 
     Label1 = makeLabel(this, "Label1", QString(), nullptr, LabelKind::Bold);
     Label2 = makeLabel(this, "Label2", QString(), nullptr, LabelKind::Bold);
+    CBMetodos = new QCheckBox(QStringLiteral("Marcar os volumes dos métodos da NBR 15527:2007"), this);
+    CBMetodos->setObjectName(QStringLiteral("CBMetodos"));
+    CBMetodos->setAccessibleName(CBMetodos->text());
+    connect(CBMetodos, &QCheckBox::clicked, this, [this] { CBMetodosClick(); });
+    LabelMetodos = makeLabel(this, "LabelMetodos", QString(), nullptr, LabelKind::Wrapped);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
     layout->addWidget(Chart1, 1);
     layout->addWidget(Label1);
     layout->addWidget(Label2);
+    layout->addWidget(CBMetodos);
+    layout->addWidget(LabelMetodos);
 }
 
 void TformGrafico::buildMenu() {
@@ -139,6 +150,46 @@ void TformGrafico::GenChart(TCaptAguaInterval& sim, bool flagClearSeries) {
     drawIdealVolume(sim);
     simCurrent = &sim;
     updateCommands();
+    drawMethodVolumes();
+}
+
+void TformGrafico::CBMetodosClick() {
+    drawMethodVolumes();
+}
+
+// One series a method, a single triangle each, so that no line joins volumes of different
+// methods; the volume's own run gives its height, a point of the savings curve.
+void TformGrafico::drawMethodVolumes() {
+    for (const auto& s : methodSeries_)
+        if (s) Chart1->removeSeries(s);
+    methodSeries_.clear();
+    LabelMetodos->clear();
+    if (!CBMetodos->isChecked() || !simCurrent) return;
+    ResultadoMetodos r;
+    try {
+        r = calculaMetodos(simCurrent->base(), methodParameters());
+    } catch (const EngineError& e) {
+        CBMetodos->setChecked(false);
+        showException(this, e);
+        return;
+    }
+    QStringList listed;
+    for (const auto& m : r.metodos) {
+        if (!m.volume) continue;
+        const QString name = QString::fromStdString(m.nome);
+        ChartSeries* s = Chart1->addLineSeries(name);
+        s->setColour(Qt::red);
+        s->setMarkerStyle(MarkerStyle::Triangle);
+        s->setMarkerRadius(5);
+        s->setMarkersVisible(true);
+        s->addPoint(*m.volume, m.dblEconPot);
+        methodSeries_.emplace_back(s);
+        listed << name + QStringLiteral(": ") + generalText(*m.volume) + QStringLiteral(" litros (") +
+                      savingsText(m.dblEconPot) + QStringLiteral("%)");
+    }
+    LabelMetodos->setText(QStringLiteral("Métodos: ") + (listed.isEmpty()
+                                                             ? QStringLiteral("nenhum se aplica")
+                                                             : listed.join(QStringLiteral("; "))));
 }
 
 void TformGrafico::drawIdealVolume(const TCaptAguaInterval& sim) {
@@ -159,6 +210,7 @@ void TformGrafico::RemoveAllLines() {
     SeriesSim = nullptr;
     Label1->clear();
     Label2->clear();
+    LabelMetodos->clear();
 }
 
 void TformGrafico::forgetSim(const TCaptAguaInterval* sim) {

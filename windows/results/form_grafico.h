@@ -15,6 +15,7 @@
 
 class ChartView;
 class QAction;
+class QCheckBox;
 class QLabel;
 class QMenu;
 class QPushButton;
@@ -29,8 +30,12 @@ class TformGrafico : public QDialog {
     QPushButton* BTVExtravasado = nullptr;  // "Volume extravasado"
     QPushButton* BTPlanilha = nullptr;      // "Planilha de dados"
     ChartView* Chart1 = nullptr;
-    QLabel* Label1 = nullptr;     // mouse readout
-    QLabel* Label2 = nullptr;     // ideal volume
+    QLabel* Label1 = nullptr;  // mouse readout
+    QLabel* Label2 = nullptr;  // ideal volume
+    // "Marcar os volumes dos métodos da NBR 15527:2007": each method's volume marked on the
+    // savings curve of the sweep drawn last, at that volume's own savings, and listed below.
+    QCheckBox* CBMetodos = nullptr;
+    QLabel* LabelMetodos = nullptr;
     QMenu* PopupMenu1 = nullptr;  // the chart's context menu
     QAction* Propriedades1 = nullptr;
     QAction* Limpar1 = nullptr;
@@ -61,6 +66,7 @@ class TformGrafico : public QDialog {
     void Limpar1Click();
     void ExportarparaJPG1Click();
     void Chart1MouseMove(QPoint pos);
+    void CBMetodosClick();
     void FormClose();
 
     // Closing the window, by the user or by the program, runs FormClose.
@@ -71,6 +77,9 @@ class TformGrafico : public QDialog {
     void buildMenu();
     void updateCommands();
     void drawIdealVolume(const TCaptAguaInterval& sim);
+    // Removes the methods' marks and, with CBMetodos checked and a sweep, draws them again.
+    void drawMethodVolumes();
+    std::vector<QPointer<ChartSeries>> methodSeries_;
     // One of the further charts: the series' titles and the member value each draws.
     struct FurtherLine {
         QString title;

@@ -5,6 +5,7 @@
 
 #include "components/chart_view.h"
 #include "components/ui_seam.h"
+#include "windows/methods/methods_links.h"
 #include "windows/results/form_grafico_dados.h"
 #include "windows/results/form_grafico_props.h"
 #include "windows/results/form_grafico_vextravasado.h"
@@ -81,4 +82,8 @@ void releaseMonthlyTableFrom(QWidget* sheet) {
     QWindow* table = formResultSimMensal ? formResultSimMensal->windowHandle() : nullptr;
     if (table && sheet->windowHandle() && table->transientParent() == sheet->windowHandle())
         table->setTransientParent(nullptr);
+}
+
+ParametrosMetodos methodParameters() {
+    return lastMethodParameters();
 }

@@ -5,11 +5,16 @@
 
 #include <vector>
 
+#include "engine/sizing_methods.h"
+
 class ChartSeries;
 class QString;
 class QWidget;
 class TCaptAgua;
 class TCaptAguaInterval;
+
+// The parameters of the sizing methods last calculated with (the methods' window keeps them).
+ParametrosMetodos methodParameters();
 
 // The scenario rows looked at since the sweep chart was last opened lose their mark.
 void whitenScenarioRows();

@@ -331,9 +331,10 @@ void TestMainWindow::menuEntries() {
         entries << (a->isSeparator() ? QStringLiteral("|") : caption(a));
         if (!a->isSeparator()) entryKeys << QKeySequence::mnemonic(a->text()).toString();
     }
-    QCOMPARE(entries, (QStringList{"Carregar", "Salvar simulação", "|", "Simulação de cenários", "|",
-                                   "Limpar campos", "Sair"}));
-    QCOMPARE(entryKeys, (QStringList{"Alt+C", "Alt+S", "Alt+E", "Alt+L", "Alt+R"}));
+    QCOMPARE(entries,
+             (QStringList{"Carregar", "Salvar simulação", "|", "Simulação de cenários",
+                          "Métodos de dimensionamento (NBR 15527:2007)", "|", "Limpar campos", "Sair"}));
+    QCOMPARE(entryKeys, (QStringList{"Alt+C", "Alt+S", "Alt+E", "Alt+M", "Alt+L", "Alt+R"}));
     QStringList load;
     for (QAction* a : win().MenuCarregar->actions()) load << caption(a);
     QCOMPARE(load, (QStringList{"Simulação previamente salva", "Dados de precipitação"}));

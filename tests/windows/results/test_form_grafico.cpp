@@ -26,10 +26,13 @@
 #include "components/radio_group.h"
 #include "engine/capt_agua.h"
 #include "engine/capt_agua_interval.h"
+#include "engine/sizing_methods.h"
+#include "tests/support/sizing_record.h"
 #include "tests/support/temp_dir.h"
 #include "tests/windows/planted_rows.h"
 #include "tests/windows/window_fixture.h"
 #include "windows/main/form_main.h"
+#include "windows/methods/methods_links.h"
 #include "windows/results/form_grafico.h"
 #include "windows/results/form_grafico_dados.h"
 #include "windows/results/form_grafico_props.h"
@@ -115,6 +118,7 @@ class TestGrafico : public QObject {
     void exportFailures();
     void closingWhitensScenarioRows();
     void accessibleTexts();
+    void methodVolumesMarked();
 
   private:
     void start(const char* locale = "pt_BR");
@@ -665,6 +669,34 @@ void TestGrafico::accessibleTexts() {
     QVERIFY(c != nullptr);
     QCOMPARE(c->text(QAccessible::Name), chart()->accessibleName());
     QCOMPARE(c->text(QAccessible::Description), description);
+}
+
+// A sweep of the hand-computable record (tests/support/sizing_record.h) from 0 to 2000 L: the
+// check box marks each method's volume at its own run's savings, one series a method, lists
+// them below, follows the next sweep drawn, and takes the marks away when unchecked.
+void TestGrafico::methodVolumesMarked() {
+    start();
+    auto sim = sizingrec::record();
+    sim->setSweep(2000, 100, 0);
+    sim->run();
+    formGrafico->GenChart(*sim, true);
+    const int curves = static_cast<int>(chart()->series().size());
+    QVERIFY(!formGrafico->CBMetodos->isChecked());
+    formGrafico->CBMetodos->click();
+    QCOMPARE(static_cast<int>(chart()->series().size()), curves + 6);
+    const ResultadoMetodos r = calculaMetodos(sim->base(), lastMethodParameters());
+    ChartSeries* rippl = chart()->series().at(curves);
+    QCOMPARE(rippl->title(), QStringLiteral("Rippl (diário)"));
+    QCOMPARE(rippl->count(), 1);
+    QCOMPARE(rippl->point(0).x, 1065.0);
+    QCOMPARE(rippl->point(0).y, r.metodos[0].dblEconPot);
+    QVERIFY(formGrafico->LabelMetodos->text().startsWith(
+        QStringLiteral("Métodos: Rippl (diário): 1065 litros (")));
+    formGrafico->GenChart(*sim, true);  // a new sweep: its curve and its marks
+    QCOMPARE(static_cast<int>(chart()->series().size()), 1 + 6);
+    formGrafico->CBMetodos->click();
+    QCOMPARE(static_cast<int>(chart()->series().size()), 1);
+    QVERIFY(formGrafico->LabelMetodos->text().isEmpty());
 }
 
 QTEST_MAIN(TestGrafico)
