@@ -2,6 +2,7 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -77,7 +78,9 @@ void TformMetodos::buildControls() {
                                kColumnWidths[c]);
     NxGrMetodos->setHeaderHeight(34);
     NxGrMetodos->setReadOnly(true);
-    NxGrMetodos->setMinimumSize(1090, 200);
+    // The six methods are read whole, without scrolling.
+    NxGrMetodos->setMinimumSize(1090, 34 + 6 * NxGrMetodos->verticalHeader()->defaultSectionSize() +
+                                          2 * NxGrMetodos->frameWidth() + 2);
 
     auto* params = new QGridLayout;
     int row = 0;
