@@ -8,6 +8,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLegendMarker>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QListWidget>
@@ -16,6 +17,7 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
+#include <cmath>
 #include <exception>
 #include <utility>
 
@@ -142,33 +144,66 @@ void TformImportacao::mostra(const QString& source, SerieEstacao serie) {
     BTOK->setFocus();
 }
 
-// The daily values as a line, each gap as a red mark on the axis.
+// The daily values as a line broken at every gap (a gap never looks like a day of rain or a
+// dry day), each missing day as a red mark on the axis.
 void TformImportacao::fillChart() {
     auto* chart = new QChart;
     chart->setAnimationOptions(QChart::NoAnimation);
-    auto* valores = new QLineSeries;
-    valores->setName(QStringLiteral("Chuva diária (mm)"));
     auto* lacunas = new QScatterSeries;
     lacunas->setName(QStringLiteral("Lacunas"));
     lacunas->setColor(Qt::red);
-    lacunas->setMarkerSize(7);
-    double maximo = 1;
+    lacunas->setBorderColor(Qt::red);
+    lacunas->setMarkerSize(9);
+    const QPen pen(QColor(32, 120, 200), 1.5);
+    QLineSeries* trecho = nullptr;
+    double maximo = 0;
     for (const DiaEstacao& d : serie_.dias) {
         if (d.falta) {
             lacunas->append(chartX(d.data), 0);
-        } else {
-            valores->append(chartX(d.data), d.valor);
-            maximo = std::max(maximo, d.valor);
+            trecho = nullptr;
+            continue;
         }
+        if (!trecho) {
+            trecho = new QLineSeries;
+            trecho->setName(QStringLiteral("Chuva diária (mm)"));
+            trecho->setPen(pen);
+            chart->addSeries(trecho);
+        }
+        trecho->append(chartX(d.data), d.valor);
+        maximo = std::max(maximo, d.valor);
     }
-    chart->addSeries(valores);
     chart->addSeries(lacunas);
+    attachAxes(chart, maximo);
+    // One legend entry for the runs of values, one for the gaps.
+    const QList<QAbstractSeries*> series = chart->series();
+    for (qsizetype i = 1; i + 1 < series.size(); ++i)
+        for (QLegendMarker* m : chart->legend()->markers(series[i])) m->setVisible(false);
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    QChart* old = GraficoSerie->chart();
+    GraficoSerie->setChart(chart);
+    delete old;
+}
+
+// Dates along the bottom (the day for a span of about a year, the month for longer ones);
+// whole millimetres up the side, so that no decimal mark is needed.
+void TformImportacao::attachAxes(QChart* chart, double maximo) {
     auto* x = new QDateTimeAxis;
-    x->setFormat(QStringLiteral("MM/yyyy"));
+    const qint64 dias = serie_.dias.back().data - serie_.dias.front().data;
+    x->setFormat(dias <= 400 ? fromUtf8(appLocale().shortDatePattern) : QStringLiteral("MM/yyyy"));
+    x->setTickCount(6);
     x->setRange(QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(chartX(serie_.dias.front().data))),
                 QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(chartX(serie_.dias.back().data))));
     auto* y = new QValueAxis;
-    y->setRange(0, maximo * 1.05);
+    double passo = 1;
+    for (const double p : {1.0, 2.0, 5.0, 10.0, 20.0, 50.0, 100.0, 200.0, 500.0}) {
+        passo = p;
+        if (maximo / p <= 6) break;
+    }
+    y->setRange(0, passo * std::max(1.0, std::ceil(maximo / passo)));
+    y->setTickType(QValueAxis::TicksDynamic);
+    y->setTickAnchor(0);
+    y->setTickInterval(passo);
+    y->setLabelFormat(QStringLiteral("%.0f"));
     y->setTitleText(QStringLiteral("mm"));
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
@@ -176,10 +211,6 @@ void TformImportacao::fillChart() {
         s->attachAxis(x);
         s->attachAxis(y);
     }
-    chart->legend()->setAlignment(Qt::AlignBottom);
-    QChart* old = GraficoSerie->chart();
-    GraficoSerie->setChart(chart);
-    delete old;
 }
 
 PoliticaLacunas TformImportacao::politica() const {

@@ -13,6 +13,7 @@
 #include "common/tdate.h"
 #include "import/station_import.h"
 
+class QChart;
 class QChartView;
 class QLabel;
 class QLineEdit;
@@ -58,6 +59,7 @@ class TformImportacao : public QDialog {
   private:
     void buildControls();
     void fillChart();
+    void attachAxes(QChart* chart, double maximo);
     PoliticaLacunas politica() const;
 
     QString source_;

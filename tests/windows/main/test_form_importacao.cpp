@@ -9,8 +9,10 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLineSeries>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScatterSeries>
 #include <QTableWidget>
 #include <QTest>
@@ -46,6 +48,14 @@ int gapMarks(const TformImportacao* w) {
         if (auto* marks = qobject_cast<QScatterSeries*>(s)) return static_cast<int>(marks->count());
     }
     return -1;
+}
+
+// Runs of days with a value drawn as lines: a gap breaks the line.
+int lineRuns(const TformImportacao* w) {
+    int runs = 0;
+    for (QAbstractSeries* s : w->GraficoSerie->chart()->series())
+        runs += qobject_cast<QLineSeries*>(s) ? 1 : 0;
+    return runs;
 }
 
 int lineCount(const std::string& bytes) {
@@ -165,6 +175,7 @@ void TestImportacao::fromMainWindow() {
             QCOMPARE(listed(w->ListLacunas),
                      gaps.isEmpty() ? QStringList{QStringLiteral("Nenhuma lacuna")} : gaps);
             QCOMPARE(gapMarks(w), missing);
+            QCOMPARE(lineRuns(w), static_cast<int>(gaps.size()) + 1);
             QCOMPARE(w->edArquivo->text(), QString::fromStdString(record));
             QCOMPARE(w->RGLacunas->itemIndex(), 0);
             QVERIFY(w->BTOK->isDefault());
@@ -207,7 +218,8 @@ void TestImportacao::fromScenarioDialog() {
         fx.ui.expectSaveFile(out);
         w->BTProcurar->click();
         w->RGLacunas->setItemIndex(2);
-        w->BTOK->click();
+        w->show();
+        QTest::keyClick(w->RGLacunas->button(2), Qt::Key_Return);  // "OK" is the default button
         return w->result();
     });
     dialog.BTImportarEstacao->click();
@@ -229,7 +241,7 @@ void TestImportacao::refusalsLeaveEverything_data() {
     QTest::newRow("folder missing") << "noaa.csv"
                                     << "falta/registro.txt"
                                     << "Não foi possível gravar";
-    QTest::newRow("cancelled") << "noaa.csv" << QString() << QString();
+    QTest::newRow("cancelled from the menu") << "noaa.csv" << QString() << QString();
 }
 
 // A file that is not read, a record that cannot be written and Esc: the message (if any), the
@@ -261,7 +273,11 @@ void TestImportacao::refusalsLeaveEverything() {
             return w->result();
         });
     }
-    win().BTImportarEstacao->click();
+    if (message.isEmpty()) {
+        win().MenuImportarEstacao->trigger();
+    } else {
+        win().BTImportarEstacao->click();
+    }
     QCOMPARE(TempDir::read(source.toStdString()), before);
     QVERIFY(!std::filesystem::exists(tmp->file("noaa.txt")));
     QVERIFY(!std::filesystem::exists(tmp->file("falta")));
