@@ -223,6 +223,8 @@ void TestImportacao::fromScenarioDialog() {
         return w->result();
     });
     dialog.BTImportarEstacao->click();
+    QCOMPARE(fx.ui.shown().front().text,
+             QStringLiteral("Arquivos de estação|*.csv *.txt *.dly|Todos os arquivos|*"));
     QCOMPARE(dialog.edCaminho->text(), out);
     QCOMPARE(dialog.edDataInicial->text(), QStringLiteral("17/01/2012"));
     QCOMPARE(dialog.edDescartPrec->text(), QStringLiteral("1,5"));
