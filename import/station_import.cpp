@@ -275,6 +275,10 @@ std::string suggestedRecordPath(const std::string& source) {
     return utf8FromPath(p);
 }
 
+std::string gapLine(const Lacuna& g, const LocaleSettings& loc) {
+    return gapText(g, loc) + " (" + days(static_cast<std::size_t>(g.fim - g.inicio + 1)) + ")";
+}
+
 std::vector<std::string> reportLines(const RelatorioImportacao& r, const LocaleSettings& loc) {
     std::vector<std::string> lines = {
         "Formato: " + formatName(r.formato),
@@ -285,8 +289,7 @@ std::vector<std::string> reportLines(const RelatorioImportacao& r, const LocaleS
         "Dias sem valor: " + std::to_string(r.faltantes),
     };
     for (const Lacuna& g : r.lacunas) {
-        lines.push_back("  Lacuna: " + gapText(g, loc) + " (" +
-                        days(static_cast<std::size_t>(g.fim - g.inicio + 1)) + ")");
+        lines.push_back("  Lacuna: " + gapLine(g, loc));
     }
     lines.push_back("Dias preenchidos com 0 mm: " + std::to_string(r.preenchidos));
     lines.push_back("Datas repetidas com o mesmo valor: " + std::to_string(r.duplicados));

@@ -142,5 +142,8 @@ std::string suggestedRecordPath(const std::string& source);
 // station, first and last day, days written, missing days and each gap, days filled, duplicates.
 std::vector<std::string> reportLines(const RelatorioImportacao& r, const LocaleSettings& loc);
 
+// One gap as the report lists it: "02/03/2012 a 04/03/2012 (3 dias)", "05/03/2012 (1 dia)".
+std::string gapLine(const Lacuna& g, const LocaleSettings& loc);
+
 // A date as "AAAA-MM-DD" (the JSON report, the messages about a source's dates).
 std::string isoDate(TDate d);

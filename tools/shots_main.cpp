@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +16,7 @@
 #include "tools/shots.h"
 #include "windows/main/form_citacao.h"
 #include "windows/main/form_demanda.h"
+#include "windows/main/form_importacao.h"
 #include "windows/main/form_main.h"
 #include "windows/main/form_res_sup.h"
 #include "windows/methods/form_metodos.h"
@@ -180,6 +182,25 @@ void shootFileDialog(Shots& shots) {
     files.hide();
 }
 
+// The report of a station file with gaps (a test file of the INMET format cut from the Seattle
+// record), the gaps to be written as 0 mm; the window is closed without writing.
+void shootStationImport(Shots& shots) {
+    const QString source = shots.dir + QStringLiteral("/estacao-inmet.csv");
+    QFile::remove(source);
+    QFile::copy(
+        QDir::current().absoluteFilePath(QStringLiteral("tests/import/fixtures/inmet_convencional.csv")),
+        source);
+    shots.ui.expectOpenFile(source);
+    shots.expectModalShot(QStringLiteral("formImportacao"), QStringLiteral("importar-estacao.png"),
+                          QDialog::Rejected, [](QDialog* d) {
+                              auto* w = static_cast<TformImportacao*>(d);
+                              w->resize(900, 640);
+                              w->RGLacunas->setItemIndex(1);
+                          });
+    formMain->BTImportarEstacaoClick();
+    QFile::remove(source);
+}
+
 }  // namespace
 
 void shootMainWindow(Shots& shots) {
@@ -190,4 +211,5 @@ void shootMainWindow(Shots& shots) {
     shootSweep(shots);
     shootInformation(shots);
     shootFileDialog(shots);
+    shootStationImport(shots);
 }

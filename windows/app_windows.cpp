@@ -14,6 +14,7 @@
 #include "windows/economics/form_volume_inf_analise.h"
 #include "windows/main/form_citacao.h"
 #include "windows/main/form_demanda.h"
+#include "windows/main/form_importacao.h"
 #include "windows/main/form_main.h"
 #include "windows/main/form_res_sup.h"
 #include "windows/main/form_sobre.h"
@@ -81,6 +82,7 @@ void createWindows() {
     createForm(formResultSimMensal);
     createForm(formSimCenariosGrid);
     createForm(formResSup);
+    createForm(formImportacao);
 }
 
 void destroyWindows() {

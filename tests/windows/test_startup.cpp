@@ -20,6 +20,7 @@
 #include "tests/windows/window_fixture.h"
 #include "windows/app_windows.h"
 #include "windows/main/form_citacao.h"
+#include "windows/main/form_importacao.h"
 #include "windows/main/form_main.h"
 #include "windows/main/form_res_sup.h"
 #include "windows/main/form_sobre.h"
@@ -61,6 +62,7 @@ const StartWindow kWindows[] = {
     {"formResultSimMensal", "TformResultSimMensal", "Resultado mensal da simulação"},
     {"formSimCenariosGrid", "TformSimCenariosGrid", "Simulação de cenários - Resultado"},
     {"formResSup", "TformResSup", "Reservatório superior"},
+    {"formImportacao", "TformImportacao", "Importar arquivo de estação"},
 };
 
 QString accessibleName(QWidget* w) {
@@ -102,7 +104,7 @@ void TestStartup::windowsInOrder() {
         QVERIFY2(w->isWindow(), expected.global);
     }
     QCOMPARE(windows.front(), static_cast<QWidget*>(formMain));
-    QCOMPARE(windows.back(), static_cast<QWidget*>(formResSup));
+    QCOMPARE(windows.back(), static_cast<QWidget*>(formImportacao));
     QCOMPARE(windows[8], static_cast<QWidget*>(formCitacao));
 
     destroyWindows();

@@ -121,6 +121,8 @@ void TformMain::connectReactions() {
 
     connect(MenuCarregarSimulacao, &QAction::triggered, this, [this] { BTCarregarClick(); });
     connect(MenuCarregarDadosPrec, &QAction::triggered, this, [this] { choosePrecFile(); });
+    connect(MenuImportarEstacao, &QAction::triggered, this, [this] { BTImportarEstacaoClick(); });
+    connect(BTImportarEstacao, &QPushButton::clicked, this, [this] { BTImportarEstacaoClick(); });
     connect(MenuSalvarSimulacao, &QAction::triggered, this, [this] { BTSalvarClick(); });
     connect(MenuSimCenarios, &QAction::triggered, this, [this] { MenuSimCenariosClick(); });
     connect(MenuMetodos, &QAction::triggered, this, [this] { MenuMetodosClick(); });

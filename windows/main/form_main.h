@@ -49,6 +49,7 @@ class TformMain : public QMainWindow {
     // Precipitation record and parameters.
     QPushButton* BTCarregar = nullptr;
     QTableWidget* strGridPrec = nullptr;
+    QPushButton* BTImportarEstacao = nullptr;  // "Importar arquivo de estação..."
     QLabel* LabelCaptacao = nullptr;
     QLineEdit* ed_captacao = nullptr;
     QLabel* LabelDemanda = nullptr;
@@ -101,6 +102,7 @@ class TformMain : public QMainWindow {
     QMenu* MenuCarregar = nullptr;
     QAction* MenuCarregarSimulacao = nullptr;  // "Simulação previamente salva"
     QAction* MenuCarregarDadosPrec = nullptr;  // "Dados de precipitação"
+    QAction* MenuImportarEstacao = nullptr;    // "Arquivo de estação..."
     QAction* MenuSalvarSimulacao = nullptr;
     QAction* MenuSimCenarios = nullptr;
     QAction* MenuMetodos = nullptr;  // "Métodos de dimensionamento (NBR 15527:2007)", after a run
@@ -149,6 +151,9 @@ class TformMain : public QMainWindow {
     void choosePrecFile();
     // Reads the file at `path` into a new set; false (after a message) when it cannot be read.
     bool loadPrecFile(const QString& path);
+    // Imports a weather station's daily file: the record written is loaded as a chosen one,
+    // and its first day becomes the start date.
+    void BTImportarEstacaoClick();
 
     // Save, load and clear.
     void BTSalvarClick();

@@ -77,6 +77,11 @@ void TformMain::buildControls() {
     strGridPrec = new QTableWidget(4, 2, central);
     strGridPrec->setObjectName(QStringLiteral("strGridPrec"));
     left->addWidget(strGridPrec);
+    BTImportarEstacao =
+        makeButton(central, "BTImportarEstacao", QStringLiteral("Importar arquivo de estação..."), false);
+    BTImportarEstacao->setAccessibleDescription(QStringLiteral(
+        "Gravar o registro de precipitação a partir do arquivo diário de uma estação meteorológica"));
+    left->addWidget(BTImportarEstacao, 0, Qt::AlignLeft);
 
     auto* params = new QGridLayout;
     left->addLayout(params);
@@ -255,6 +260,8 @@ void TformMain::buildMenu() {
         addAction(MenuCarregar, "MenuCarregarSimulacao", QStringLiteral("&Simulação previamente salva"));
     MenuCarregarDadosPrec =
         addAction(MenuCarregar, "MenuCarregarDadosPrec", QStringLiteral("&Dados de precipitação"));
+    MenuImportarEstacao =
+        addAction(MenuCarregar, "MenuImportarEstacao", QStringLiteral("&Arquivo de estação..."));
     MenuSalvarSimulacao =
         addAction(MenuSimulacao, "MenuSalvarSimulacao", QStringLiteral("&Salvar simulação"));
     MenuSimulacao->addSeparator();

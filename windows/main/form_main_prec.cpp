@@ -14,6 +14,7 @@
 #include "engine/capt_agua.h"
 #include "engine/capt_agua_interval.h"
 #include "engine/precipitation_file.h"
+#include "windows/main/form_importacao.h"
 #include "windows/main/form_main.h"
 #include "windows/main/main_links.h"
 
@@ -133,4 +134,12 @@ bool TformMain::loadPrecFile(const QString& path) {
                      MsgButtons::Ok);
     setPrecCell(PrecRowRegistros, fromUtf8(formatGeneral(static_cast<double>(count), appLocale())));
     return true;
+}
+
+void TformMain::BTImportarEstacaoClick() {
+    const std::optional<RegistroGravado> gravado = importarArquivoEstacao(this, lastOpenDir_);
+    if (!gravado) return;
+    lastOpenDir_ = QFileInfo(gravado->caminho).absolutePath();
+    if (!loadPrecFile(gravado->caminho)) return;
+    setPrecCell(PrecRowData, fromUtf8(formatDate(gravado->inicio, appLocale())));
 }

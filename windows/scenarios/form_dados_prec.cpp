@@ -7,12 +7,14 @@
 #include <QPushButton>
 #include <tuple>
 
+#include "common/numtext.h"
 #include "components/app_locale.h"
 #include "components/file_filters.h"
 #include "components/key_filters.h"
 #include "components/number_texts.h"
 #include "components/ui_seam.h"
 #include "components/window_controls.h"
+#include "windows/scenarios/scenarios_links.h"
 
 TformDadosPrec* formDadosPrec = nullptr;
 
@@ -29,27 +31,33 @@ TformDadosPrec::TformDadosPrec(QWidget* parent) : QDialog(parent) {
     grid->addWidget(Label1, 0, 0, 1, 2);
     grid->addWidget(edCaminho, 1, 0);
     grid->addWidget(Button1, 1, 1);
+    BTImportarEstacao =
+        makeButton(this, "BTImportarEstacao", QStringLiteral("Importar arquivo de estação..."), false);
+    BTImportarEstacao->setAccessibleDescription(QStringLiteral(
+        "Gravar o registro de precipitação a partir do arquivo diário de uma estação meteorológica"));
+    grid->addWidget(BTImportarEstacao, 2, 0, 1, 2, Qt::AlignLeft);
 
     std::tie(Label2, edDataInicial) = makeLabelledEdit(
         this, "Label2", "edDataInicial", QStringLiteral("Data inicial dos dados de precipitação"), QString(),
         LabelKind::OneLine);
-    grid->addWidget(Label2, 2, 0, 1, 2);
-    grid->addWidget(edDataInicial, 3, 0);
+    grid->addWidget(Label2, 3, 0, 1, 2);
+    grid->addWidget(edDataInicial, 4, 0);
 
     std::tie(Label3, edDescartPrec) = makeLabelledEdit(this, "Label3", "edDescartPrec",
                                                        QStringLiteral("Descarte do escoamento inicial (mm)"),
                                                        QString(), LabelKind::OneLine);
-    grid->addWidget(Label3, 4, 0, 1, 2);
-    grid->addWidget(edDescartPrec, 5, 0);
+    grid->addWidget(Label3, 5, 0, 1, 2);
+    grid->addWidget(edDescartPrec, 6, 0);
     installDecimalKeyFilter(edDescartPrec);
 
     Button2 = makeButton(this, "Button2", QStringLiteral("Concluir"));
     Button2->setDefault(true);
-    grid->addWidget(Button2, 6, 1);
+    grid->addWidget(Button2, 7, 1);
 
     FormCreate();
 
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    connect(BTImportarEstacao, &QPushButton::clicked, this, [this] { BTImportarEstacaoClick(); });
     connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
 }
 
@@ -75,6 +83,13 @@ void TformDadosPrec::Button1Click() {
     const QString path =
         ui().openFileName(this, QStringLiteral("Dados de precipitação"), QString(), kFiltroPrecipitacao);
     if (!path.isEmpty()) edCaminho->setText(path);
+}
+
+void TformDadosPrec::BTImportarEstacaoClick() {
+    const std::optional<RegistroGravado> gravado = importStationCenario(this);
+    if (!gravado) return;
+    edCaminho->setText(gravado->caminho);
+    edDataInicial->setText(fromUtf8(formatDate(gravado->inicio, appLocale())));
 }
 
 // "Concluir" closes only when the date and the discard read: a wrong one is reported and the

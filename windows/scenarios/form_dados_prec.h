@@ -19,7 +19,8 @@ class TformDadosPrec : public QDialog {
 
     QLabel* Label1 = nullptr;
     QLineEdit* edCaminho = nullptr;
-    QPushButton* Button1 = nullptr;  // "Procurar..."
+    QPushButton* Button1 = nullptr;            // "Procurar..."
+    QPushButton* BTImportarEstacao = nullptr;  // "Importar arquivo de estação..."
     QLabel* Label2 = nullptr;
     QLineEdit* edDataInicial = nullptr;
     QLabel* Label3 = nullptr;
@@ -34,6 +35,9 @@ class TformDadosPrec : public QDialog {
     double dblDescartPrec() const;
 
     void Button1Click();
+    // Imports a weather station's daily file: the record written and its first day fill the
+    // path and the start date; nothing else changes until "Concluir".
+    void BTImportarEstacaoClick();
     void Button2Click();
 
   private:

@@ -63,6 +63,10 @@ std::optional<dadosPrecRecord> execDadosPrecCenario(QWidget* parent) {
     return d;
 }
 
+std::optional<RegistroGravado> importStationCenario(QWidget* parent) {
+    return importarArquivoEstacao(parent);
+}
+
 // A new variable-series editor, shown modally; on "Concluir" its values as one text
 // ("100; 120; 90"). It shows the captions of its last use.
 std::optional<std::string> execDemandaCenario(QWidget* parent) {

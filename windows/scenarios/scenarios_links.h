@@ -11,6 +11,7 @@
 #include <string>
 
 #include "scenarios/value_lists.h"
+#include "windows/main/form_importacao.h"
 
 class ChartSeries;
 class QWidget;
@@ -34,6 +35,10 @@ void showScenarioComparison(std::shared_ptr<const TCombs> combs);
 // The precipitation dialog, shown modally; its three values after "Concluir", nothing when
 // closed another way. Throws ConversionError when the date or the discard does not read.
 std::optional<dadosPrecRecord> execDadosPrecCenario(QWidget* parent);
+
+// A weather station's daily file imported (its report shown modally): the record written,
+// nothing when cancelled or refused.
+std::optional<RegistroGravado> importStationCenario(QWidget* parent);
 
 // The variable-series editor, shown modally; its values joined by "; " after OK.
 // The editor is not in this build yet: the user is told so and nothing is returned.

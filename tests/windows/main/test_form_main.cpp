@@ -337,7 +337,8 @@ void TestMainWindow::menuEntries() {
     QCOMPARE(entryKeys, (QStringList{"Alt+C", "Alt+S", "Alt+E", "Alt+M", "Alt+L", "Alt+R"}));
     QStringList load;
     for (QAction* a : win().MenuCarregar->actions()) load << caption(a);
-    QCOMPARE(load, (QStringList{"Simulação previamente salva", "Dados de precipitação"}));
+    QCOMPARE(load,
+             (QStringList{"Simulação previamente salva", "Dados de precipitação", "Arquivo de estação..."}));
 
     // The information entries reach their windows: help as a message, the others shown.
     fx.ui.expectMessageContaining(QStringLiteral("Manual Vespra 4"), QStringLiteral("Vespra 4"));
