@@ -106,11 +106,14 @@ int runScenarios(const ParsedOptions& o, const LocaleSettings& loc, std::ostream
     const DefinicaoCenarios def = LeDefinicaoCenarios(o.file, loc);
     TCombs combs = CombsDaDefinicao(def, loc);
     if (o.has("--merge")) {
-        combs.geraTabela();  // the number of combinations; the precipitation files are not read
+        combs.geraContagem();  // the number of combinations; the precipitation files are not read
         JuntaPartes(o.value("--out"), ImpressaoDefinicao(def, loc), combs.numCombinacoes());
         return 0;
     }
-    combs.geraCombs(loc);
+    // No combination table: a run holds nothing per combination of the study beyond the sheet
+    // lines of the combinations it writes.
+    combs.geraContagem();
+    combs.loadPrecFiles(loc);
     for (const auto& aviso : ValoresForaDosLimites(combs)) err << "vespra-cli: aviso: " << aviso << "\n";
     makeOutputFolder(o.value("--out"));
     const std::int32_t stoppedAt = exportStudy(o, def, combs, loc, err);
