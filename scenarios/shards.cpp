@@ -23,14 +23,6 @@ std::string texto(std::int64_t n) {
     return std::to_string(n);
 }
 
-// A part file read: what its first line says and its sheet lines.
-struct Parte {
-    std::string nome;
-    std::string impressao;
-    std::int32_t k = 0, n = 0, total = 0;
-    std::vector<std::string> linhas;
-};
-
 // The value of "chave=VALOR" in field `i` of the header, or none.
 std::optional<std::string> campo(const std::vector<std::string_view>& campos, std::size_t i,
                                  std::string_view chave) {
@@ -48,42 +40,14 @@ std::optional<std::int32_t> inteiro(const std::optional<std::string>& t) {
     return static_cast<std::int32_t>(*v);
 }
 
-// Reads a part file; one that is not a part throws ScenarioError naming it.
-Parte leParte(const fs::path& caminho) {
-    Parte p;
-    p.nome = utf8FromPath(caminho.filename());
-    std::vector<std::string> linhas;
-    const std::string bytes = readFileBytes(utf8FromPath(caminho));
-    std::size_t inicio = 0;
-    while (inicio < bytes.size()) {
-        std::size_t fim = bytes.find("\r\n", inicio);
-        if (fim == std::string::npos) fim = bytes.size();
-        linhas.push_back(cp1252ToUtf8(std::string_view(bytes).substr(inicio, fim - inicio)));
-        inicio = fim + 2;
-    }
-    const auto campos = linhas.empty() ? std::vector<std::string_view>{} : splitFields(linhas[0]);
-    const auto impressao = campo(campos, 1, "definição");
-    const auto k = inteiro(campo(campos, 2, "parte")), n = inteiro(campo(campos, 3, "partes"));
-    const auto total = inteiro(campo(campos, 4, "total"));
-    if (campos.size() != 5 || campos[0] != kTituloParte || !impressao || !k || !n || !total)
-        throw ScenarioError("O arquivo \"" + p.nome + "\" não é uma parte da planilha de cenários.");
-    p.impressao = *impressao;
-    p.k = *k;
-    p.n = *n;
-    p.total = *total;
-    linhas.erase(linhas.begin());
-    p.linhas = std::move(linhas);
-    return p;
-}
-
 // Every part file in `pasta` ("Planilha.parte-….csv"), read.
-std::vector<Parte> lePartes(const std::string& pasta) {
-    std::vector<Parte> partes;
+std::vector<ParteDaPlanilha> lePartes(const std::string& pasta) {
+    std::vector<ParteDaPlanilha> partes;
     std::error_code ec;
     for (fs::directory_iterator it(pathFromUtf8(pasta), ec), fim; !ec && it != fim; it.increment(ec)) {
         const std::string nome = utf8FromPath(it->path().filename());
         if (nome.rfind(kPrefixoParte, 0) == 0 && nome.size() > 4 && nome.ends_with(".csv"))
-            partes.push_back(leParte(it->path()));
+            partes.push_back(LeParte(readFileBytes(utf8FromPath(it->path())), nome));
     }
     if (ec) throw FileError("Não foi possível ler a pasta \"" + pasta + "\": " + systemMessage(ec) + ".");
     return partes;
@@ -91,10 +55,10 @@ std::vector<Parte> lePartes(const std::string& pasta) {
 
 // Each part checked against the definition, the first part's n and its own name; the parts by
 // their number.
-std::map<std::int32_t, const Parte*> confere(const std::vector<Parte>& partes, const std::string& impressao,
-                                             std::int32_t total) {
-    std::map<std::int32_t, const Parte*> porNumero;
-    for (const Parte& p : partes) {
+std::map<std::int32_t, const ParteDaPlanilha*> confere(const std::vector<ParteDaPlanilha>& partes,
+                                                       const std::string& impressao, std::int32_t total) {
+    std::map<std::int32_t, const ParteDaPlanilha*> porNumero;
+    for (const ParteDaPlanilha& p : partes) {
         const std::string nome = "A parte \"" + p.nome + "\"";
         if (p.impressao != impressao || p.total != total)
             throw ScenarioError(nome + " foi feita de outra definição de cenários.");
@@ -123,6 +87,32 @@ std::map<std::int32_t, const Parte*> confere(const std::vector<Parte>& partes, c
 }
 
 }  // namespace
+
+ParteDaPlanilha LeParte(std::string_view bytes, const std::string& nome) {
+    ParteDaPlanilha p;
+    p.nome = nome;
+    std::vector<std::string> linhas;
+    std::size_t inicio = 0;
+    while (inicio < bytes.size()) {
+        std::size_t fim = bytes.find("\r\n", inicio);
+        if (fim == std::string_view::npos) fim = bytes.size();
+        linhas.push_back(cp1252ToUtf8(bytes.substr(inicio, fim - inicio)));
+        inicio = fim + 2;
+    }
+    const auto campos = linhas.empty() ? std::vector<std::string_view>{} : splitFields(linhas[0]);
+    const auto impressao = campo(campos, 1, "definição");
+    const auto k = inteiro(campo(campos, 2, "parte")), n = inteiro(campo(campos, 3, "partes"));
+    const auto total = inteiro(campo(campos, 4, "total"));
+    if (campos.size() != 5 || campos[0] != kTituloParte || !impressao || !k || !n || !total)
+        throw ScenarioError("O arquivo \"" + p.nome + "\" não é uma parte da planilha de cenários.");
+    p.impressao = *impressao;
+    p.k = *k;
+    p.n = *n;
+    p.total = *total;
+    linhas.erase(linhas.begin());
+    p.linhas = std::move(linhas);
+    return p;
+}
 
 BlocoCombinacoes BlocoDaParte(std::int32_t total, std::int32_t k, std::int32_t n) {
     const std::int64_t base = total / n, maiores = total % n;
@@ -164,7 +154,7 @@ std::int32_t ExportaParte(const TCombs& combs, const std::string& pasta, const L
 }
 
 std::int32_t JuntaPartes(const std::string& pasta, const std::string& impressao, std::int32_t total) {
-    const std::vector<Parte> partes = lePartes(pasta);
+    const std::vector<ParteDaPlanilha> partes = lePartes(pasta);
     if (partes.empty())
         throw ScenarioError("Nenhuma parte da planilha (" + std::string(kPrefixoParte) + "K-de-N.csv) em \"" +
                             pasta + "\".");

@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/locale_settings.h"
@@ -45,6 +46,18 @@ std::string ImpressaoDefinicao(const DefinicaoCenarios& def, const LocaleSetting
 std::int32_t ExportaParte(const TCombs& combs, const std::string& pasta, const LocaleSettings& loc,
                           const std::string& impressao, std::int32_t k, std::int32_t n,
                           const ProgressoCenarios& progresso = {}, int tarefas = 1);
+
+// A part file read: what its first line says and its sheet lines (UTF-8).
+struct ParteDaPlanilha {
+    std::string nome;       // the file's name, for the messages
+    std::string impressao;  // the definition's ImpressaoDefinicao
+    std::int32_t k = 0, n = 0, total = 0;
+    std::vector<std::string> linhas;
+};
+// Reads a part file's bytes; a file that is not a part (its first line not as above, a number
+// that is not a whole number from 0 to kMaxCombinacoes) throws ScenarioError naming `nome`.
+// Whether the part fits its study is JuntaPartes's to check.
+ParteDaPlanilha LeParte(std::string_view bytes, const std::string& nome);
 
 // Joins the parts in `pasta`: every part of one n made from the definition `impressao`, with
 // `total` combinations, must be there; then Planilha.csv is written (the bytes a whole run
