@@ -35,7 +35,8 @@ const std::string kSeattle = std::string(VESPRA_SOURCE_DIR) + "/examples/seattle
 std::map<std::string, std::string> conteudo(const std::string& pasta) {
     std::map<std::string, std::string> arquivos;
     for (const auto& e : fs::directory_iterator(pasta))
-        arquivos[e.path().filename().string()] = TempDir::read(e.path().string());
+        arquivos[e.path().filename().string()] =
+            e.is_directory() ? "<pasta>" : TempDir::read(e.path().string());
     return arquivos;
 }
 
@@ -144,6 +145,26 @@ TEST(CliShards, BrokenPartsAreRefusedAndLeftAlone) {
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
         EXPECT_EQ(conteudo(pasta), antes);
     }
+}
+
+// A part or a sheet that cannot be written is one line naming it; a merge whose sheet cannot be
+// written keeps every part, so that it can run again.
+TEST(CliShards, AFileThatCannotBeWrittenIsNamedAndThePartsStay) {
+    TempDir dir;
+    const std::string def = definicao(dir, "estudo.txt", "(100); (150)", "(Fixo: 3000)");
+    fs::create_directories(dir.file("parte/Planilha.parte-1-de-1.csv"));
+    const CliRun parte = cenarios(def, dir.file("parte"), {"--shard", "1/1"});
+    EXPECT_EQ(parte.status, 1);
+    EXPECT_NE(parte.err.find("Planilha.parte-1-de-1.csv"), std::string::npos) << parte.err;
+
+    ASSERT_EQ(cenarios(def, dir.file("junta"), {"--shard", "1/2"}).status, 0);
+    ASSERT_EQ(cenarios(def, dir.file("junta"), {"--shard", "2/2"}).status, 0);
+    fs::create_directories(dir.file("junta/Planilha.csv"));
+    const auto antes = conteudo(dir.file("junta"));
+    const CliRun junta = cenarios(def, dir.file("junta"), {"--merge"});
+    EXPECT_EQ(junta.status, 1);
+    EXPECT_NE(junta.err.find("Planilha.csv"), std::string::npos) << junta.err;
+    EXPECT_EQ(conteudo(dir.file("junta")), antes);
 }
 
 // --shard takes K/N with 1 ≤ K ≤ N; anything else, or --shard with --merge, is a usage error
