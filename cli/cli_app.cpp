@@ -90,7 +90,7 @@ const char* const kUsageFailure =
     "\nUma falha é uma linha na saída de erros e um código de saída diferente de zero.\n";
 
 const char* const kUsageScenarios =
-    "Uso: vespra-cli scenarios DEF --out PASTA [--locale NOME] [--jobs N]\n"
+    "Uso: vespra-cli scenarios DEF --out PASTA [--locale NOME] [--jobs N] [--shard K/N | --merge]\n"
     "\n"
     "Simula todas as combinações de um conjunto de cenários e grava em PASTA o que\n"
     "\"Exportar planilha e simulações\" grava: Planilha.csv e 1.csv … N.csv.\n"
@@ -101,7 +101,17 @@ const char* const kUsageScenarios =
     "  --out PASTA     pasta dos arquivos gravados (criada se não existir).\n"
     "  --locale NOME   locale dos números e datas de DEF e dos arquivos gravados.\n"
     "  --jobs N        simula N combinações ao mesmo tempo (padrão: os núcleos da máquina);\n"
-    "                  os arquivos são os mesmos para qualquer N.\n";
+    "                  os arquivos são os mesmos para qualquer N.\n"
+    "  --shard K/N     simula só a K-ésima de N partes seguidas das combinações (1 ≤ K ≤ N):\n"
+    "                  grava os arquivos delas com os números do estudo inteiro e a parte da\n"
+    "                  planilha Planilha.parte-K-de-N.csv, nunca Planilha.csv. As partes rodam\n"
+    "                  em qualquer ordem, ao mesmo tempo ou em outras máquinas.\n"
+    "  --merge         confere que PASTA tem todas as partes de um mesmo N feitas com esta DEF,\n"
+    "                  grava Planilha.csv (igual à de uma execução única) e apaga as partes;\n"
+    "                  uma parte de outra DEF ou de outro N, ou uma parte que falta, é um erro\n"
+    "                  e nada é gravado nem apagado.\n"
+    "Ctrl-C ou SIGTERM param na próxima combinação, sem deixar arquivos temporários, com uma\n"
+    "linha que diz onde parou e o código de saída 130 (SIGINT) ou 143 (SIGTERM).\n";
 
 // The command named first, given the arguments after its name.
 int runNamedCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {

@@ -44,6 +44,12 @@ for locale, byte, folder in (("pt_BR", PT, examples), ("en_US", EN, examples / "
 for locale, byte, folder in (("pt_BR", PT, examples), ("en_US", EN, examples / "en_US")):
     write("fuzz_definicao", locale, byte + (folder / "cenarios-seattle.txt").read_bytes())
 
+# Parts of a scenario sheet (vespra-cli scenarios --shard): a whole one and a header alone.
+parte = "Parte da planilha de cenários;definição=b6cec84e994cf5a0;parte=1;partes=3;total=16".encode("cp1252")
+linha = b"1;seattle-2012-2015.txt;2;100;150;4;50;0,8;0 | 0%;Fixo: 3000;28,63"
+write("fuzz_parte", "parte", PT + parte + b"\r\n" + linha + b"\r\n")
+write("fuzz_parte", "cabecalho", PT + parte.replace(b"partes=3", b"partes=x"))
+
 for i, text in enumerate((examples / "cenarios-seattle.txt").read_bytes().splitlines()):
     row = i + 1  # byte 1: the row (1 + byte % 8) with its own delimiter
     write("fuzz_listas", f"linha{row}", PT + bytes([i]) + text)

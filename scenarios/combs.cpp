@@ -1,5 +1,6 @@
 #include "scenarios/combs.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "common/platform.h"
@@ -35,10 +36,9 @@ std::array<std::size_t, kNumParametros> TCombs::tamanhos() const {
 
 namespace {
 
-// Every combination of positions for lists of lengths n: row i × n_k + j is row i of the table
-// of the lists before k followed by position j of list k, so the first list changes slowest
-// and the last fastest.
-intArrayArray tabelaCombinacoes(const std::array<std::size_t, kNumParametros>& n) {
+// The number of combinations of lists of lengths n; an empty list or too many combinations
+// throw ScenarioError.
+std::int64_t totalCombinacoes(const std::array<std::size_t, kNumParametros>& n) {
     std::int64_t total = 1;
     for (int k = 0; k < kNumParametros; ++k) {
         if (n[static_cast<std::size_t>(k)] == 0) {
@@ -50,16 +50,28 @@ intArrayArray tabelaCombinacoes(const std::array<std::size_t, kNumParametros>& n
                                 " combinações: reduza o número de valores.");
         }
     }
+    return total;
+}
+
+// The positions of combination r: row i × n_k + j is row i of the table of the lists before k
+// followed by position j of list k, so the first list changes slowest and the last fastest.
+void posicoesDe(std::int64_t r, const std::array<std::size_t, kNumParametros>& n, intArray& linha) {
+    linha.assign(kNumParametros, 0);
+    for (int k = kNumParametros - 1; k >= 0; --k) {
+        const auto nk = static_cast<std::int64_t>(n[static_cast<std::size_t>(k)]);
+        linha[static_cast<std::size_t>(k)] = static_cast<std::int32_t>(r % nk);
+        r /= nk;
+    }
+}
+
+// Every combination of positions for lists of lengths n, in combination order.
+intArrayArray tabelaCombinacoes(const std::array<std::size_t, kNumParametros>& n) {
+    const std::int64_t total = totalCombinacoes(n);
     intArrayArray tabela;
     tabela.reserve(static_cast<std::size_t>(total));
-    intArray linha(kNumParametros, 0);
+    intArray linha;
     for (std::int64_t r = 0; r < total; ++r) {
-        std::int64_t resto = r;
-        for (int k = kNumParametros - 1; k >= 0; --k) {
-            const auto nk = static_cast<std::int64_t>(n[static_cast<std::size_t>(k)]);
-            linha[static_cast<std::size_t>(k)] = static_cast<std::int32_t>(resto % nk);
-            resto /= nk;
-        }
+        posicoesDe(r, n, linha);
         tabela.push_back(linha);
     }
     return tabela;
@@ -69,12 +81,36 @@ intArrayArray tabelaCombinacoes(const std::array<std::size_t, kNumParametros>& n
 
 void TCombs::geraTabela() {
     matCombs = tabelaCombinacoes(tamanhos());
+    semTabela_ = 0;
+}
+
+void TCombs::geraContagem() {
+    const auto total = static_cast<std::int32_t>(totalCombinacoes(tamanhos()));
+    matCombs.clear();
+    matCombs.shrink_to_fit();
+    semTabela_ = total;
+}
+
+intArray TCombs::posicoes(std::int32_t ind) const {
+    if (ind < 0 || ind >= numCombinacoes()) {
+        throw ScenarioError("A combinação " + std::to_string(static_cast<std::int64_t>(ind) + 1) +
+                            " não existe neste conjunto de cenários.");
+    }
+    if (!matCombs.empty()) return matCombs[static_cast<std::size_t>(ind)];
+    const auto n = tamanhos();
+    // A list emptied after the count: refused, never divided by its length.
+    if (std::find(n.begin(), n.end(), std::size_t{0}) != n.end())
+        throw ScenarioError("A tabela de combinações está incompleta.");
+    intArray p;
+    posicoesDe(ind, n, p);
+    return p;
 }
 
 void TCombs::geraCombs(const LocaleSettings& loc) {
     intArrayArray tabela = tabelaCombinacoes(tamanhos());
     loadPrecFiles(loc);  // changes the series only once every file is read
     matCombs = std::move(tabela);
+    semTabela_ = 0;
 }
 
 std::string TCombs::caminhoLeitura(const std::string& strDadosPrec) const {
@@ -91,11 +127,7 @@ void TCombs::loadPrecFiles(const LocaleSettings& loc) {
 }
 
 std::shared_ptr<TCaptAguaInterval> TCombs::simulaComb(std::int32_t ind) const {
-    if (ind < 0 || static_cast<std::size_t>(ind) >= matCombs.size()) {
-        throw ScenarioError("A combinação " + std::to_string(static_cast<std::int64_t>(ind) + 1) +
-                            " não existe neste conjunto de cenários.");
-    }
-    const intArray& p = matCombs[static_cast<std::size_t>(ind)];
+    const intArray p = posicoes(ind);
     if (p.size() != kNumParametros) throw ScenarioError("A tabela de combinações está incompleta.");
     const dadosPrecRecord& F = at(vecArqPrec, p[0], RotuloParametro(1));
     const doubleArray& S = at(matDadosPrec, p[0], RotuloParametro(1));

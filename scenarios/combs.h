@@ -44,6 +44,11 @@ class TCombs {
     void geraCombs(const LocaleSettings& loc);
     // The combination table only, for a set whose series are already in matDadosPrec.
     void geraTabela();
+    // The number of combinations alone, checked as geraCombs checks it, with no table kept:
+    // each combination's positions are then worked out from its number (posicoes), so that a
+    // batch over a block of a large study holds nothing per combination of the study. The
+    // series are read apart (loadPrecFiles).
+    void geraContagem();
     // Reads every precipitation file of vecArqPrec into matDadosPrec, each once; matDadosPrec
     // changes only when every file was read (FileError otherwise).
     void loadPrecFiles(const LocaleSettings& loc);
@@ -54,11 +59,19 @@ class TCombs {
     // call from several threads at once on one set.
     std::shared_ptr<TCaptAguaInterval> simulaComb(std::int32_t ind) const;
 
-    std::int32_t numCombinacoes() const { return static_cast<std::int32_t>(matCombs.size()); }
+    std::int32_t numCombinacoes() const {
+        return matCombs.empty() ? semTabela_ : static_cast<std::int32_t>(matCombs.size());
+    }
+    // The eight positions of combination `ind`: its row of the table, or, without a table
+    // (geraContagem), the same positions worked out from the number.
+    intArray posicoes(std::int32_t ind) const;
     // The path a precipitation file is read from: strPastaBase joined to a relative path.
     std::string caminhoLeitura(const std::string& strDadosPrec) const;
     // The lengths of the eight lists, in parameter order.
     std::array<std::size_t, kNumParametros> tamanhos() const;
+
+  private:
+    std::int32_t semTabela_ = 0;  // the number of combinations counted by geraContagem
 };
 
 // The eight value-list texts of the scenario window's rows 1 to 8, in row order.

@@ -95,23 +95,29 @@ LinhaResultado printResultGrid(const TCombs& combs, std::int32_t indVec, const L
     return LinhaDaSimulacao(*combs.captAguaInterv, indVec, loc);
 }
 
-std::vector<std::string> LinhasPlanilha(const std::vector<LinhaResultado>& linhas) {
-    std::vector<std::string> out;
-    out.reserve(linhas.size() + 1);
+std::string CabecalhoPlanilha() {
     std::string cab;
     for (const char* c : kCabecalhosResultado) cab += std::string(c) + ";";
     // A caption broken over two lines in the grid is one field in the sheet.
     std::erase(cab, '\r');
     std::erase(cab, '\n');
-    out.push_back(std::move(cab));
-    for (const auto& l : linhas) {
-        std::string s;
-        // A precipitation file named "=1+1.txt" is a text cell, never a formula.
-        for (int c = 0; c < kColunasResultado - 1; ++c)
-            s += sheetCell(l.textos[static_cast<std::size_t>(c)]) + ";";
-        s += sheetCell(l.textos[kColunasResultado - 1]);
-        out.push_back(std::move(s));
-    }
+    return cab;
+}
+
+std::string LinhaPlanilha(const LinhaResultado& l) {
+    std::string s;
+    // A precipitation file named "=1+1.txt" is a text cell, never a formula.
+    for (int c = 0; c < kColunasResultado - 1; ++c)
+        s += sheetCell(l.textos[static_cast<std::size_t>(c)]) + ";";
+    s += sheetCell(l.textos[kColunasResultado - 1]);
+    return s;
+}
+
+std::vector<std::string> LinhasPlanilha(const std::vector<LinhaResultado>& linhas) {
+    std::vector<std::string> out;
+    out.reserve(linhas.size() + 1);
+    out.push_back(CabecalhoPlanilha());
+    for (const auto& l : linhas) out.push_back(LinhaPlanilha(l));
     return out;
 }
 
@@ -161,18 +167,29 @@ LinhaResultado SalvaSimulacaoCenario(const TCombs& combs, std::int32_t indVec, c
     return LinhaDaSimulacao(*sim, indVec, loc);
 }
 
+std::int32_t ExportaSimulacoes(const TCombs& combs, const std::string& pasta, const LocaleSettings& loc,
+                               std::int32_t inicio, std::int32_t fim,
+                               std::vector<std::string>& linhasPlanilha, std::size_t primeira,
+                               const ProgressoCenarios& progresso, int tarefas) {
+    const std::int32_t n = std::max<std::int32_t>(fim - inicio, 0);
+    linhasPlanilha.resize(primeira + static_cast<std::size_t>(n));
+    return ParaCadaCombinacao(n, tarefas,
+                              [&](std::int32_t i) {
+                                  linhasPlanilha[primeira + static_cast<std::size_t>(i)] =
+                                      LinhaPlanilha(SalvaSimulacaoCenario(combs, inicio + i, pasta, loc));
+                              },
+                              progresso, {});
+}
+
 std::int32_t ExportaPlanilhaESimulacoes(const TCombs& combs, const std::string& pasta,
                                         const LocaleSettings& loc, const ProgressoCenarios& progresso,
                                         int tarefas, std::int32_t quantas) {
     const std::int32_t n = quantas >= 0 ? std::min(quantas, combs.numCombinacoes()) : combs.numCombinacoes();
-    std::vector<LinhaResultado> linhas(static_cast<std::size_t>(n));
-    const std::int32_t prontas = ParaCadaCombinacao(n, tarefas,
-                                                    [&](std::int32_t k) {
-                                                        linhas[static_cast<std::size_t>(k)] =
-                                                            SalvaSimulacaoCenario(combs, k, pasta, loc);
-                                                    },
-                                                    progresso, {});
+    // The sheet's lines only, the header first: a row's line is all the sheet needs of it.
+    std::vector<std::string> linhas;
+    const std::int32_t prontas = ExportaSimulacoes(combs, pasta, loc, 0, n, linhas, 1, progresso, tarefas);
     if (prontas < n) return prontas;
-    SalvarPlanilha(utf8FromPath(pathFromUtf8(pasta) / "Planilha.csv"), linhas);
+    linhas[0] = CabecalhoPlanilha();
+    writeTextLines(utf8FromPath(pathFromUtf8(pasta) / "Planilha.csv"), linhas);
     return n + 1;
 }

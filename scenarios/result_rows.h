@@ -48,6 +48,9 @@ LinhaResultado printResultGrid(const TCombs& combs, std::int32_t indVec, const L
 // The sheet: the header line (every caption followed by ";"), then one line per row: the
 // texts of columns 0 to 9 each followed by ";", then column 10.
 std::vector<std::string> LinhasPlanilha(const std::vector<LinhaResultado>& linhas);
+// The sheet's header line, and the line of one row (both without the line end).
+std::string CabecalhoPlanilha();
+std::string LinhaPlanilha(const LinhaResultado& linha);
 // Writes the sheet (Windows-1252, CR LF, replacing the file only once it is whole).
 // Throws FileError naming the path.
 void SalvarPlanilha(const std::string& path, const std::vector<LinhaResultado>& linhas);
@@ -79,6 +82,16 @@ std::string NomeArquivoSimulacao(std::int32_t indVec);
 // returns its row.
 LinhaResultado SalvaSimulacaoCenario(const TCombs& combs, std::int32_t indVec, const std::string& pasta,
                                      const LocaleSettings& loc);
+// The combinations inicio … fim − 1 exported as "Exportar planilha e simulações" exports them:
+// each one's file in `pasta` under its number in the whole set, and its sheet line (LinhaPlanilha)
+// in linhasPlanilha[k − inicio + primeira] (the vector is sized here; its first `primeira` entries
+// are left for the caller). Only these lines are kept, never the combinations' simulations or
+// rows. Returns how many combinations from inicio on were written without a gap; a file that
+// cannot be written throws FileError, a failing combination ScenarioError.
+std::int32_t ExportaSimulacoes(const TCombs& combs, const std::string& pasta, const LocaleSettings& loc,
+                               std::int32_t inicio, std::int32_t fim,
+                               std::vector<std::string>& linhasPlanilha, std::size_t primeira = 0,
+                               const ProgressoCenarios& progresso = {}, int tarefas = 1);
 // "Exportar planilha e simulações": 1.csv … N.csv in `pasta`, one per combination, then
 // Planilha.csv; with `quantas` ≥ 0 only the combinations 0 … quantas − 1 (the rows of a run that
 // stopped early). Returns how many files were written. A file that cannot be written throws

@@ -231,7 +231,8 @@ TEST(CliScenarios, FailuresAreOneLineOnStderr) {
 TEST(CliScenarios, HelpShowsTheCommand) {
     const CliRun r = cli({"--help"});
     EXPECT_EQ(r.status, 0);
-    for (const char* word : {"scenarios DEF --out PASTA", "--jobs N", "Planilha.csv"}) {
+    for (const char* word :
+         {"scenarios DEF --out PASTA", "--jobs N", "Planilha.csv", "--shard K/N", "--merge"}) {
         EXPECT_NE(r.out.find(word), std::string::npos) << word;
     }
 }

@@ -81,6 +81,34 @@ TEST_F(CombsTest, EveryListCountsInTheTable) {
     EXPECT_EQ(c.matCombs[47], (intArray{0, 0, 1, 2, 1, 1, 1, 0}));
 }
 
+// A batch over a block of a large study keeps no table: each combination's positions are worked
+// out from its number, the same as the table's row, and its simulation is the same.
+TEST_F(CombsTest, CountWithoutATableGivesTheTablesPositions) {
+    auto t = textosBase(chuvaA);
+    t[0] = "(" + chuvaA + " | 01/01/2012 | 2); (" + chuvaB + " | 01/01/2012 | 2)";
+    t[1] = "(100); (200); (300)";
+    t[4] = "(40); (60)";
+    t[7] = "(Fixo: 3000); (Intervalo de volumes: 4000; 500; 1)";
+    const TCombs tabela = combsDe(t);
+    TCombs contagem = tabela;
+    contagem.geraContagem();
+    EXPECT_TRUE(contagem.matCombs.empty());
+    ASSERT_EQ(contagem.numCombinacoes(), 24);
+    for (std::int32_t k = 0; k < 24; ++k) {
+        EXPECT_EQ(contagem.posicoes(k), tabela.matCombs[static_cast<std::size_t>(k)]) << k;
+        const auto a = tabela.simulaComb(k), b = contagem.simulaComb(k);
+        ASSERT_EQ(a->vecCaptAgua.size(), b->vecCaptAgua.size());
+        EXPECT_TRUE(sameResults(a->base(), b->base())) << k;
+    }
+    EXPECT_THROW(contagem.simulaComb(24), ScenarioError);
+    EXPECT_THROW(contagem.simulaComb(-1), ScenarioError);
+    contagem.vecAreaCapt.clear();
+    EXPECT_THROW(contagem.simulaComb(0), ScenarioError);
+    contagem.vecAreaCapt = doubleArray(1001, 100);
+    contagem.vecCoefAprov = doubleArray(1000, 0.8);
+    EXPECT_THROW(contagem.geraContagem(), ScenarioError);
+}
+
 TEST_F(CombsTest, EmptyListOrTooManyCombinationsKeepTheOldTable) {
     TCombs c = combsDe(textosBase(chuvaA));
     c.vecCoefAprov.clear();
