@@ -435,7 +435,7 @@ void TestSimCenarios::saveRefusesASetThatDoesNotRead() {
 // stays open as typed, the focus on the step; a step above 0 closes it.
 void TestSimCenarios::rangeDialogRefusesAStepOfZero() {
     bool abertoDepoisDoZero = false;
-    QWidget* foco = nullptr;
+    QString foco;  // the focused box's name: the dialog is gone once the row is edited
     editRow(8, [&](TformCenariosDados* dialog) {
         fx.ui.expectModal(QStringLiteral("formCenariosDadosResInf"), [&](QDialog* d) {
             auto* r = static_cast<TformCenariosDadosResInf*>(d);
@@ -447,7 +447,7 @@ void TestSimCenarios::rangeDialogRefusesAStepOfZero() {
                 QStringLiteral("O intervalo entre volumes deve ser maior que 0 litros."));
             r->btConcluir->click();
             abertoDepoisDoZero = r->result() != QDialog::Accepted && r->EdVolMaximo->text() == "20000";
-            foco = r->focusWidget();
+            foco = r->focusWidget() ? r->focusWidget()->objectName() : QString();
             r->EdIntervaloVols->setText(QStringLiteral("500"));
             r->btConcluir->click();
             return r->result();
@@ -456,7 +456,7 @@ void TestSimCenarios::rangeDialogRefusesAStepOfZero() {
         dialog->btConcluir->click();
     });
     QVERIFY(abertoDepoisDoZero);
-    QVERIFY(foco != nullptr && foco->objectName() == QStringLiteral("EdIntervaloVols"));
+    QCOMPARE(foco, QStringLiteral("EdIntervaloVols"));
     QCOMPARE(formSimCenarios->texto(8), std::string("(Intervalo de volumes: 20000; 500; 2)"));
 }
 
@@ -464,7 +464,7 @@ void TestSimCenarios::rangeDialogRefusesAStepOfZero() {
 // the discard as typed and the focus on the date; corrected, the record is added.
 void TestSimCenarios::precipitationDialogKeepsWhatWasTyped() {
     QStringList vistos;
-    QWidget* foco = nullptr;
+    QString foco;  // the focused box's name: the dialog may be gone once the row is edited
     editRow(1, [&](TformCenariosDados* dialog) {
         fx.ui.expectModal(QStringLiteral("formDadosPrec"), [&](QDialog* d) {
             auto* p = static_cast<TformDadosPrec*>(d);
@@ -476,7 +476,7 @@ void TestSimCenarios::precipitationDialogKeepsWhatWasTyped() {
             p->Button2->click();
             vistos << QString::number(p->result()) << p->edCaminho->text() << p->edDataInicial->text()
                    << p->edDescartPrec->text();
-            foco = p->focusWidget();
+            foco = p->focusWidget() ? p->focusWidget()->objectName() : QString();
             p->edDataInicial->setText(QStringLiteral("01/02/2012"));
             p->Button2->click();
             return p->result();
@@ -486,7 +486,7 @@ void TestSimCenarios::precipitationDialogKeepsWhatWasTyped() {
     });
     QCOMPARE(vistos, QStringList({QStringLiteral("0"), QString::fromStdString(prec),
                                   QStringLiteral("31/02/2012"), QStringLiteral("2")}));
-    QVERIFY(foco != nullptr && foco->objectName() == QStringLiteral("edDataInicial"));
+    QCOMPARE(foco, QStringLiteral("edDataInicial"));
     QCOMPARE(formSimCenarios->texto(1), "(" + prec + " | 01/02/2012 | 2)");
 }
 
