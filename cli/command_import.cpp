@@ -67,12 +67,7 @@ int importCommand(const std::vector<std::string>& args, std::ostream& out, std::
         } else {
             writeLines(out, reportLines(r.relatorio, loc));
         }
-        out.flush();
-        if (!out) {
-            err << "vespra-cli: não foi possível escrever a saída.\n";
-            return 1;
-        }
-        return 0;
+        return finishOutput(out, err);
     } catch (const std::exception& e) {
         return reportFailure(e, err);
     }

@@ -114,7 +114,7 @@ int runScenarios(const ParsedOptions& o, const LocaleSettings& loc, std::ostream
     // lines of the combinations it writes.
     combs.geraContagem();
     combs.loadPrecFiles(loc);
-    for (const auto& aviso : ValoresForaDosLimites(combs)) err << "vespra-cli: aviso: " << aviso << "\n";
+    for (const auto& aviso : ValoresForaDosLimites(combs)) reportWarning(aviso, err);
     makeOutputFolder(o.value("--out"));
     const std::int32_t stoppedAt = exportStudy(o, def, combs, loc, err);
     if (stoppedAt == 0) return 0;

@@ -18,17 +18,11 @@ int writeFromLoadedFile(const std::string& file, const LocaleSettings& loc, std:
     try {
         const LoadedSimulation loaded = loadAndRunSimulation(file, loc);
         // A start date the file does not show the order of: the run goes on, the user is told.
-        if (!loaded.dateNotice.empty()) err << "vespra-cli: aviso: " << loaded.dateNotice << "\n";
+        if (!loaded.dateNotice.empty()) reportWarning(loaded.dateNotice, err);
         // Values the main window would refuse as typed: the file runs as written, the user is told.
-        for (const auto& message : inputRuleMessages(loaded.sim->base()))
-            err << "vespra-cli: aviso: " << message << "\n";
+        for (const auto& message : inputRuleMessages(loaded.sim->base())) reportWarning(message, err);
         write(loaded);
-        out.flush();
-        if (!out) {
-            err << "vespra-cli: não foi possível escrever a saída.\n";
-            return 1;
-        }
-        return 0;
+        return finishOutput(out, err);
     } catch (const std::exception& e) {
         return reportFailure(e, err);
     }
@@ -41,7 +35,7 @@ std::optional<TAnaliseArquivo> fileAnalysis(const LoadedSimulation& loaded, cons
     try {
         TAnaliseArquivo a = CalculaAnaliseArquivo(loaded.lines, *marker + 1, loaded.sim->base(), loc);
         // A band the tariff window would refuse: left out, the run goes on, the user is told.
-        for (const auto& aviso : a.avisos) err << "vespra-cli: aviso: " << aviso << "\n";
+        for (const auto& aviso : a.avisos) reportWarning(aviso, err);
         return a;
     } catch (const AnaliseError& e) {
         throw std::runtime_error(std::string("Análise econômica do arquivo: ") + e.what());

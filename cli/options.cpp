@@ -79,3 +79,14 @@ int reportFailure(const std::exception& e, std::ostream& err) {
     err << "vespra-cli: " << e.what() << "\n";
     return 1;
 }
+
+void reportWarning(const std::string& message, std::ostream& err) {
+    err << "vespra-cli: aviso: " << message << "\n";
+}
+
+int finishOutput(std::ostream& out, std::ostream& err) {
+    out.flush();
+    if (out) return 0;
+    err << "vespra-cli: não foi possível escrever a saída.\n";
+    return 1;
+}

@@ -67,3 +67,7 @@ int jobsOption(const std::string& text);
 // line on `err`; both return the status.
 int reportUsageError(const UsageError& e, std::ostream& err);
 int reportFailure(const std::exception& e, std::ostream& err);
+// A warning: one line on `err`; the command goes on.
+void reportWarning(const std::string& message, std::ostream& err);
+// A command's output written whole: 0, or 1 with one line on `err` when `out` failed.
+int finishOutput(std::ostream& out, std::ostream& err);

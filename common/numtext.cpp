@@ -94,12 +94,6 @@ std::string fixedText(double value, int precision, int decimals, const LocaleSet
     return out;
 }
 
-std::string_view trimBlanks(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-    return s;
-}
-
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -109,6 +103,12 @@ std::string quoted(std::string_view text) {
 }
 
 }  // namespace
+
+std::string_view trimBlanks(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+    return s;
+}
 
 std::string formatGeneral(double value, const LocaleSettings& loc, int digits) {
     if (!std::isfinite(value)) return nonFinite(value);

@@ -43,6 +43,8 @@ double readNormalized(std::string_view text, const LocaleSettings& loc);
 double readLenient(std::string_view text, const LocaleSettings& loc);
 // The strict read without the exception.
 std::optional<double> tryReadNumber(std::string_view text, const LocaleSettings& loc);
+// The text without the blanks and tabs around it, as every read here takes it.
+std::string_view trimBlanks(std::string_view s);
 // Whole numbers: optional sign and digits, surrounding blanks ignored.
 // Throws ConversionError "'2,5' não é um número inteiro válido.".
 std::int64_t readInteger(std::string_view text);

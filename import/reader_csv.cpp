@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "common/numtext.h"
 #include "import/station_import.h"
 #include "import/station_readers.h"
 
@@ -33,7 +34,7 @@ bool namesRain(const std::string& title) {
 // ';' when the first line holds one, else a tab, else ','.
 char separatorOf(const std::vector<std::string>& lines) {
     for (const auto& l : lines) {
-        if (trim(l).empty()) continue;
+        if (trimBlanks(l).empty()) continue;
         if (l.find(';') != std::string::npos) return ';';
         return l.find('\t') != std::string::npos ? '\t' : ',';
     }
@@ -51,7 +52,7 @@ Layout layoutOf(const std::vector<std::string>& lines, char sep) {
     Layout k;
     std::optional<std::size_t> header;
     for (; k.firstRow < lines.size(); ++k.firstRow) {
-        if (trim(lines[k.firstRow]).empty()) continue;
+        if (trimBlanks(lines[k.firstRow]).empty()) continue;
         const auto fields = splitQuoted(lines[k.firstRow], sep);
         for (std::size_t c = 0; c < fields.size() && k.dateCol < 0; ++c) {
             if (readSourceDate(fields[c])) k.dateCol = static_cast<int>(c);
@@ -89,14 +90,8 @@ Leitura readCsv(const std::vector<std::string>& lines, bool inches) {
     for (std::size_t i = k.firstRow; i < lines.size(); ++i) {
         const auto fields = splitQuoted(lines[i], sep);
         if (isBlankRow(fields)) continue;
-        Entrada e;
-        e.linha = i + 1;
-        const auto date = readSourceDate(fieldAt(fields, k.dateCol));
-        if (!date) failDate(e.linha, fieldAt(fields, k.dateCol));
-        e.data = *date;
         // A decimal comma only where the comma does not separate the fields.
-        if (!readValue(fieldAt(fields, k.rainCol), sep == ';', e))
-            failValue(e.linha, fieldAt(fields, k.rainCol));
+        Entrada e = readDatedRow(fields, k.dateCol, k.rainCol, sep == ';', i + 1);
         if (inches) toMillimetres(e);
         r.entradas.push_back(e);
     }

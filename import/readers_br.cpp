@@ -14,12 +14,12 @@ namespace {
 constexpr std::string_view kInmetRain = "precipitacao total, diario";
 
 bool isComment(std::string_view line) {
-    return startsWith(trim(line), "//");
+    return startsWith(trimBlanks(line), "//");
 }
 
 std::size_t inmetHeader(const std::vector<std::string>& lines) {
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (startsWith(fold(trim(lines[i])), "data medicao")) return i;
+        if (startsWith(fold(trimBlanks(lines[i])), "data medicao")) return i;
     }
     return lines.size();
 }
@@ -28,12 +28,12 @@ std::size_t inmetHeader(const std::vector<std::string>& lines) {
 std::optional<std::string> inmetStation(const std::vector<std::string>& lines, std::size_t header) {
     std::optional<std::string> code, name;
     for (std::size_t i = 0; i < header; ++i) {
-        const std::string_view t = trim(lines[i]);
+        const std::string_view t = trimBlanks(lines[i]);
         const std::size_t colon = t.find(':');
         if (colon == std::string_view::npos) continue;
-        const std::string key = fold(trim(t.substr(0, colon)));
-        std::string_view value = trim(t.substr(colon + 1));
-        while (!value.empty() && value.back() == ';') value = trim(value.substr(0, value.size() - 1));
+        const std::string key = fold(trimBlanks(t.substr(0, colon)));
+        std::string_view value = trimBlanks(t.substr(colon + 1));
+        while (!value.empty() && value.back() == ';') value = trimBlanks(value.substr(0, value.size() - 1));
         if (value.empty()) continue;
         if (key == "codigo estacao") code = std::string(value);
         if (key == "nome") name = std::string(value);
@@ -88,9 +88,9 @@ std::map<std::pair<int, int>, AnaMes> anaMonths(const std::vector<std::string>& 
         if (!date) failDate(i + 1, fieldAt(fields, c.data));
         const auto level = tryReadInteger(fieldAt(fields, c.nivel));
         if (!level || *level < 0 || *level > 9)
-            failAt(i + 1, "'" + std::string(trim(fieldAt(fields, c.nivel))) +
+            failAt(i + 1, "'" + std::string(trimBlanks(fieldAt(fields, c.nivel))) +
                               "' não é um nível de consistência (1: bruto, 2: consistido).");
-        checkOneStation(r.estacao, std::string(trim(fieldAt(fields, c.estacao))), i + 1);
+        checkOneStation(r.estacao, std::string(trimBlanks(fieldAt(fields, c.estacao))), i + 1);
         AnaMes& m = months[{date->year(), date->month()}];
         if (*level > m.nivel) m = AnaMes{static_cast<int>(*level), {}};
         if (*level == m.nivel) m.linhas.push_back(i);
@@ -126,13 +126,7 @@ Leitura readInmet(const std::vector<std::string>& lines) {
     for (std::size_t i = header + 1; i < lines.size(); ++i) {
         const auto fields = splitQuoted(lines[i], ';');
         if (isBlankRow(fields)) continue;
-        Entrada e;
-        e.linha = i + 1;
-        const auto date = readSourceDate(fieldAt(fields, dateCol));
-        if (!date) failDate(e.linha, fieldAt(fields, dateCol));
-        e.data = *date;
-        if (!readValue(fieldAt(fields, rainCol), true, e)) failValue(e.linha, fieldAt(fields, rainCol));
-        r.entradas.push_back(e);
+        r.entradas.push_back(readDatedRow(fields, dateCol, rainCol, true, i + 1));
     }
     return r;
 }

@@ -26,7 +26,7 @@ bool isGhcnLine(std::string_view l) {
 // QFLAG (it failed a quality check) are missing.
 Entrada ghcnDay(std::string_view l, std::size_t line, TDate date, int day) {
     const std::size_t at = 21 + static_cast<std::size_t>(day - 1) * 8;
-    const std::string_view value = at < l.size() ? trim(l.substr(at, 5)) : std::string_view();
+    const std::string_view value = at < l.size() ? trimBlanks(l.substr(at, 5)) : std::string_view();
     const char qflag = at + 6 < l.size() ? l[at + 6] : ' ';
     Entrada e;
     e.linha = line;
@@ -65,7 +65,7 @@ std::size_t noaaHeader(const std::vector<std::string>& lines, bool quoted) {
 
 bool looksLikeGhcn(const std::vector<std::string>& lines) {
     for (const auto& l : lines) {
-        if (!trim(l).empty()) return isGhcnLine(l);
+        if (!trimBlanks(l).empty()) return isGhcnLine(l);
     }
     return false;
 }
@@ -79,12 +79,12 @@ Leitura readGhcn(const std::vector<std::string>& lines) {
     bool prcp = false;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string_view l = lines[i];
-        if (trim(l).empty()) continue;
+        if (trimBlanks(l).empty()) continue;
         if (!isGhcnLine(l))
             failAt(i + 1, "não é uma linha GHCN-Daily (estação, ano, mês e elemento em colunas fixas).");
         if (l.substr(17, 4) != "PRCP") continue;
         prcp = true;
-        checkOneStation(r.estacao, std::string(trim(l.substr(0, 11))), i + 1);
+        checkOneStation(r.estacao, std::string(trimBlanks(l.substr(0, 11))), i + 1);
         const auto year = static_cast<int>(*tryReadInteger(l.substr(11, 4)));
         const auto month = static_cast<int>(*tryReadInteger(l.substr(15, 2)));
         if (month < 1 || month > 12) failAt(i + 1, "'" + std::string(l.substr(15, 2)) + "' não é um mês.");
@@ -108,14 +108,9 @@ Leitura readNoaa(const std::vector<std::string>& lines, bool inches) {
     for (std::size_t i = header + 1; i < lines.size(); ++i) {
         const auto fields = splitQuoted(lines[i], ',');
         if (isBlankRow(fields)) continue;
-        Entrada e;
-        e.linha = i + 1;
-        const auto date = readSourceDate(fieldAt(fields, dateCol));
-        if (!date) failDate(e.linha, fieldAt(fields, dateCol));
-        e.data = *date;
-        if (!readValue(fieldAt(fields, rainCol), false, e)) failValue(e.linha, fieldAt(fields, rainCol));
+        Entrada e = readDatedRow(fields, dateCol, rainCol, false, i + 1);
         if (inches) toMillimetres(e);
-        checkOneStation(r.estacao, std::string(trim(fieldAt(fields, stationCol))), e.linha);
+        checkOneStation(r.estacao, std::string(trimBlanks(fieldAt(fields, stationCol))), e.linha);
         r.entradas.push_back(e);
     }
     return r;

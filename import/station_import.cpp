@@ -279,10 +279,25 @@ std::string gapLine(const Lacuna& g, const LocaleSettings& loc) {
     return gapText(g, loc) + " (" + days(static_cast<std::size_t>(g.fim - g.inicio + 1)) + ")";
 }
 
+std::string stationLine(const std::optional<std::string>& estacao) {
+    return "Estação: " + (estacao ? *estacao : std::string("não informada"));
+}
+
+std::string periodLine(const SerieEstacao& serie, const LocaleSettings& loc) {
+    if (serie.dias.empty()) return "Período: nenhum dia";
+    return "Período: " + formatDate(serie.dias.front().data, loc) + " a " +
+           formatDate(serie.dias.back().data, loc) + " (" + days(serie.dias.size()) + ")";
+}
+
+std::string recordLine(const RelatorioImportacao& r, const LocaleSettings& loc) {
+    return "Dias gravados: " + std::to_string(r.dias) + ", de " + formatDate(r.inicio, loc) + " a " +
+           formatDate(r.fim, loc) + "; dias preenchidos com 0 mm: " + std::to_string(r.preenchidos);
+}
+
 std::vector<std::string> reportLines(const RelatorioImportacao& r, const LocaleSettings& loc) {
     std::vector<std::string> lines = {
         "Formato: " + formatName(r.formato),
-        "Estação: " + (r.estacao ? *r.estacao : std::string("não informada")),
+        stationLine(r.estacao),
         "Primeiro dia gravado: " + formatDate(r.inicio, loc),
         "Último dia gravado: " + formatDate(r.fim, loc),
         "Dias gravados: " + std::to_string(r.dias),

@@ -145,5 +145,12 @@ std::vector<std::string> reportLines(const RelatorioImportacao& r, const LocaleS
 // One gap as the report lists it: "02/03/2012 a 04/03/2012 (3 dias)", "05/03/2012 (1 dia)".
 std::string gapLine(const Lacuna& g, const LocaleSettings& loc);
 
+// The report window's lines: "Estação: T0001" ("não informada" without one), the source's span
+// "Período: 01/01/2012 a 09/02/2012 (40 dias)", and what a policy writes "Dias gravados: 40, de
+// 01/01/2012 a 09/02/2012; dias preenchidos com 0 mm: 4".
+std::string stationLine(const std::optional<std::string>& estacao);
+std::string periodLine(const SerieEstacao& serie, const LocaleSettings& loc);
+std::string recordLine(const RelatorioImportacao& r, const LocaleSettings& loc);
+
 // A date as "AAAA-MM-DD" (the JSON report, the messages about a source's dates).
 std::string isoDate(TDate d);

@@ -46,7 +46,6 @@ bool looksLikeCsv(const std::vector<std::string>& lines);
 // The settings numbers of the sources are read and kept in (a point, no grouping).
 const LocaleSettings& pointLocale();
 
-std::string_view trim(std::string_view s);
 // Lower case, the accents of Portuguese letters dropped: "PRECIPITAÇÃO" -> "precipitacao".
 std::string fold(std::string_view s);
 bool startsWith(std::string_view s, std::string_view prefix);
@@ -64,6 +63,11 @@ std::optional<TDate> readSourceDate(std::string_view text);
 // A value field: empty, "null", "NA" or "NaN" is missing; a number (a decimal point, or a comma when
 // `comma`) is a value, a negative one missing. False when the text is none of these.
 bool readValue(std::string_view text, bool comma, Entrada& e);
+// One row of a column-per-field source: the date of column `dateCol` and the value of column
+// `rainCol` (a decimal comma when `comma`), line `line` of the file; a date or a value that does
+// not read stops the import naming the line.
+Entrada readDatedRow(const std::vector<std::string>& fields, int dateCol, int rainCol, bool comma,
+                     std::size_t line);
 // The value read in inches, converted to mm (× 25.4).
 void toMillimetres(Entrada& e);
 

@@ -47,12 +47,6 @@ const LocaleSettings& pointLocale() {
     return loc;
 }
 
-std::string_view trim(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-    return s;
-}
-
 std::string fold(std::string_view s) {
     std::string out;
     for (std::size_t i = 0; i < s.size();) {
@@ -97,14 +91,14 @@ std::vector<std::string> splitQuoted(std::string_view line, char sep) {
 
 bool isBlankRow(const std::vector<std::string>& fields) {
     for (const auto& f : fields) {
-        if (!trim(f).empty()) return false;
+        if (!trimBlanks(f).empty()) return false;
     }
     return true;
 }
 
 int findColumn(const std::vector<std::string>& titles, const std::function<bool(const std::string&)>& match) {
     for (std::size_t c = 0; c < titles.size(); ++c) {
-        if (match(fold(trim(titles[c])))) return static_cast<int>(c);
+        if (match(fold(trimBlanks(titles[c])))) return static_cast<int>(c);
     }
     return -1;
 }
@@ -115,7 +109,7 @@ std::string_view fieldAt(const std::vector<std::string>& fields, int c) {
 }
 
 std::optional<TDate> readSourceDate(std::string_view text) {
-    std::string_view s = trim(text);
+    std::string_view s = trimBlanks(text);
     if (s.size() >= 10 && s[4] == '-') {
         const std::size_t end = s.find_first_of("T ");
         if (end != std::string_view::npos) s = s.substr(0, end);
@@ -131,7 +125,7 @@ std::optional<TDate> readSourceDate(std::string_view text) {
 }
 
 bool readValue(std::string_view text, bool comma, Entrada& e) {
-    std::string s(trim(text));
+    std::string s(trimBlanks(text));
     const std::string lower = fold(s);
     if (s.empty() || lower == "null" || lower == "na" || lower == "nan") {
         e.falta = true;
@@ -152,6 +146,17 @@ bool readValue(std::string_view text, bool comma, Entrada& e) {
     return true;
 }
 
+Entrada readDatedRow(const std::vector<std::string>& fields, int dateCol, int rainCol, bool comma,
+                     std::size_t line) {
+    Entrada e;
+    e.linha = line;
+    const auto date = readSourceDate(fieldAt(fields, dateCol));
+    if (!date) failDate(line, fieldAt(fields, dateCol));
+    e.data = *date;
+    if (!readValue(fieldAt(fields, rainCol), comma, e)) failValue(line, fieldAt(fields, rainCol));
+    return e;
+}
+
 void toMillimetres(Entrada& e) {
     if (e.falta) return;
     const std::string inches = e.texto;
@@ -167,11 +172,12 @@ void failAt(std::size_t line, const std::string& what) {
 }
 
 void failValue(std::size_t line, std::string_view text) {
-    failAt(line, "'" + std::string(trim(text)) + "' não é um valor de chuva (um número, vazio ou \"null\").");
+    failAt(line,
+           "'" + std::string(trimBlanks(text)) + "' não é um valor de chuva (um número, vazio ou \"null\").");
 }
 
 void failDate(std::size_t line, std::string_view text) {
-    failAt(line, "'" + std::string(trim(text)) + "' não é uma data (AAAA-MM-DD ou DD/MM/AAAA).");
+    failAt(line, "'" + std::string(trimBlanks(text)) + "' não é uma data (AAAA-MM-DD ou DD/MM/AAAA).");
 }
 
 void checkOneStation(std::optional<std::string>& estacao, const std::string& found, std::size_t line) {

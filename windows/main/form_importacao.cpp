@@ -21,9 +21,9 @@
 #include <exception>
 #include <utility>
 
-#include "common/numtext.h"
 #include "common/textfile.h"
 #include "components/app_locale.h"
+#include "components/chart_axis.h"
 #include "components/file_filters.h"
 #include "components/radio_group.h"
 #include "components/ui_seam.h"
@@ -34,10 +34,6 @@ TformImportacao* formImportacao = nullptr;
 namespace {
 
 const QString kTitulo = QStringLiteral("Importar arquivo de estação");
-
-QString dateText(TDate d) {
-    return fromUtf8(formatDate(d, appLocale()));
-}
 
 // Noon of the day, so that no time zone moves a point to the day before.
 qreal chartX(TDate d) {
@@ -126,13 +122,9 @@ void TformImportacao::mostra(const QString& source, SerieEstacao serie) {
     source_ = source;
     serie_ = std::move(serie);
     gravado_.reset();
-    const auto& dias = serie_.dias;
     LabelFormato->setText(QStringLiteral("Formato: ") + fromUtf8(formatName(serie_.formato)));
-    LabelEstacao->setText(QStringLiteral("Estação: ") +
-                          (serie_.estacao ? fromUtf8(*serie_.estacao) : QStringLiteral("não informada")));
-    LabelPeriodo->setText(QStringLiteral("Período: ") + dateText(dias.front().data) + QStringLiteral(" a ") +
-                          dateText(dias.back().data) + QStringLiteral(" (") + QString::number(dias.size()) +
-                          QStringLiteral(" dias)"));
+    LabelEstacao->setText(fromUtf8(stationLine(serie_.estacao)));
+    LabelPeriodo->setText(fromUtf8(periodLine(serie_, appLocale())));
     ListLacunas->clear();
     for (const Lacuna& g : gapsOf(serie_)) ListLacunas->addItem(fromUtf8(gapLine(g, appLocale())));
     if (ListLacunas->count() == 0) ListLacunas->addItem(QStringLiteral("Nenhuma lacuna"));
@@ -194,11 +186,9 @@ void TformImportacao::attachAxes(QChart* chart, double maximo) {
     x->setRange(QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(chartX(serie_.dias.front().data))),
                 QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(chartX(serie_.dias.back().data))));
     auto* y = new QValueAxis;
-    double passo = 1;
-    for (const double p : {1.0, 2.0, 5.0, 10.0, 20.0, 50.0, 100.0, 200.0, 500.0}) {
-        passo = p;
-        if (maximo / p <= 6) break;
-    }
+    // The charts' own step rule, never below 1 mm.
+    const double passo =
+        std::max(1.0, computeAxisLimits({0.0, std::nullopt, std::nullopt}, DataExtent{0, maximo}).step);
     y->setRange(0, passo * std::max(1.0, std::ceil(maximo / passo)));
     y->setTickType(QValueAxis::TicksDynamic);
     y->setTickAnchor(0);
@@ -235,11 +225,7 @@ void TformImportacao::RGLacunasClick(int /*index*/) {
         LabelResultado->setText(recusa_);
         return;
     }
-    const RelatorioImportacao& r = registro_->relatorio;
-    LabelResultado->setText(QStringLiteral("Dias gravados: ") + QString::number(r.dias) +
-                            QStringLiteral(", de ") + dateText(r.inicio) + QStringLiteral(" a ") +
-                            dateText(r.fim) + QStringLiteral("; dias preenchidos com 0 mm: ") +
-                            QString::number(r.preenchidos));
+    LabelResultado->setText(fromUtf8(recordLine(registro_->relatorio, appLocale())));
 }
 
 void TformImportacao::BTProcurarClick() {
