@@ -96,7 +96,6 @@ std::string TextoCopia(const TTabelaCustos& tabela, int top, int left, int botto
 std::vector<std::string> LinhasExportacao(const TExportacao& e, const LocaleSettings& loc) {
     // Texts typed by the user (a cost named "=1+1", a setting read from a file) are cells of a
     // spreadsheet: none may run as a formula.
-    const auto cell = [](const std::string& text) { return sheetCell(text); };
     std::vector<std::string> out;
     out.emplace_back(
         "Estimativas iniciais de consumo e economia de água (baseadas nos dados de precipitação)");
@@ -106,19 +105,19 @@ std::vector<std::string> LinhasExportacao(const TExportacao& e, const LocaleSett
                   "Valor da conta com utilização de água pluvial (R$);" + "Economia mensal (R$)");
     for (const TLinhaEstimativa& row : e.estimativas) {
         std::string line;
-        for (std::size_t c = 0; c < row.size(); ++c) line += (c ? ";" : "") + cell(row[c]);
+        for (std::size_t c = 0; c < row.size(); ++c) line += (c ? ";" : "") + sheetCell(row[c]);
         out.push_back(line);
     }
     out.emplace_back();
     out.emplace_back("Tarifas de água");
     out.emplace_back();  // the band list's first row, always empty
-    for (const std::string& faixa : e.linhasFaixas) out.push_back(cell(faixa));
+    for (const std::string& faixa : e.linhasFaixas) out.push_back(sheetCell(faixa));
     out.emplace_back();
-    out.push_back("Inflação (% ao mês);" + cell(e.analise.strInflacao));
+    out.push_back("Inflação (% ao mês);" + sheetCell(e.analise.strInflacao));
     out.push_back(std::string("Reajuste das tarifas de água e energia elétrica (meses)") + ";" +
-                  cell(e.analise.strPeriodoAumento));
-    out.push_back("Período de análise (anos);" + cell(e.analise.strPeriodoAnalise));
-    out.push_back("Taxa mínima de atratividade (%);" + cell(e.analise.strTMA));
+                  sheetCell(e.analise.strPeriodoAumento));
+    out.push_back("Período de análise (anos);" + sheetCell(e.analise.strPeriodoAnalise));
+    out.push_back("Taxa mínima de atratividade (%);" + sheetCell(e.analise.strTMA));
     out.emplace_back();
     out.emplace_back("Resultado da análise econômica");
     out.push_back("Tempo de retorno do investimento (meses);" + std::to_string(e.intTempoRetorno));
@@ -127,6 +126,6 @@ std::vector<std::string> LinhasExportacao(const TExportacao& e, const LocaleSett
                   (e.dblTIR ? formatGeneral(*e.dblTIR, loc) : "indefinida"));
     out.emplace_back();
     for (const TLinhaCustos& row : e.tabela)
-        out.push_back(cell(row[0]) + " ;" + cell(row[1]) + ";" + cell(row[2]));
+        out.push_back(sheetCell(row[0]) + " ;" + sheetCell(row[1]) + ";" + sheetCell(row[2]));
     return out;
 }

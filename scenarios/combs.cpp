@@ -254,14 +254,8 @@ std::vector<std::string> ValoresForaDosLimites(const TCombs& combs) {
         avisa(5, i, shareError(combs.vecPorcSubst[i]));
     for (std::size_t i = 0; i < combs.vecCoefAprov.size(); ++i)
         avisa(6, i, coefficientError(combs.vecCoefAprov[i]));
-    for (std::size_t i = 0; i < combs.vecResSup.size(); ++i) {
-        const resSupRecord& r = combs.vecResSup[i];
-        // A demand-sized volume is not known until the combination runs; the rule on the
-        // threshold's share of it holds for any positive volume, 1 L included.
-        const double volume = r.modo() == UpperReservoirMode::FromDemand ? 1.0 : r.dblResSup;
-        if (r.modo() != UpperReservoirMode::None)
-            avisa(7, i, upperThresholdError(volume, volume * r.dblResSupRec));
-    }
+    for (std::size_t i = 0; i < combs.vecResSup.size(); ++i)
+        avisa(7, i, ErroLimiarResSup(combs.vecResSup[i]));
     // A range written with a step of 0 keeps the meaning the list gives it, one fixed volume,
     // but the user is told: a sweep was what the range form promised.
     for (std::size_t i = 0; i < combs.vecResInf.size(); ++i) {

@@ -27,9 +27,7 @@ Erro erroResSup(const resSupRecord& r) {
     if (r.dblResSup < 0 && r.modo() != UpperReservoirMode::FromDemand)
         return "O volume do reservatório superior não pode ser negativo.";
     if (r.dblResSupRec < 0) return "O percentual do volume abaixo do qual há recalque não pode ser negativo.";
-    // A demand-sized volume is known only when the combination runs: the share rule holds for any.
-    const double volume = r.modo() == UpperReservoirMode::FromDemand ? 1.0 : r.dblResSup;
-    return upperThresholdError(volume, volume * r.dblResSupRec);
+    return ErroLimiarResSup(r);
 }
 
 Erro erroResInf(const resInfRecord& r) {

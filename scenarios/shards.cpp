@@ -91,6 +91,8 @@ std::map<std::int32_t, const ParteDaPlanilha*> confere(const std::vector<ParteDa
 ParteDaPlanilha LeParte(std::string_view bytes, const std::string& nome) {
     ParteDaPlanilha p;
     p.nome = nome;
+    // Cut at CR LF only, as the part was written: a lone CR or LF inside a cell stays in it, so
+    // that the merged sheet is the single run's byte for byte.
     std::vector<std::string> linhas;
     std::size_t inicio = 0;
     while (inicio < bytes.size()) {

@@ -329,3 +329,9 @@ resInfRecordArray StrToResInf(std::string_view texto, const LocaleSettings& loc)
     }
     return r;
 }
+
+std::optional<std::string> ErroLimiarResSup(const resSupRecord& r) {
+    if (r.modo() == UpperReservoirMode::None) return std::nullopt;
+    const double volume = r.modo() == UpperReservoirMode::FromDemand ? 1.0 : r.dblResSup;
+    return upperThresholdError(volume, volume * r.dblResSupRec);
+}

@@ -36,6 +36,10 @@ struct resSupRecord {
     }
     friend bool operator==(const resSupRecord&, const resSupRecord&) = default;
 };
+// The pumping threshold's rules (upperThresholdError) for an upper-reservoir item; nothing
+// without an upper reservoir. A demand-sized volume is known only when the combination runs:
+// the rule on the threshold's share holds for any positive volume, 1 L included.
+std::optional<std::string> ErroLimiarResSup(const resSupRecord& r);
 
 // One lower-reservoir setting: interv = 0 is the fixed volume volmax (litres); interv > 0 a
 // sweep from 0 to volmax in steps of interv (litres) with the ideal-volume criterion delta
