@@ -165,8 +165,11 @@ void TformSimCenarios::StringGrid1Click(int linha) {
 }
 
 void TformSimCenarios::setRunning(bool running) {
-    rodando_ = running;
-    pararPedido_ = false;
+    if (running) {
+        parada_.inicia();
+    } else {
+        parada_.termina();
+    }
     BTSimular->setEnabled(!running);
     BTLimpar->setEnabled(!running);
     StringGrid1->setEnabled(!running);
@@ -231,7 +234,7 @@ void TformSimCenarios::runCombinations(const std::shared_ptr<TCombs>& combs) {
                 QApplication::processEvents();
                 ProgressBar1->setValue(feitas);
                 addScenarioResult(std::move(linha));
-                return !pararPedido_;  // "Parar": the rows done stay
+                return !parada_.pedido;  // "Parar": the rows done stay
             },
             {});
     } catch (const std::exception& e) {
@@ -249,27 +252,21 @@ void TformSimCenarios::runCombinations(const std::shared_ptr<TCombs>& combs) {
 }
 
 void TformSimCenarios::BTPararClick() {
-    if (rodando_) pararPedido_ = true;
+    parada_.pede();
 }
 
-void TformSimCenarios::perguntaParar() {
-    if (askYesNo(this, QStringLiteral("Simulação de cenários"),
-                 QStringLiteral("Deseja parar a simulação de cenários?")))
-        BTPararClick();
+bool TformSimCenarios::perguntaParar() {
+    return parada_.perguntaSeEmCurso(this, QStringLiteral("Simulação de cenários"),
+                                     QStringLiteral("Deseja parar a simulação de cenários?"));
 }
 
 void TformSimCenarios::reject() {
-    if (rodando_) {
-        perguntaParar();
-        return;
-    }
-    QDialog::reject();
+    if (!perguntaParar()) QDialog::reject();
 }
 
 void TformSimCenarios::closeEvent(QCloseEvent* event) {
-    if (rodando_) {
+    if (perguntaParar()) {
         event->ignore();
-        perguntaParar();
         return;
     }
     QDialog::closeEvent(event);

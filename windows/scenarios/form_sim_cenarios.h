@@ -9,6 +9,7 @@
 #include <string>
 
 #include "scenarios/combs.h"
+#include "windows/scenarios/progress_panel.h"
 
 class QCloseEvent;
 class QProgressBar;
@@ -60,7 +61,7 @@ class TformSimCenarios : public QDialog {
     void BTPararClick();
 
     // Whether a run is going on.
-    bool rodando() const { return rodando_; }
+    bool rodando() const { return parada_.emCurso; }
 
   protected:
     // Esc and the title bar's close during a run ask whether to stop it; otherwise as usual.
@@ -80,11 +81,10 @@ class TformSimCenarios : public QDialog {
     void runCombinations(const std::shared_ptr<TCombs>& combs);
     // The set a row edit may write into: never one a results window shows.
     TCombs& combsEditavel();
-    // Asks whether to stop the run going on; Yes stops it at the next combination.
-    void perguntaParar();
+    // Esc or close during the batch: asks to stop; true while the batch runs (the window stays).
+    bool perguntaParar();
 
-    bool rodando_ = false;
-    bool pararPedido_ = false;
+    EstadoParada parada_;
     int alturaSemPainel_ = 0;  // the window's height when the run began
 };
 

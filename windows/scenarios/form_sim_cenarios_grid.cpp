@@ -188,8 +188,7 @@ void TformSimCenariosGrid::BTExpPlanSimsClick() {
     ProgressBar1->setRange(0, quantas);
     ProgressBar1->setValue(0);
     PanelProgressBar->show();
-    exportando_ = true;
-    pararPedido_ = false;
+    parada_.inicia();
     std::int32_t gravados = -1;
     try {
         gravados = ExportaPlanilhaESimulacoes(
@@ -197,13 +196,13 @@ void TformSimCenariosGrid::BTExpPlanSimsClick() {
             [this](std::int32_t feitas, std::int32_t) {
                 ProgressBar1->setValue(feitas);
                 QApplication::processEvents();
-                return !pararPedido_;
+                return !parada_.pedido;
             },
             1, quantas);
     } catch (const std::exception& e) {
         showException(this, e);
     }
-    exportando_ = false;
+    parada_.termina();
     NxGrResult->setEnabled(true);
     BTExport->setEnabled(true);
     BTGrafico->setEnabled(graficoHabilitado_);
@@ -228,27 +227,21 @@ void TformSimCenariosGrid::showEvent(QShowEvent* event) {
 }
 
 void TformSimCenariosGrid::BTPararClick() {
-    if (exportando_) pararPedido_ = true;
+    parada_.pede();
 }
 
-void TformSimCenariosGrid::perguntaParar() {
-    if (askYesNo(this, QStringLiteral("Exportar planilha e simulações"),
-                 QStringLiteral("Deseja parar a exportação?")))
-        BTPararClick();
+bool TformSimCenariosGrid::perguntaParar() {
+    return parada_.perguntaSeEmCurso(this, QStringLiteral("Exportar planilha e simulações"),
+                                     QStringLiteral("Deseja parar a exportação?"));
 }
 
 void TformSimCenariosGrid::reject() {
-    if (exportando_) {
-        perguntaParar();
-        return;
-    }
-    QDialog::reject();
+    if (!perguntaParar()) QDialog::reject();
 }
 
 void TformSimCenariosGrid::closeEvent(QCloseEvent* event) {
-    if (exportando_) {
+    if (perguntaParar()) {
         event->ignore();
-        perguntaParar();
         return;
     }
     QDialog::closeEvent(event);

@@ -11,6 +11,7 @@
 #include "engine/capt_agua_interval.h"
 #include "scenarios/combs.h"
 #include "scenarios/result_rows.h"
+#include "windows/scenarios/progress_panel.h"
 
 class DataGrid;
 class QAction;
@@ -77,7 +78,8 @@ class TformSimCenariosGrid : public QDialog {
   private:
     void buildControls();
     void dropClickedSim();
-    void perguntaParar();
+    // Esc or close during the batch: asks to stop; true while the batch runs (the window stays).
+    bool perguntaParar();
 
     std::shared_ptr<const TCombs> combs_;
     std::vector<LinhaResultado> linhas_;
@@ -85,8 +87,7 @@ class TformSimCenariosGrid : public QDialog {
     bool graficoOculto_ = false;
     // The simulation of the row clicked last, which the chart or the monthly table shows.
     std::shared_ptr<TCaptAguaInterval> simClicada_;
-    bool exportando_ = false;
-    bool pararPedido_ = false;
+    EstadoParada parada_;
 };
 
 extern TformSimCenariosGrid* formSimCenariosGrid;

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QWidget>
 
+#include "components/ui_seam.h"
 #include "components/window_controls.h"
 
 PainelProgresso makePainelProgresso(QWidget* parent, const QString& accessibleName) {
@@ -22,4 +23,10 @@ PainelProgresso makePainelProgresso(QWidget* parent, const QString& accessibleNa
     layout->addWidget(p.parar);
     p.painel->hide();
     return p;
+}
+
+bool EstadoParada::perguntaSeEmCurso(QWidget* parent, const QString& titulo, const QString& pergunta) {
+    if (!emCurso) return false;
+    if (askYesNo(parent, titulo, pergunta)) pede();
+    return true;
 }
