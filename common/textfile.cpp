@@ -125,20 +125,6 @@ bool isNonAsciiUtf8(std::string_view s) {
     return nonAscii;
 }
 
-std::vector<std::string> splitLines(std::string_view text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' || text[i] == '\n') {
-            lines.emplace_back(text.substr(start, i - start));
-            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-            start = i + 1;
-        }
-    }
-    if (start < text.size()) lines.emplace_back(text.substr(start));
-    return lines;
-}
-
 // A name that cannot take a file is refused before anything is written beside it: a folder
 // (the rename would fail anyway, less clearly), a device or pipe (the rename would replace it)
 // and a name whose folder is missing or is not a folder.
@@ -162,6 +148,20 @@ void checkWriteTarget(const std::string& path) {
 }
 
 }  // namespace
+
+std::vector<std::string> splitLines(std::string_view text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' || text[i] == '\n') {
+            lines.emplace_back(text.substr(start, i - start));
+            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+            start = i + 1;
+        }
+    }
+    if (start < text.size()) lines.emplace_back(text.substr(start));
+    return lines;
+}
 
 std::string cp1252ToUtf8(std::string_view bytes) {
     std::string out;

@@ -20,6 +20,8 @@ class FileError : public std::runtime_error {
 std::vector<std::string> readTextLines(const std::string& path);
 // The same for text already in memory (bytes as they would be on disk).
 std::vector<std::string> decodeTextLines(std::string_view bytes);
+// Text already decoded, cut into lines by the same rule.
+std::vector<std::string> splitLines(std::string_view text);
 
 // The bytes of a file as they are on disk. Throws FileError when it cannot be opened or read.
 std::string readFileBytes(const std::string& path);

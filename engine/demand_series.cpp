@@ -102,16 +102,8 @@ std::optional<std::string> periodGridDisagreement(std::size_t count, std::size_t
 }
 
 std::vector<std::string> pastedColumnTexts(std::string_view clipboard) {
-    std::vector<std::string> texts;
-    std::size_t at = 0;
-    while (at < clipboard.size()) {
-        const std::size_t end = std::min(clipboard.find_first_of("\r\n", at), clipboard.size());
-        const std::string_view line = clipboard.substr(at, end - at);
-        texts.emplace_back(line.substr(0, line.find('\t')));
-        at = end;
-        if (at < clipboard.size() && clipboard[at] == '\r') ++at;
-        if (at < clipboard.size() && clipboard[at] == '\n') ++at;
-    }
+    std::vector<std::string> texts = splitLines(clipboard);
+    for (std::string& t : texts) t.erase(std::min(t.find('\t'), t.size()));
     return texts;
 }
 
