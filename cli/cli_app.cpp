@@ -9,8 +9,8 @@
 namespace {
 
 const char* const kUsage =
-    "Uso: vespra-cli run ARQUIVO [--locale NOME] [--json | --monthly]\n"
-    "     vespra-cli costs ARQUIVO [--detailed] [--out CAMINHO] [--locale NOME]\n"
+    "Uso: vespra-cli run ARQUIVO [--locale NOME] [--json | --monthly] [--jobs N]\n"
+    "     vespra-cli costs ARQUIVO [--detailed] [--out CAMINHO] [--locale NOME] [--jobs N]\n"
     "     vespra-cli import FONTE --out REGISTRO [--format auto|inmet|ana|ghcn|noaa|csv]\n"
     "                       [--gaps refuse|zero|longest] [--units mm|in] [--json] [--locale NOME]\n"
     "\n"
@@ -35,6 +35,8 @@ const char* const kUsage =
     "\n"
     "  --locale NOME   locale dos números e datas do arquivo e da saída (pt_BR, en_US, ...);\n"
     "                  sem ele vale o locale do ambiente (LC_ALL, LC_NUMERIC, LANG).\n"
+    "  --jobs N        simula os volumes de uma faixa em até N núcleos (padrão: os núcleos da\n"
+    "                  máquina); os resultados são os mesmos para qualquer N.\n"
     "  --help          mostra esta ajuda.\n"
     "  --version       mostra a versão do programa.\n"
     "\n";

@@ -21,7 +21,7 @@ int costsCommand(const std::vector<std::string>& args, std::ostream& out, std::o
         return reportUsageError(e, err);
     }
     const LocaleSettings loc = localeOption(o);
-    return writeFromLoadedFile(o.file, loc, out, err, [&](const LoadedSimulation& loaded) {
+    return writeFromLoadedFile(o.file, loc, jobsOrCores(o), out, err, [&](const LoadedSimulation& loaded) {
         const auto analise = fileAnalysis(loaded, loc, err);
         if (!analise) {
             throw std::runtime_error("o arquivo '" + o.file +

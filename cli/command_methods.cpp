@@ -67,7 +67,7 @@ int methodsCommand(const std::vector<std::string>& args, std::ostream& out, std:
     }
     const LocaleSettings loc = localeOption(o);
     const ParametrosMetodos p = parameters(o);
-    return writeFromLoadedFile(o.file, loc, out, err, [&](const LoadedSimulation& loaded) {
+    return writeFromLoadedFile(o.file, loc, jobsOrCores(o), out, err, [&](const LoadedSimulation& loaded) {
         const ResultadoMetodos r = calculaMetodos(loaded.sim->base(), p);
         if (o.has("--json")) {
             out << methodsJson(r) << "\n";

@@ -22,7 +22,7 @@ int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
         return reportUsageError(e, err);
     }
     const LocaleSettings loc = localeOption(o);
-    return writeFromLoadedFile(o.file, loc, out, err, [&](const LoadedSimulation& loaded) {
+    return writeFromLoadedFile(o.file, loc, jobsOrCores(o), out, err, [&](const LoadedSimulation& loaded) {
         const TCaptAguaInterval& sim = *loaded.sim;
         if (o.has("--json")) {
             const auto analise = fileAnalysis(loaded, loc, err);

@@ -1,5 +1,6 @@
 #include "cli/json_out.h"
 
+#include <charconv>
 #include <cmath>
 
 #include "common/currency.h"
@@ -10,55 +11,84 @@
 
 namespace {
 
+// `v` onto `j` in the 17 significant digits formatRoundTrip gives, without a string of its own:
+// a sweep's JSON holds a hundred thousand numbers. Whole numbers (most month sums and counts)
+// take the integer path, which writes the same digits; -0 keeps its sign through the general one.
+void appendNum(std::string& j, double v) {
+    if (!std::isfinite(v)) {
+        j += "null";
+        return;
+    }
+    char buf[64];
+    std::to_chars_result res;
+    if (v == std::trunc(v) && std::fabs(v) < 1e15 && !(v == 0 && std::signbit(v))) {
+        res = std::to_chars(buf, buf + sizeof buf, static_cast<long long>(v));
+    } else {
+        res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 17);
+    }
+    j.append(buf, res.ptr);
+}
+
 std::string num(double v) {
-    return std::isfinite(v) ? formatRoundTrip(v) : "null";
+    std::string j;
+    appendNum(j, v);
+    return j;
 }
 
 template <typename T>
-std::string months(const MonthArray<T>& a) {
-    std::string s = "[";
+void appendMonths(std::string& j, const MonthArray<T>& a) {
+    j += '[';
     for (int m = 1; m <= 12; ++m) {
-        if (m > 1) s += ",";
-        s += num(static_cast<double>(a[m]));
+        if (m > 1) j += ',';
+        appendNum(j, static_cast<double>(a[m]));
     }
-    return s + "]";
+    j += ']';
 }
 
 std::string array(const doubleArray& a) {
     std::string s = "[";
     for (std::size_t i = 0; i < a.size(); ++i) {
         if (i > 0) s += ",";
-        s += num(a[i]);
+        appendNum(s, a[i]);
     }
     return s + "]";
 }
 
-std::string member(const TCaptAgua& s) {
-    std::string j = "{";
-    auto field = [&j](const char* name, const std::string& value) {
-        if (j.size() > 1) j += ",";
-        j += "\"";
+void appendMember(std::string& j, const TCaptAgua& s) {
+    const auto key = [&j](const char* name) {
+        j += '"';
         j += name;
-        j += "\":" + value;
+        j += "\":";
     };
-    field("dblResInf", num(s.dblResInf));
-    field("dblEconPot", num(s.dblEconPot));
-    field("dblPorcAtendTotal", num(s.dblPorcAtendTotal));
-    field("dblPorcAtendParc", num(s.dblPorcAtendParc));
-    field("dblPorcNaoAtend", num(s.dblPorcNaoAtend));
-    field("dblConsPluvMed", num(s.dblConsPluvMed));
-    field("dblConsPotMed", num(s.dblConsPotMed));
-    field("dblVExtravMed", num(s.dblVExtravMed));
-    field("vecVConsPluv", months(s.vecVConsPluv));
-    field("vecVConsPot", months(s.vecVConsPot));
-    field("vecVRecalc", months(s.vecVRecalc));
-    field("vecVExtrav", months(s.vecVExtrav));
-    field("vecPorcAtendTotal", months(s.vecPorcAtendTotal));
-    field("vecPorcAtendParc", months(s.vecPorcAtendParc));
-    field("vecPorcNaoAtend", months(s.vecPorcNaoAtend));
-    field("vecContRec", months(s.vecContRec));
-    field("vecVMediaMensalCont", months(s.vecVMediaMensalCont));
-    return j + "}";
+    const auto field = [&](const char* name, double v) {
+        key(name);
+        appendNum(j, v);
+        j += ',';
+    };
+    const auto months = [&](const char* name, const auto& a, bool last = false) {
+        key(name);
+        appendMonths(j, a);
+        if (!last) j += ',';
+    };
+    j += '{';
+    field("dblResInf", s.dblResInf);
+    field("dblEconPot", s.dblEconPot);
+    field("dblPorcAtendTotal", s.dblPorcAtendTotal);
+    field("dblPorcAtendParc", s.dblPorcAtendParc);
+    field("dblPorcNaoAtend", s.dblPorcNaoAtend);
+    field("dblConsPluvMed", s.dblConsPluvMed);
+    field("dblConsPotMed", s.dblConsPotMed);
+    field("dblVExtravMed", s.dblVExtravMed);
+    months("vecVConsPluv", s.vecVConsPluv);
+    months("vecVConsPot", s.vecVConsPot);
+    months("vecVRecalc", s.vecVRecalc);
+    months("vecVExtrav", s.vecVExtrav);
+    months("vecPorcAtendTotal", s.vecPorcAtendTotal);
+    months("vecPorcAtendParc", s.vecPorcAtendParc);
+    months("vecPorcNaoAtend", s.vecPorcNaoAtend);
+    months("vecContRec", s.vecContRec);
+    months("vecVMediaMensalCont", s.vecVMediaMensalCont, true);
+    j += '}';
 }
 
 // A JSON string: quotes, backslashes and control characters escaped; UTF-8 passes as it is.
@@ -114,9 +144,11 @@ std::string simulationJson(const TCaptAguaInterval& sim, const TResultadoAnalise
                     ",\"interval\":" + num(sweep ? sim.interval : 0.0) +
                     ",\"delta\":" + num(sweep ? sim.delta : 0.0) +
                     ",\"indVolOtimo\":" + std::to_string(sweep ? sim.indVolOtimo : -1) + ",\"members\":[";
+    // About 2 kB a member.
+    j.reserve(j.size() + 2560 * sim.vecCaptAgua.size());
     for (std::size_t i = 0; i < sim.vecCaptAgua.size(); ++i) {
-        if (i > 0) j += ",";
-        j += member(*sim.vecCaptAgua[i]);
+        if (i > 0) j += ',';
+        appendMember(j, *sim.vecCaptAgua[i]);
     }
     j += "]";
     if (economia) j += ",\"economia\":" + economiaJson(*economia);

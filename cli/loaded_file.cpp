@@ -7,16 +7,25 @@
 #include "engine/capt_agua_interval.h"
 #include "engine/input_rules.h"
 
+namespace {
+
+void checkJobs(const std::string& text) {
+    jobsOption(text);
+}
+
+}  // namespace
+
 ParsedOptions parseFileCommandOptions(const std::vector<std::string>& args) {
     static const std::vector<CommandOption> kOptions = {
-        {"--json"}, {"--monthly"}, {"--detailed"}, {"--locale", true}, {"--out", true}};
+        {"--json"},         {"--monthly"},   {"--detailed"},
+        {"--locale", true}, {"--out", true}, {"--jobs", true, "--jobs precisa de um número.", checkJobs}};
     return parseOptions(args, kOptions, {"arquivo", "falta o arquivo de simulação."});
 }
 
-int writeFromLoadedFile(const std::string& file, const LocaleSettings& loc, std::ostream& out,
+int writeFromLoadedFile(const std::string& file, const LocaleSettings& loc, int jobs, std::ostream& out,
                         std::ostream& err, const std::function<void(const LoadedSimulation&)>& write) {
     try {
-        const LoadedSimulation loaded = loadAndRunSimulation(file, loc);
+        const LoadedSimulation loaded = loadAndRunSimulation(file, loc, jobs);
         // A start date the file does not show the order of: the run goes on, the user is told.
         if (!loaded.dateNotice.empty()) reportWarning(loaded.dateNotice, err);
         // Values the main window would refuse as typed: the file runs as written, the user is told.

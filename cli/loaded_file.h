@@ -14,14 +14,14 @@
 #include "engine/sim_file.h"
 
 // The command line of run or costs: FILE and the options of both commands (--json, --monthly,
-// --detailed, --locale NAME, --out PATH), so that each refuses the other's by name.
+// --detailed, --locale NAME, --out PATH, --jobs N), so that each refuses the other's by name.
 ParsedOptions parseFileCommandOptions(const std::vector<std::string>& args);
 
-// Loads and runs `file`, says on `err` which start date was taken when the file does not show
-// the order of its date and which values the main window would refuse as typed, and hands the loaded
-// simulation to `write`. Returns 0; or 1 with one line on `err` when anything fails or `out` could not be
-// written.
-int writeFromLoadedFile(const std::string& file, const LocaleSettings& loc, std::ostream& out,
+// Loads and runs `file` (a sweep's members on up to `jobs` threads), says on `err` which start date was taken
+// when the file does not show the order of its date and which values the main window would refuse as typed,
+// and hands the loaded simulation to `write`. Returns 0; or 1 with one line on `err` when anything fails or
+// `out` could not be written.
+int writeFromLoadedFile(const std::string& file, const LocaleSettings& loc, int jobs, std::ostream& out,
                         std::ostream& err, const std::function<void(const LoadedSimulation&)>& write);
 
 // The file's economic analysis as the main window leaves it after the load: the section read,

@@ -1,6 +1,8 @@
 #include "cli/options.h"
 
+#include <algorithm>
 #include <ostream>
+#include <thread>
 
 #include "common/numtext.h"
 
@@ -68,6 +70,11 @@ int jobsOption(const std::string& text) {
         throw UsageError{"--jobs precisa de um número inteiro de 1 a 1024 ('" + text + "')."};
     }
     return static_cast<int>(*n);
+}
+
+int jobsOrCores(const ParsedOptions& options) {
+    if (options.has("--jobs")) return jobsOption(options.value("--jobs"));
+    return static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
 }
 
 int reportUsageError(const UsageError& e, std::ostream& err) {

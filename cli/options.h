@@ -62,6 +62,9 @@ LocaleSettings localeOption(const ParsedOptions& options);
 
 // --jobs N: a whole number from 1 to 1024; anything else is a UsageError naming the text.
 int jobsOption(const std::string& text);
+// The --jobs a command was given (its value was checked when it was read), else the machine's
+// cores.
+int jobsOrCores(const ParsedOptions& options);
 
 // The reports of a command's end: a usage error (status 2) and a failure (status 1), each one
 // line on `err`; both return the status.

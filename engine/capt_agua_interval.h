@@ -40,13 +40,15 @@ class TCaptAguaInterval {
     // earlier sweep's members and settings are dropped, so a save writes this one volume.
     void setSingle(double volume);
     // Runs what the set is: the sweep, or the base system alone. Throws EngineError.
-    void run();
+    // A sweep's members may run on up to `jobs` threads (the windows run one); the figures
+    // are the same whatever the count.
+    void run(int jobs = 1);
 
     // The sweep: member 0 at its own volume, then one member per multiple of interval up to
     // volmax, each an independent run of the base system; then the ideal-volume rule.
     // Throws EngineError, before any member is touched, when interval ≤ 0 or member 0
-    // cannot run.
-    void simula();
+    // cannot run. `jobs` as for run.
+    void simula(int jobs = 1);
     void simVolOtimo();
     // The ideal-volume gain of member i ≥ 1 over member i − 1, in %/m³ (0 when the demand
     // term is 0).

@@ -1,5 +1,8 @@
+#include <algorithm>
 #include <cmath>
+#include <exception>
 #include <string>
+#include <thread>
 
 #include "engine/balance_run.h"
 #include "engine/capt_agua.h"
@@ -22,6 +25,51 @@ std::unique_ptr<TCaptAgua> makeMember(const TCaptAgua& base, double resInf) {
         base.dblPorcSubs, base.dblCoefAprov, base.dblResSup, base.dblResSupMinRec, resInf, base.strObs);
 }
 
+// A thread is worth starting for this many members at least: fewer finish sooner on one.
+constexpr std::size_t kMembersPerThread = 64;
+// Threads take whole groups of members, so that each part keeps the vector passes full.
+constexpr std::size_t kMemberGroup = 16;
+
+void runMembers(const TCaptAgua& base, TCaptAgua* const* members, std::size_t count) {
+    if (base.dblResSup > 0) {
+        balance::runSweepWithUpper(base, members, count);
+    } else {
+        balance::runWithoutUpper(base, members, count);
+    }
+}
+
+// The members split into up to `jobs` contiguous parts, each run on its own thread (the first
+// on this one). Each member is an independent run, so the split changes no figure.
+void runMembersOn(int jobs, const TCaptAgua& base, std::vector<TCaptAgua*>& members) {
+    const std::size_t n = members.size();
+    const std::size_t parts =
+        std::clamp<std::size_t>(n / kMembersPerThread, 1, static_cast<std::size_t>(std::max(jobs, 1)));
+    const std::size_t groups = (n + kMemberGroup - 1) / kMemberGroup;
+    const std::size_t perPart = (groups + parts - 1) / parts * kMemberGroup;
+    std::vector<std::thread> threads;
+    std::vector<std::exception_ptr> failures(parts);
+    for (std::size_t part = 1; part < parts; ++part) {
+        const std::size_t first = std::min(n, part * perPart);
+        const std::size_t count = std::min(n - first, perPart);
+        threads.emplace_back([&, part, first, count] {
+            try {
+                runMembers(base, members.data() + first, count);
+            } catch (...) {
+                failures[part] = std::current_exception();
+            }
+        });
+    }
+    try {
+        runMembers(base, members.data(), std::min(n, perPart));
+    } catch (...) {
+        failures[0] = std::current_exception();
+    }
+    for (auto& t : threads) t.join();
+    for (const auto& f : failures) {
+        if (f) std::rethrow_exception(f);
+    }
+}
+
 }  // namespace
 
 TCaptAguaInterval::TCaptAguaInterval() {
@@ -41,7 +89,7 @@ TCaptAguaInterval::TCaptAguaInterval(doubleArray mVecArqPrec, TDate mDateDadosPr
         mDblResSup, mDblResSupRec, 0.0, std::move(mStrObs)));
 }
 
-void TCaptAguaInterval::simula() {
+void TCaptAguaInterval::simula(int jobs) {
     if (!(interval > 0)) {
         throw EngineError("O intervalo entre volumes deve ser maior que zero.");
     }
@@ -70,11 +118,7 @@ void TCaptAguaInterval::simula() {
         m.vecNroMor = base.vecNroMor;
         members.push_back(&m);
     }
-    if (base.dblResSup > 0) {
-        balance::runSweepWithUpper(base, members.data(), members.size());
-    } else {
-        balance::runWithoutUpper(base, members.data(), members.size());
-    }
+    runMembersOn(jobs, base, members);
 
     if (delta > 0) {
         simVolOtimo();
@@ -100,9 +144,9 @@ void TCaptAguaInterval::setSingle(double volume) {
     base().dblResInf = volume;
 }
 
-void TCaptAguaInterval::run() {
+void TCaptAguaInterval::run(int jobs) {
     if (isSweep()) {
-        simula();
+        simula(jobs);
     } else {
         base().simula();
     }

@@ -29,7 +29,8 @@ LoadedSimulation readSimulationFile(const std::string& path, const LocaleSetting
 LoadedSimulation readSimulationLines(std::vector<std::string> lines, const std::string& path,
                                      const LocaleSettings& loc);
 // Runs a loaded set: the demand-sized upper reservoir sized again from the loaded demand, then
-// the sweep when the file gives a maximum volume, else the single volume. Throws EngineError.
-void runLoadedSimulation(TCaptAguaInterval& sim);
+// the sweep when the file gives a maximum volume, else the single volume, the sweep's members on
+// up to `jobs` threads. Throws EngineError.
+void runLoadedSimulation(TCaptAguaInterval& sim, int jobs = 1);
 // Both of the above.
-LoadedSimulation loadAndRunSimulation(const std::string& path, const LocaleSettings& loc);
+LoadedSimulation loadAndRunSimulation(const std::string& path, const LocaleSettings& loc, int jobs = 1);

@@ -17,7 +17,7 @@ LoadedSimulation readSimulationLines(std::vector<std::string> lines, const std::
     return loaded;
 }
 
-void runLoadedSimulation(TCaptAguaInterval& sim) {
+void runLoadedSimulation(TCaptAguaInterval& sim, int jobs) {
     TCaptAgua& p = sim.base();
     // A demand-sized upper reservoir follows the loaded demand; without an upper reservoir
     // there is no pumping threshold either.
@@ -26,11 +26,11 @@ void runLoadedSimulation(TCaptAguaInterval& sim) {
     } else if (p.dblResSup == 0) {
         p.dblResSupMinRec = 0;
     }
-    sim.run();
+    sim.run(jobs);
 }
 
-LoadedSimulation loadAndRunSimulation(const std::string& path, const LocaleSettings& loc) {
+LoadedSimulation loadAndRunSimulation(const std::string& path, const LocaleSettings& loc, int jobs) {
     LoadedSimulation loaded = readSimulationFile(path, loc);
-    runLoadedSimulation(*loaded.sim);
+    runLoadedSimulation(*loaded.sim, jobs);
     return loaded;
 }

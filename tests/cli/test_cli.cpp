@@ -194,18 +194,43 @@ TEST(Cli, FailuresAreOneLineOnStderr) {
         int status;
         const char* mentions;
     };
-    for (const Row& row : {Row{{}, 2, "comando"}, Row{{"simulate", "x.csv"}, 2, "simulate"},
-                           Row{{"run"}, 2, "arquivo"}, Row{{"run", "a.csv", "--bogus"}, 2, "--bogus"},
-                           Row{{"run", "a.csv", "--json", "--monthly"}, 2, "--monthly"},
-                           Row{{"run", "a.csv", "--locale"}, 2, "--locale"},
-                           Row{{"run", dir.file("missing.csv")}, 1, "missing.csv"},
-                           Row{{"run", bad, "--locale", "pt_BR"}, 1, "linha 3"},
-                           Row{{"run", dir.file("zero-step.csv"), "--locale", "pt_BR"}, 1, "intervalo"}}) {
+    for (const Row& row :
+         {Row{{}, 2, "comando"}, Row{{"simulate", "x.csv"}, 2, "simulate"}, Row{{"run"}, 2, "arquivo"},
+          Row{{"run", "a.csv", "--bogus"}, 2, "--bogus"},
+          Row{{"run", "a.csv", "--json", "--monthly"}, 2, "--monthly"},
+          Row{{"run", "a.csv", "--locale"}, 2, "--locale"}, Row{{"run", "a.csv", "--jobs", "0"}, 2, "--jobs"},
+          Row{{"costs", "a.csv", "--jobs", "dois"}, 2, "--jobs"},
+          Row{{"run", dir.file("missing.csv")}, 1, "missing.csv"},
+          Row{{"run", bad, "--locale", "pt_BR"}, 1, "linha 3"},
+          Row{{"run", dir.file("zero-step.csv"), "--locale", "pt_BR"}, 1, "intervalo"}}) {
         const CliRun r = cli(row.args);
         EXPECT_EQ(r.status, row.status) << row.mentions;
         EXPECT_TRUE(r.out.empty()) << r.out;
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
         EXPECT_NE(r.err.find(row.mentions), std::string::npos) << r.err;
+    }
+}
+
+// A sweep of 400 volumes, with and without its upper reservoir, split among threads: the
+// output is the one of a run on one thread, byte for byte, whatever --jobs says.
+TEST(Cli, JobsGiveTheSameOutput) {
+    TempDir dir;
+    for (const char* name : {"seattle-faixa-volumes.csv", "seattle-reservatorio-superior.csv"}) {
+        auto lines = readTextLines(example(name));
+        for (auto& l : lines) {
+            if (l.rfind("Reservatório inferior (litros);", 0) == 0)
+                l = "Reservatório inferior (litros);20000;50;2";
+        }
+        const std::string path = dir.file(std::string("400-") + name);
+        writeTextLines(path, lines);
+        const CliRun one = cli({"run", path, "--locale", "pt_BR", "--json", "--jobs", "1"});
+        ASSERT_EQ(one.status, 0) << one.err;
+        ASSERT_NE(one.out.find("\"dblResInf\":20000"), std::string::npos) << name;
+        for (const char* jobs : {"2", "5"}) {
+            const CliRun many = cli({"run", path, "--locale", "pt_BR", "--json", "--jobs", jobs});
+            EXPECT_EQ(many.out, one.out) << name << ", --jobs " << jobs;
+        }
+        EXPECT_EQ(cli({"run", path, "--locale", "pt_BR", "--json"}).out, one.out) << name;
     }
 }
 

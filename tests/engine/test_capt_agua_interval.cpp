@@ -320,9 +320,8 @@ const std::vector<EqualityCase> kEqualityCases = {
 
 class SweepEqualsOwnRuns : public ::testing::TestWithParam<EqualityCase> {};
 
-TEST_P(SweepEqualsOwnRuns, BitForBit) {
-    const EqualityCase& c = GetParam();
-    TCaptAguaInterval s;
+// The case's system, not yet run.
+void setUpSystem(TCaptAguaInterval& s, const EqualityCase& c) {
     if (c.seattleSeries) {
         fillBase(s.base(), seattle(), ymd(2012, 1, 1));
     } else {
@@ -332,6 +331,12 @@ TEST_P(SweepEqualsOwnRuns, BitForBit) {
     if (!c.occupants.empty()) s.base().vecNroMor = c.occupants;
     s.base().dblResSup = c.resSup == kDemandSized ? s.base().resSupFromDemand() : c.resSup;
     s.base().dblResSupMinRec = c.minRec;
+}
+
+TEST_P(SweepEqualsOwnRuns, BitForBit) {
+    const EqualityCase& c = GetParam();
+    TCaptAguaInterval s;
+    setUpSystem(s, c);
     sweep(s, c.volmax, c.interval, 1);
 
     const auto expected = static_cast<std::size_t>(c.volmax / c.interval) + 1;
@@ -346,6 +351,29 @@ TEST_P(SweepEqualsOwnRuns, BitForBit) {
     }
     // The figures vary with the volume, so equal results are not a coincidence of empty runs.
     EXPECT_LT(s.vecCaptAgua[1]->dblConsPluvMed, s.vecCaptAgua.back()->dblConsPluvMed);
+}
+
+// The members split among threads: every member's figures are those of the sweep on one thread
+// (parts of 64 members at least, whole groups of 16: 4203 members make several parts with a
+// short last one; 333 make as many parts as threads; fewer than 128 stay on one thread).
+TEST_P(SweepEqualsOwnRuns, OnThreadsAsOnOne) {
+    const EqualityCase& c = GetParam();
+    TCaptAguaInterval one;
+    setUpSystem(one, c);
+    one.setSweep(c.volmax, c.interval, 1);
+    one.simula(1);
+    for (const int jobs : {2, 3, 7}) {
+        TCaptAguaInterval many;
+        setUpSystem(many, c);
+        many.setSweep(c.volmax, c.interval, 1);
+        many.simula(jobs);
+        ASSERT_EQ(many.vecCaptAgua.size(), one.vecCaptAgua.size());
+        for (std::size_t i = 0; i < one.vecCaptAgua.size(); ++i) {
+            ASSERT_TRUE(sameResults(*many.vecCaptAgua[i], *one.vecCaptAgua[i]))
+                << jobs << " threads, member " << i;
+        }
+        EXPECT_EQ(many.indVolOtimo, one.indVolOtimo);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Systems, SweepEqualsOwnRuns, ::testing::ValuesIn(kEqualityCases),
