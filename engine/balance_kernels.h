@@ -1,0 +1,301 @@
+#pragma once
+// The balance of a group of sweep members, written once over the lane type V: a plain double
+// (one member) or a vector of doubles (one member per lane). Every function is inlined into the
+// function of the path that uses it, so it is compiled for that path's instruction set.
+// Vectors are passed by reference only: by value a vector would travel in other registers under
+// each instruction set.
+
+#include <cstddef>
+#include <cstring>
+#include <type_traits>
+
+#include "engine/balance_day.h"
+#include "engine/balance_lanes.h"
+
+namespace balance::lanes {
+
+#define VESPRA_LANE_INLINE [[gnu::always_inline]] inline
+
+template <typename V>
+constexpr std::size_t kWidth = sizeof(V) / sizeof(double);
+
+#if defined(__GNUC__) || defined(__clang__)
+typedef double Lanes2 __attribute__((vector_size(16)));
+typedef double Lanes4 __attribute__((vector_size(32)));
+typedef double Lanes8 __attribute__((vector_size(64)));
+#endif
+
+// The larger of the lanes of `m`, halving the vector in registers.
+VESPRA_LANE_INLINE double largestLane(double m) {
+    return m;
+}
+VESPRA_LANE_INLINE double largestLane(const Lanes2& m) {
+    return m[0] > m[1] ? m[0] : m[1];
+}
+VESPRA_LANE_INLINE double largestLane(const Lanes4& m) {
+    const Lanes2 lo = __builtin_shufflevector(m, m, 0, 1), hi = __builtin_shufflevector(m, m, 2, 3);
+    return largestLane(lo > hi ? lo : hi);
+}
+VESPRA_LANE_INLINE double largestLane(const Lanes8& m) {
+    const Lanes4 lo = __builtin_shufflevector(m, m, 0, 1, 2, 3),
+                 hi = __builtin_shufflevector(m, m, 4, 5, 6, 7);
+    return largestLane(lo > hi ? lo : hi);
+}
+
+VESPRA_LANE_INLINE void splat(double& v, double x) {
+    v = x;
+}
+template <typename V>
+VESPRA_LANE_INLINE void splat(V& v, double x) {
+    V local{};
+    for (std::size_t i = 0; i < kWidth<V>; ++i) local[i] = x;
+    v = local;
+}
+
+// Through a local, so that the compiler keeps a group's lanes in registers.
+template <typename V>
+VESPRA_LANE_INLINE void load(V& v, const double* p) {
+    V local;
+    std::memcpy(&local, p, sizeof local);
+    v = local;
+}
+template <typename V>
+VESPRA_LANE_INLINE void store(double* p, const V& v) {
+    const V local = v;
+    std::memcpy(p, &local, sizeof local);
+}
+
+// minOf and maxOf of balance_day.h, lane by lane.
+template <typename V>
+VESPRA_LANE_INLINE void setMin(V& r, const V& a, const V& b) {
+    r = a < b ? a : b;
+}
+template <typename V>
+VESPRA_LANE_INLINE void setMax(V& r, const V& a, const V& b) {
+    r = a > b ? a : b;
+}
+
+// Values every lane shares.
+template <typename V>
+struct Shared {
+    V zero, one, maxPasses, resSup, minRec;
+    V R, T, D, dPos;  // the day's
+};
+
+template <typename V>
+VESPRA_LANE_INLINE void initShared(Shared<V>& s, const MonthJob& job) {
+    static volatile double opaqueOne = 1.0;
+    splat(s.zero, 0.0), splat(s.one, opaqueOne), splat(s.maxPasses, static_cast<double>(kMaxPasses));
+    splat(s.resSup, job.resSup), splat(s.minRec, job.minRec);
+}
+template <typename V>
+VESPRA_LANE_INLINE void setDay(Shared<V>& s, const DayInputs& day) {
+    splat(s.R, day.R), splat(s.T, day.T), splat(s.D, day.D), splat(s.dPos, day.dPos);
+}
+
+// The day's class counts, metCompletely and metPartially lane by lane.
+template <typename V>
+VESPRA_LANE_INLINE void addClasses(V& total, V& partial, const V& S, const Shared<V>& s) {
+    const V full = S >= s.D ? s.dPos : s.zero;
+    total += full;
+    partial += (S > s.zero ? s.one : s.zero) - full;
+}
+
+// ---------------------------------------------------------------------------------------
+// Without an upper reservoir: dayWithoutUpper.
+
+// A group's state stays in registers for the whole run of days; adding day by day onto the
+// month's sums keeps every member's order of additions.
+template <typename V, std::size_t NV>
+VESPRA_LANE_INLINE void plainGroups(const MonthJob& job, std::size_t k) {
+    constexpr std::size_t W = kWidth<V>;
+    const Columns& c = job.at;
+    V lv[NV], cap[NV], ls[NV], lc[NV], lo[NV], lt[NV], lp[NV];
+    for (std::size_t g = 0; g < NV; ++g) {
+        const std::size_t i = k + W * g;
+        load(lv[g], c.vi + i), load(cap[g], c.cap + i), load(ls[g], c.cons + i), load(lc[g], c.pot + i);
+        load(lo[g], c.extrav + i), load(lt[g], c.total + i), load(lp[g], c.partial + i);
+    }
+    Shared<V> s;
+    initShared(s, job);
+    for (std::size_t d = 0; d < job.len; ++d) {
+        setDay(s, job.days[d]);
+        for (std::size_t g = 0; g < NV; ++g) {
+            const V in = lv[g] + s.R;
+            V V0, S;
+            setMin(V0, in, cap[g]);
+            const V O = in > cap[g] ? in - cap[g] : s.zero;
+            setMin(S, s.D, V0);
+            lv[g] = V0 - S;
+            ls[g] += S;
+            lc[g] += s.T - S;
+            lo[g] += O;
+            addClasses(lt[g], lp[g], S, s);
+        }
+    }
+    for (std::size_t g = 0; g < NV; ++g) {
+        const std::size_t i = k + W * g;
+        store(c.vi + i, lv[g]), store(c.cons + i, ls[g]), store(c.pot + i, lc[g]), store(c.extrav + i, lo[g]);
+        store(c.total + i, lt[g]), store(c.partial + i, lp[g]);
+    }
+}
+
+// ---------------------------------------------------------------------------------------
+// With an upper reservoir: dayWithUpper. A lane whose supply loop has ended keeps its values
+// while the other lanes of its groups go on; the groups loop until every lane has ended.
+
+// One day's flows of a group. `on` is 1 in the lanes whose supply loop makes this pass, 0 in
+// the others: a flag in the values' own registers, so that every choice is a comparison and a
+// blend. A lane whose loop has ended keeps its S, vi and k, so its loop condition stays false:
+// the flag is worked out afresh for every pass, from those values alone.
+template <typename V>
+struct UpperDay {
+    V S, P, k, on;
+};
+
+// The supply loop's condition, lane by lane.
+template <typename V>
+VESPRA_LANE_INLINE void setSupplying(UpperDay<V>& f, const V& vi, const Shared<V>& s) {
+    const V short_ = f.S < s.D ? s.one : s.zero, stored = vi > s.zero ? s.one : s.zero,
+            left = f.k < s.maxPasses ? s.one : s.zero;
+    f.on = short_ * stored * left;
+}
+
+// One pass of the supply loop, for the lanes that still supply.
+template <typename V, bool kPumpsDemand>
+VESPRA_LANE_INLINE void supplyPass(V& vi, V& vs, UpperDay<V>& f, const Shared<V>& s) {
+    V p, x;
+    if constexpr (kPumpsDemand) {
+        setMin(p, s.resSup - vs + s.D, vi);
+    } else {
+        setMin(p, s.resSup - vs, vi);
+    }
+    p = vs > s.minRec ? s.zero : p;
+    const V on = f.on;
+    f.P = on > s.zero ? f.P + p : f.P;
+    vi = on > s.zero ? vi - p : vi;
+    vs = on > s.zero ? vs + p : vs;
+    if constexpr (kPumpsDemand) {
+        setMin(x, s.D, vs);
+    } else {
+        V above, gap;
+        setMax(above, vs - s.minRec, s.zero);
+        setMin(gap, above, s.D - f.S);
+        setMin(x, gap, vs);
+    }
+    vs = on > s.zero ? vs - x : vs;
+    f.S = on > s.zero ? f.S + x : f.S;
+    f.k = on > s.zero ? f.k + s.one : f.k;
+}
+
+template <typename V>
+VESPRA_LANE_INLINE void finalDraw(V& vs, V& S, const Shared<V>& s) {
+    V y;
+    const V draw = (S < s.D ? s.one : s.zero) * (vs > s.zero ? s.one : s.zero);
+    setMin(y, s.D - S, vs);
+    vs = draw > s.zero ? vs - y : vs;
+    S = draw > s.zero ? S + y : S;
+}
+
+// A group's volumes and month sums.
+template <typename V>
+struct UpperState {
+    V vi, vs, cap, cons, pot, extrav, recalc, passes, total, partial;
+};
+
+template <typename V>
+VESPRA_LANE_INLINE void loadState(UpperState<V>& u, const Columns& c, std::size_t i) {
+    load(u.vi, c.vi + i), load(u.vs, c.vs + i), load(u.cap, c.cap + i), load(u.cons, c.cons + i);
+    load(u.pot, c.pot + i), load(u.extrav, c.extrav + i), load(u.recalc, c.recalc + i);
+    load(u.passes, c.passes + i), load(u.total, c.total + i), load(u.partial, c.partial + i);
+}
+template <typename V>
+VESPRA_LANE_INLINE void storeState(const Columns& c, std::size_t i, const UpperState<V>& u) {
+    store(c.vi + i, u.vi), store(c.vs + i, u.vs), store(c.cons + i, u.cons), store(c.pot + i, u.pot);
+    store(c.extrav + i, u.extrav), store(c.recalc + i, u.recalc), store(c.passes + i, u.passes);
+    store(c.total + i, u.total), store(c.partial + i, u.partial);
+}
+
+// The day up to the supply loop: the runoff into the lower reservoir, its overflow.
+template <typename V>
+VESPRA_LANE_INLINE void startDay(UpperState<V>& u, UpperDay<V>& f, const Shared<V>& s) {
+    const V in = u.vi + s.R;
+    setMin(u.vi, in, u.cap);
+    u.extrav += in > u.cap ? in - u.cap : s.zero;
+    f.S = s.zero, f.P = s.zero, f.k = s.zero;
+}
+
+template <typename V>
+VESPRA_LANE_INLINE void endDay(UpperState<V>& u, UpperDay<V>& f, const Shared<V>& s) {
+    finalDraw(u.vs, f.S, s);
+    u.cons += f.S;
+    u.pot += s.T - f.S;
+    u.recalc += f.P;
+    u.passes += f.k;
+    addClasses(u.total, u.partial, f.S, s);
+}
+
+template <typename V, std::size_t NV, bool kPumpsDemand>
+VESPRA_LANE_INLINE void upperGroups(const MonthJob& job, std::size_t k) {
+    constexpr std::size_t W = kWidth<V>;
+    UpperState<V> u[NV];
+    for (std::size_t g = 0; g < NV; ++g) loadState(u[g], job.at, k + W * g);
+    Shared<V> s;
+    initShared(s, job);
+    for (std::size_t d = 0; d < job.len; ++d) {
+        setDay(s, job.days[d]);
+        UpperDay<V> f[NV];
+        for (std::size_t g = 0; g < NV; ++g) startDay(u[g], f[g], s);
+        for (;;) {
+            V any = s.zero;
+            for (std::size_t g = 0; g < NV; ++g) {
+                setSupplying(f[g], u[g].vi, s);
+                setMax(any, any, f[g].on);
+            }
+            if (!(largestLane(any) > 0)) break;
+            for (std::size_t g = 0; g < NV; ++g) supplyPass<V, kPumpsDemand>(u[g].vi, u[g].vs, f[g], s);
+        }
+        for (std::size_t g = 0; g < NV; ++g) endDay(u[g], f[g], s);
+    }
+    for (std::size_t g = 0; g < NV; ++g) storeState(job.at, k + W * g, u[g]);
+}
+
+// ---------------------------------------------------------------------------------------
+
+// Every member of the job, NV groups of lanes at a time, then the groups left one by one.
+template <typename V, std::size_t NV, bool kUpper, bool kPumpsDemand>
+VESPRA_LANE_INLINE void eachGroup(const MonthJob& job) {
+    constexpr std::size_t W = kWidth<V>;
+    std::size_t k = 0;
+    for (; k + NV * W <= job.count; k += NV * W) {
+        if constexpr (kUpper) {
+            upperGroups<V, NV, kPumpsDemand>(job, k);
+        } else {
+            plainGroups<V, NV>(job, k);
+        }
+    }
+    for (; k < job.count; k += W) {
+        if constexpr (kUpper) {
+            upperGroups<V, 1, kPumpsDemand>(job, k);
+        } else {
+            plainGroups<V, 1>(job, k);
+        }
+    }
+}
+
+// The month for every member on lanes of type V: NV groups in the plain balance, NU with an
+// upper reservoir.
+template <typename V, std::size_t NV, std::size_t NU>
+VESPRA_LANE_INLINE void monthOnLanes(const MonthJob& job) {
+    if (!job.upper) {
+        eachGroup<V, NV, false, false>(job);
+    } else if (job.minRec >= job.resSup) {
+        // A threshold at or above the volume: one pass fills the upper reservoir and delivers
+        // the day's demand as well.
+        eachGroup<V, NU, true, true>(job);
+    } else {
+        eachGroup<V, NU, true, false>(job);
+    }
+}
+
+}  // namespace balance::lanes
