@@ -78,14 +78,13 @@ VESPRA_LANE_INLINE void setMax(V& r, const V& a, const V& b) {
 // Values every lane shares.
 template <typename V>
 struct Shared {
-    V zero, one, maxPasses, resSup, minRec;
+    V zero, one, resSup, minRec;
     V R, T, D, dPos;  // the day's
 };
 
 template <typename V>
 VESPRA_LANE_INLINE void initShared(Shared<V>& s, const MonthJob& job) {
-    static volatile double opaqueOne = 1.0;
-    splat(s.zero, 0.0), splat(s.one, opaqueOne), splat(s.maxPasses, static_cast<double>(kMaxPasses));
+    splat(s.zero, 0.0), splat(s.one, 1.0);
     splat(s.resSup, job.resSup), splat(s.minRec, job.minRec);
 }
 template <typename V>
@@ -93,12 +92,23 @@ VESPRA_LANE_INLINE void setDay(Shared<V>& s, const DayInputs& day) {
     splat(s.R, day.R), splat(s.T, day.T), splat(s.D, day.D), splat(s.dPos, day.dPos);
 }
 
-// The day's class counts, metCompletely and metPartially lane by lane.
+// The day's class counts of metCompletely and metPartially. They are whole numbers of days, so
+// every way of adding them up gives the same figures: a group counts the days met completely and
+// the days with some rainwater, and the days met partially are the difference.
 template <typename V>
-VESPRA_LANE_INLINE void addClasses(V& total, V& partial, const V& S, const Shared<V>& s) {
-    const V full = S >= s.D ? s.dPos : s.zero;
-    total += full;
-    partial += (S > s.zero ? s.one : s.zero) - full;
+VESPRA_LANE_INLINE void loadClasses(V& total, V& some, const Columns& c, std::size_t i) {
+    V partial;
+    load(total, c.total + i), load(partial, c.partial + i);
+    some = partial + total;
+}
+template <typename V>
+VESPRA_LANE_INLINE void addClasses(V& total, V& some, const V& S, const Shared<V>& s) {
+    total = S >= s.D ? total + s.dPos : total;
+    some = S > s.zero ? some + s.one : some;
+}
+template <typename V>
+VESPRA_LANE_INLINE void storeClasses(const Columns& c, std::size_t i, const V& total, const V& some) {
+    store(c.total + i, total), store(c.partial + i, some - total);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -114,7 +124,7 @@ VESPRA_LANE_INLINE void plainGroups(const MonthJob& job, std::size_t k) {
     for (std::size_t g = 0; g < NV; ++g) {
         const std::size_t i = k + W * g;
         load(lv[g], c.vi + i), load(cap[g], c.cap + i), load(ls[g], c.cons + i), load(lc[g], c.pot + i);
-        load(lo[g], c.extrav + i), load(lt[g], c.total + i), load(lp[g], c.partial + i);
+        load(lo[g], c.extrav + i), loadClasses(lt[g], lp[g], c, i);
     }
     Shared<V> s;
     initShared(s, job);
@@ -136,7 +146,7 @@ VESPRA_LANE_INLINE void plainGroups(const MonthJob& job, std::size_t k) {
     for (std::size_t g = 0; g < NV; ++g) {
         const std::size_t i = k + W * g;
         store(c.vi + i, lv[g]), store(c.cons + i, ls[g]), store(c.pot + i, lc[g]), store(c.extrav + i, lo[g]);
-        store(c.total + i, lt[g]), store(c.partial + i, lp[g]);
+        storeClasses(c, i, lt[g], lp[g]);
     }
 }
 
@@ -144,21 +154,23 @@ VESPRA_LANE_INLINE void plainGroups(const MonthJob& job, std::size_t k) {
 // With an upper reservoir: dayWithUpper. A lane whose supply loop has ended keeps its values
 // while the other lanes of its groups go on; the groups loop until every lane has ended.
 
-// One day's flows of a group. `on` is 1 in the lanes whose supply loop makes this pass, 0 in
-// the others: a flag in the values' own registers, so that every choice is a comparison and a
-// blend. A lane whose loop has ended keeps its S, vi and k, so its loop condition stays false:
-// the flag is worked out afresh for every pass, from those values alone.
+// One day's flows of a group. `on` is above 0 in the lanes whose supply loop makes this pass,
+// 0 in the others: a value in the flows' own registers, so that every choice is one comparison
+// and a blend. A lane whose loop has ended keeps its S and vi, so its loop condition stays false:
+// `on` is worked out afresh for every pass, from those values alone.
 template <typename V>
 struct UpperDay {
     V S, P, k, on;
 };
 
-// The supply loop's condition, lane by lane.
+// The supply loop's condition S < D and vi > 0, lane by lane (the pass limit is the loop's own).
+// For any two doubles S < D exactly when D − S > 0 (a difference of unequal doubles is never 0,
+// and NaN compares false both ways), so `on` is the demand still to supply where the lower
+// reservoir holds water.
 template <typename V>
 VESPRA_LANE_INLINE void setSupplying(UpperDay<V>& f, const V& vi, const Shared<V>& s) {
-    const V short_ = f.S < s.D ? s.one : s.zero, stored = vi > s.zero ? s.one : s.zero,
-            left = f.k < s.maxPasses ? s.one : s.zero;
-    f.on = short_ * stored * left;
+    const V gap = s.D - f.S;
+    f.on = vi > s.zero ? gap : s.zero;
 }
 
 // One pass of the supply loop, for the lanes that still supply.
@@ -191,8 +203,9 @@ VESPRA_LANE_INLINE void supplyPass(V& vi, V& vs, UpperDay<V>& f, const Shared<V>
 template <typename V>
 VESPRA_LANE_INLINE void finalDraw(V& vs, V& S, const Shared<V>& s) {
     V y;
-    const V draw = (S < s.D ? s.one : s.zero) * (vs > s.zero ? s.one : s.zero);
-    setMin(y, s.D - S, vs);
+    const V gap = s.D - S;
+    const V draw = vs > s.zero ? gap : s.zero;  // S < D and vs > 0, as in setSupplying
+    setMin(y, gap, vs);
     vs = draw > s.zero ? vs - y : vs;
     S = draw > s.zero ? S + y : S;
 }
@@ -200,20 +213,20 @@ VESPRA_LANE_INLINE void finalDraw(V& vs, V& S, const Shared<V>& s) {
 // A group's volumes and month sums.
 template <typename V>
 struct UpperState {
-    V vi, vs, cap, cons, pot, extrav, recalc, passes, total, partial;
+    V vi, vs, cap, cons, pot, extrav, recalc, passes, total, some;
 };
 
 template <typename V>
 VESPRA_LANE_INLINE void loadState(UpperState<V>& u, const Columns& c, std::size_t i) {
     load(u.vi, c.vi + i), load(u.vs, c.vs + i), load(u.cap, c.cap + i), load(u.cons, c.cons + i);
     load(u.pot, c.pot + i), load(u.extrav, c.extrav + i), load(u.recalc, c.recalc + i);
-    load(u.passes, c.passes + i), load(u.total, c.total + i), load(u.partial, c.partial + i);
+    load(u.passes, c.passes + i), loadClasses(u.total, u.some, c, i);
 }
 template <typename V>
 VESPRA_LANE_INLINE void storeState(const Columns& c, std::size_t i, const UpperState<V>& u) {
     store(c.vi + i, u.vi), store(c.vs + i, u.vs), store(c.cons + i, u.cons), store(c.pot + i, u.pot);
     store(c.extrav + i, u.extrav), store(c.recalc + i, u.recalc), store(c.passes + i, u.passes);
-    store(c.total + i, u.total), store(c.partial + i, u.partial);
+    storeClasses(c, i, u.total, u.some);
 }
 
 // The day up to the supply loop: the runoff into the lower reservoir, its overflow.
@@ -232,7 +245,7 @@ VESPRA_LANE_INLINE void endDay(UpperState<V>& u, UpperDay<V>& f, const Shared<V>
     u.pot += s.T - f.S;
     u.recalc += f.P;
     u.passes += f.k;
-    addClasses(u.total, u.partial, f.S, s);
+    addClasses(u.total, u.some, f.S, s);
 }
 
 template <typename V, std::size_t NV, bool kPumpsDemand>
@@ -246,11 +259,18 @@ VESPRA_LANE_INLINE void upperGroups(const MonthJob& job, std::size_t k) {
         setDay(s, job.days[d]);
         UpperDay<V> f[NV];
         for (std::size_t g = 0; g < NV; ++g) startDay(u[g], f[g], s);
-        for (;;) {
+        // Every lane still supplying has made every pass so far: the pass limit is the loop's.
+        // Most days take a pass: the first one runs without asking whether any lane needs it
+        // (a lane that does not keeps its values).
+        for (std::size_t g = 0; g < NV; ++g) {
+            setSupplying(f[g], u[g].vi, s);
+            supplyPass<V, kPumpsDemand>(u[g].vi, u[g].vs, f[g], s);
+        }
+        for (int pass = 1; pass < kMaxPasses; ++pass) {
             V any = s.zero;
             for (std::size_t g = 0; g < NV; ++g) {
                 setSupplying(f[g], u[g].vi, s);
-                setMax(any, any, f[g].on);
+                setMax(any, f[g].on, any);  // NaN from a NaN demand stays out
             }
             if (!(largestLane(any) > 0)) break;
             for (std::size_t g = 0; g < NV; ++g) supplyPass<V, kPumpsDemand>(u[g].vi, u[g].vs, f[g], s);

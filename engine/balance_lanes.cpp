@@ -29,14 +29,14 @@ namespace lanes {
 namespace {
 
 void monthScalar(const MonthJob& job) {
-    monthOnLanes<double, 2, 1>(job);
+    monthOnLanes<double, 4, 4>(job);
 }
 
 #if VESPRA_BALANCE_LANES
 typedef double Lanes2 __attribute__((vector_size(16)));
 
 void monthPortable(const MonthJob& job) {
-    monthOnLanes<Lanes2, 2, 1>(job);
+    monthOnLanes<Lanes2, 4, 4>(job);
 }
 #endif
 
@@ -46,12 +46,12 @@ typedef double Lanes8 __attribute__((vector_size(64)));
 
 // Sixteen registers: two groups of the plain balance fill them.
 __attribute__((target("avx2"))) void monthAvx2(const MonthJob& job) {
-    monthOnLanes<Lanes4, 2, 1>(job);
+    monthOnLanes<Lanes4, 2, 3>(job);
 }
 // Thirty-two registers: more independent groups in flight hide the latency of each day's chain
 // of additions and comparisons.
 __attribute__((target("avx512f"))) void monthAvx512(const MonthJob& job) {
-    monthOnLanes<Lanes8, 3, 2>(job);
+    monthOnLanes<Lanes8, 4, 4>(job);
 }
 #endif
 
