@@ -160,22 +160,24 @@ VESPRA_LANE_INLINE void plainGroups(const MonthJob& job, std::size_t k) {
 // `on` is worked out afresh for every pass, from those values alone.
 template <typename V>
 struct UpperDay {
-    V S, P, k, on;
+    V S, P, on;
 };
 
-// The supply loop's condition S < D and vi > 0, lane by lane (the pass limit is the loop's own).
-// For any two doubles S < D exactly when D − S > 0 (a difference of unequal doubles is never 0,
-// and NaN compares false both ways), so `on` is the demand still to supply where the lower
+// S < D and `held` > 0, lane by lane: the supply loop's condition with the lower reservoir's
+// volume (the pass limit is the loop's own), the final draw's with the upper one's. For any two
+// doubles S < D exactly when D − S > 0 (with gradual underflow a difference of unequal doubles is
+// never 0, and NaN compares false both ways), so `on` is the demand still to supply where the
 // reservoir holds water.
 template <typename V>
-VESPRA_LANE_INLINE void setSupplying(UpperDay<V>& f, const V& vi, const Shared<V>& s) {
+VESPRA_LANE_INLINE void setSupplying(UpperDay<V>& f, const V& held, const Shared<V>& s) {
     const V gap = s.D - f.S;
-    f.on = vi > s.zero ? gap : s.zero;
+    f.on = held > s.zero ? gap : s.zero;
 }
 
-// One pass of the supply loop, for the lanes that still supply.
+// One pass of the supply loop, for the lanes that still supply. Passes are whole numbers, so
+// each one is counted straight onto the month's sum.
 template <typename V, bool kPumpsDemand>
-VESPRA_LANE_INLINE void supplyPass(V& vi, V& vs, UpperDay<V>& f, const Shared<V>& s) {
+VESPRA_LANE_INLINE void supplyPass(V& vi, V& vs, V& passes, UpperDay<V>& f, const Shared<V>& s) {
     V p, x;
     if constexpr (kPumpsDemand) {
         setMin(p, s.resSup - vs + s.D, vi);
@@ -197,17 +199,16 @@ VESPRA_LANE_INLINE void supplyPass(V& vi, V& vs, UpperDay<V>& f, const Shared<V>
     }
     vs = on > s.zero ? vs - x : vs;
     f.S = on > s.zero ? f.S + x : f.S;
-    f.k = on > s.zero ? f.k + s.one : f.k;
+    passes = on > s.zero ? passes + s.one : passes;
 }
 
 template <typename V>
-VESPRA_LANE_INLINE void finalDraw(V& vs, V& S, const Shared<V>& s) {
+VESPRA_LANE_INLINE void finalDraw(V& vs, UpperDay<V>& f, const Shared<V>& s) {
     V y;
-    const V gap = s.D - S;
-    const V draw = vs > s.zero ? gap : s.zero;  // S < D and vs > 0, as in setSupplying
+    const V gap = s.D - f.S;
     setMin(y, gap, vs);
-    vs = draw > s.zero ? vs - y : vs;
-    S = draw > s.zero ? S + y : S;
+    vs = f.on > s.zero ? vs - y : vs;
+    f.S = f.on > s.zero ? f.S + y : f.S;
 }
 
 // A group's volumes and month sums.
@@ -235,16 +236,14 @@ VESPRA_LANE_INLINE void startDay(UpperState<V>& u, UpperDay<V>& f, const Shared<
     const V in = u.vi + s.R;
     setMin(u.vi, in, u.cap);
     u.extrav += in > u.cap ? in - u.cap : s.zero;
-    f.S = s.zero, f.P = s.zero, f.k = s.zero;
+    f.S = s.zero, f.P = s.zero;
 }
 
 template <typename V>
 VESPRA_LANE_INLINE void endDay(UpperState<V>& u, UpperDay<V>& f, const Shared<V>& s) {
-    finalDraw(u.vs, f.S, s);
     u.cons += f.S;
     u.pot += s.T - f.S;
     u.recalc += f.P;
-    u.passes += f.k;
     addClasses(u.total, u.some, f.S, s);
 }
 
@@ -264,7 +263,7 @@ VESPRA_LANE_INLINE void upperGroups(const MonthJob& job, std::size_t k) {
         // (a lane that does not keeps its values).
         for (std::size_t g = 0; g < NV; ++g) {
             setSupplying(f[g], u[g].vi, s);
-            supplyPass<V, kPumpsDemand>(u[g].vi, u[g].vs, f[g], s);
+            supplyPass<V, kPumpsDemand>(u[g].vi, u[g].vs, u[g].passes, f[g], s);
         }
         for (int pass = 1; pass < kMaxPasses; ++pass) {
             V any = s.zero;
@@ -273,7 +272,18 @@ VESPRA_LANE_INLINE void upperGroups(const MonthJob& job, std::size_t k) {
                 setMax(any, f[g].on, any);  // NaN from a NaN demand stays out
             }
             if (!(largestLane(any) > 0)) break;
-            for (std::size_t g = 0; g < NV; ++g) supplyPass<V, kPumpsDemand>(u[g].vi, u[g].vs, f[g], s);
+            for (std::size_t g = 0; g < NV; ++g)
+                supplyPass<V, kPumpsDemand>(u[g].vi, u[g].vs, u[g].passes, f[g], s);
+        }
+        // The final draw, where S < D and vs > 0 (as in setSupplying): mostly on days the lower
+        // reservoir ran dry, so the groups skip it when no lane needs it.
+        V any = s.zero;
+        for (std::size_t g = 0; g < NV; ++g) {
+            setSupplying(f[g], u[g].vs, s);
+            setMax(any, f[g].on, any);
+        }
+        if (largestLane(any) > 0) {
+            for (std::size_t g = 0; g < NV; ++g) finalDraw(u[g].vs, f[g], s);
         }
         for (std::size_t g = 0; g < NV; ++g) endDay(u[g], f[g], s);
     }
