@@ -79,12 +79,14 @@ VESPRA_LANE_INLINE void setMax(V& r, const V& a, const V& b) {
 template <typename V>
 struct Shared {
     V zero, one, resSup, minRec;
+    V floor;          // 0 as well, read where the compiler cannot see it: max(x, 0) stays one instruction
     V R, T, D, dPos;  // the day's
 };
 
 template <typename V>
 VESPRA_LANE_INLINE void initShared(Shared<V>& s, const MonthJob& job) {
-    splat(s.zero, 0.0), splat(s.one, 1.0);
+    static volatile double opaqueZero = 0.0;
+    splat(s.zero, 0.0), splat(s.one, 1.0), splat(s.floor, opaqueZero);
     splat(s.resSup, job.resSup), splat(s.minRec, job.minRec);
 }
 template <typename V>
@@ -193,7 +195,7 @@ VESPRA_LANE_INLINE void supplyPass(V& vi, V& vs, V& passes, UpperDay<V>& f, cons
         setMin(x, s.D, vs);
     } else {
         V above, gap;
-        setMax(above, vs - s.minRec, s.zero);
+        setMax(above, vs - s.minRec, s.floor);
         setMin(gap, above, s.D - f.S);
         setMin(x, gap, vs);
     }
