@@ -29,14 +29,14 @@ namespace lanes {
 namespace {
 
 void monthScalar(const MonthJob& job) {
-    monthOnLanes<double, 4, 4>(job);
+    monthOnLanes<double, 4, 8>(job);
 }
 
 #if VESPRA_BALANCE_LANES
 typedef double Lanes2 __attribute__((vector_size(16)));
 
 void monthPortable(const MonthJob& job) {
-    monthOnLanes<Lanes2, 4, 4>(job);
+    monthOnLanes<Lanes2, 4, 8>(job);
 }
 #endif
 
@@ -46,7 +46,7 @@ typedef double Lanes8 __attribute__((vector_size(64)));
 
 // Sixteen registers: two groups of the plain balance fill them.
 __attribute__((target("avx2"))) void monthAvx2(const MonthJob& job) {
-    monthOnLanes<Lanes4, 2, 3>(job);
+    monthOnLanes<Lanes4, 2, 4>(job);
 }
 // Thirty-two registers: more independent groups in flight hide the latency of each day's chain
 // of additions and comparisons.
