@@ -7,7 +7,6 @@
 
 #include <cstddef>
 #include <cstring>
-#include <type_traits>
 
 #include "engine/balance_day.h"
 #include "engine/balance_lanes.h"
@@ -19,28 +18,43 @@ namespace balance::lanes {
 template <typename V>
 constexpr std::size_t kWidth = sizeof(V) / sizeof(double);
 
-#if defined(__GNUC__) || defined(__clang__)
-typedef double Lanes2 __attribute__((vector_size(16)));
-typedef double Lanes4 __attribute__((vector_size(32)));
-typedef double Lanes8 __attribute__((vector_size(64)));
-#endif
-
 // The larger of the lanes of `m`, halving the vector in registers.
 VESPRA_LANE_INLINE double largestLane(double m) {
     return m;
 }
+
+#if defined(__GNUC__) || defined(__clang__)
+typedef double Lanes2 __attribute__((vector_size(16)));
+typedef double Lanes4 __attribute__((vector_size(32)));
+typedef double Lanes8 __attribute__((vector_size(64)));
+
 VESPRA_LANE_INLINE double largestLane(const Lanes2& m) {
     return m[0] > m[1] ? m[0] : m[1];
 }
+template <typename V, typename Half>
+VESPRA_LANE_INLINE void halves(Half& lo, Half& hi, const V& m) {
+#if defined(__has_builtin) && __has_builtin(__builtin_shufflevector)
+    if constexpr (sizeof(V) == 32) {
+        lo = __builtin_shufflevector(m, m, 0, 1), hi = __builtin_shufflevector(m, m, 2, 3);
+    } else {
+        lo = __builtin_shufflevector(m, m, 0, 1, 2, 3), hi = __builtin_shufflevector(m, m, 4, 5, 6, 7);
+    }
+#else
+    std::memcpy(&lo, &m, sizeof lo);
+    std::memcpy(&hi, reinterpret_cast<const char*>(&m) + sizeof lo, sizeof hi);
+#endif
+}
 VESPRA_LANE_INLINE double largestLane(const Lanes4& m) {
-    const Lanes2 lo = __builtin_shufflevector(m, m, 0, 1), hi = __builtin_shufflevector(m, m, 2, 3);
+    Lanes2 lo, hi;
+    halves(lo, hi, m);
     return largestLane(lo > hi ? lo : hi);
 }
 VESPRA_LANE_INLINE double largestLane(const Lanes8& m) {
-    const Lanes4 lo = __builtin_shufflevector(m, m, 0, 1, 2, 3),
-                 hi = __builtin_shufflevector(m, m, 4, 5, 6, 7);
+    Lanes4 lo, hi;
+    halves(lo, hi, m);
     return largestLane(lo > hi ? lo : hi);
 }
+#endif
 
 VESPRA_LANE_INLINE void splat(double& v, double x) {
     v = x;
