@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "bench/rain_pattern.h"
+#include "engine/balance_lanes.h"
 #include "engine/capt_agua.h"
 #include "engine/capt_agua_interval.h"
 #include "examples/household.h"
@@ -50,8 +51,8 @@ void BM_SimulaWithUpperReservoir(benchmark::State& state) {
     simulation(state, 300);
 }
 
-// Arguments: the upper reservoir's volume (0: none).
-void BM_Sweep1000Volumes(benchmark::State& state) {
+// A sweep of members 0 … 1000 at 50 L steps; state.range(0) is the upper reservoir's volume.
+void sweep(benchmark::State& state) {
     auto set = household(static_cast<double>(state.range(0)));
     set->base().dblResInf = 0;
     set->interval = 50;
@@ -67,10 +68,32 @@ void BM_Sweep1000Volumes(benchmark::State& state) {
                            benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
+// Arguments: the upper reservoir's volume (0: none).
+void BM_Sweep1000Volumes(benchmark::State& state) {
+    sweep(state);
+}
+
+// The same on each path the processor has; the second argument is a balance::LanePath.
+void BM_SweepOnLanes(benchmark::State& state) {
+    const auto path = static_cast<balance::LanePath>(state.range(1));
+    const balance::LanePath before = balance::lanePath();
+    if (!balance::useLanePath(path)) {
+        state.SkipWithError("the processor lacks this path");
+        return;
+    }
+    sweep(state);
+    balance::useLanePath(before);
+}
+
 }  // namespace
 
 BENCHMARK(BM_SimulaWithoutUpperReservoir)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SimulaWithUpperReservoir)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Sweep1000Volumes)->ArgName("upper")->Arg(0)->Arg(300)->Unit(benchmark::kMillisecond);
+// Paths 0 to 3: one member at a time, two lanes, AVX2, AVX-512.
+BENCHMARK(BM_SweepOnLanes)
+    ->ArgNames({"upper", "path"})
+    ->ArgsProduct({{0, 300}, {0, 1, 2, 3}})
+    ->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

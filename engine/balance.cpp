@@ -3,6 +3,7 @@
 
 #include "common/safe_div.h"
 #include "engine/balance_day.h"
+#include "engine/balance_lanes.h"
 #include "engine/balance_run.h"
 #include "engine/capt_agua.h"
 #include "engine/month_array.h"
@@ -96,13 +97,7 @@ struct Cycle {
     }
 };
 
-// The inputs of one day, the same for every member of a sweep.
-struct DayInputs {
-    double R;     // runoff reaching the lower reservoir, L
-    double T;     // total demand, L
-    double D;     // rainwater demand, L
-    double dPos;  // 1 when D > 0
-};
+using lanes::DayInputs;
 
 // The inputs of the `len` days of the series from `first`, the demand cycles walked on.
 void fillDayInputs(const TCaptAgua& in, std::size_t first, std::size_t len, Cycle& dem, Cycle& occ,
@@ -134,167 +129,74 @@ void fillDayInputs(const TCaptAgua& in, std::size_t first, std::size_t len, Cycl
     sums.partial[m] += metPartially(f.S, full);
 }
 
-// The same for one member, in plain doubles.
-[[gnu::always_inline]] inline void memberRun(const DayInputs* days, std::size_t len, double& v, double cap,
-                                             double& s, double& c, double& o, double& t, double& p) {
-    double lv = v, ls = s, lc = c, lo = o, lt = t, lp = p;
-    for (std::size_t d = 0; d < len; ++d) {
-        double S, O;
-        dayWithoutUpper(lv, days[d].R, days[d].D, cap, S, O);
-        ls += S;
-        lc += days[d].T - S;
-        lo += O;
-        const double full = metCompletely(S, days[d].D, days[d].dPos);
-        lt += full;
-        lp += metPartially(S, full);
+// Runs every member of a block, month run after month run, on the lanes of the chosen path.
+// Only the day's inputs are shared: each member's days are those of its own run, added onto
+// its month sums in the same order.
+class MemberBlock {
+  public:
+    MemberBlock(const TCaptAgua& in, TCaptAgua* const* members, std::size_t count, bool upper)
+        : in_(in),
+          upper_(upper),
+          members_(members),
+          count_(count),
+          padded_((count + lanes::kPad - 1) / lanes::kPad * lanes::kPad),
+          cap_(padded_),
+          vi_(padded_, 0.0),
+          vs_(padded_, 0.0),
+          sums_(kColumns * 12 * padded_, 0.0) {
+        // The padding lanes repeat the last member: they end each day's supply loop with it.
+        for (std::size_t k = 0; k < padded_; ++k) cap_[k] = members[std::min(k, count - 1)]->dblResInf;
     }
-    v = lv, s = ls, c = lc, o = lo, t = lt, p = lp;
-}
 
-// Members side by side in vector registers, with the processor's AVX2 chosen at run time,
-// where the compiler has vector types and the loader picks a function's clone (GCC or Clang
-// on x86-64 ELF systems); every other build runs the members one by one, with the same figures.
-// A build may ask for the plain path with -DVESPRA_BALANCE_LANES=0.
-#ifndef VESPRA_BALANCE_LANES
-#if (defined(__GNUC__) || defined(__clang__)) && defined(__x86_64__) && defined(__ELF__)
-#define VESPRA_BALANCE_LANES 1
-#else
-#define VESPRA_BALANCE_LANES 0
-#endif
-#endif
-
-#if VESPRA_BALANCE_LANES
-// Four members' values side by side; the compiler maps the lanes to vector registers.
-typedef double Lanes __attribute__((vector_size(32)));
-
-// Lanes are passed by reference only: a vector passed or returned by value would be passed in
-// other registers by the AVX2 clone than by the default one.
-[[gnu::always_inline]] inline void splat(Lanes& v, double x) {
-    v = Lanes{x, x, x, x};
-}
-// Through a local, so that the compiler keeps the group's lanes in registers.
-[[gnu::always_inline]] inline void load(Lanes& v, const double* p) {
-    Lanes local;
-    __builtin_memcpy(&local, p, sizeof local);
-    v = local;
-}
-[[gnu::always_inline]] inline void store(double* p, const Lanes& v) {
-    const Lanes local = v;
-    __builtin_memcpy(p, &local, sizeof local);
-}
-
-// Running sums of a group of members over one month run. A group's state stays in registers
-// for the whole run; adding day by day onto the month's sums keeps every member's order of
-// additions, and so its figures, exactly those of a run on its own (the lanes compute what
-// dayWithoutUpper, metCompletely and metPartially compute, operation for operation).
-template <std::size_t NV>
-[[gnu::always_inline]] inline void groupRun(const DayInputs* days, std::size_t len, double* v,
-                                            const double* cap, double* s, double* c, double* o, double* t,
-                                            double* p) {
-    Lanes lv[NV], lcap[NV], ls[NV], lc[NV], lo[NV], lt[NV], lp[NV];
-    for (std::size_t g = 0; g < NV; ++g) {
-        load(lv[g], v + 4 * g), load(lcap[g], cap + 4 * g), load(ls[g], s + 4 * g);
-        load(lc[g], c + 4 * g), load(lo[g], o + 4 * g), load(lt[g], t + 4 * g), load(lp[g], p + 4 * g);
-    }
-    Lanes zero, one;
-    splat(zero, 0.0), splat(one, 1.0);
-    for (std::size_t d = 0; d < len; ++d) {
-        Lanes R, T, D, dPos;
-        splat(R, days[d].R), splat(T, days[d].T), splat(D, days[d].D), splat(dPos, days[d].dPos);
-        for (std::size_t g = 0; g < NV; ++g) {
-            const Lanes in = lv[g] + R;
-            const Lanes V = in < lcap[g] ? in : lcap[g];
-            const Lanes O = in > lcap[g] ? in - lcap[g] : zero;
-            const Lanes S = D < V ? D : V;
-            lv[g] = V - S;
-            ls[g] += S;
-            lc[g] += T - S;
-            lo[g] += O;
-            const Lanes full = S >= D ? dPos : zero;
-            lt[g] += full;
-            lp[g] += (S > zero ? one : zero) - full;
+    void run(const std::vector<MonthRun>& runs) {
+        Cycle dem{in_.vecDemAguaPot.data(), in_.vecDemAguaPot.size()};
+        Cycle occ{in_.vecNroMor.data(), in_.vecNroMor.size()};
+        MonthArray<std::int32_t> days;
+        DayInputs inputs[31];
+        for (const MonthRun& run : runs) {
+            fillDayInputs(in_, run.first, run.count, dem, occ, inputs);
+            days[run.month] += static_cast<std::int32_t>(run.count);
+            lanes::MonthJob job{inputs,        run.count,          padded_, columns(run.month), upper_,
+                                in_.dblResSup, in_.dblResSupMinRec};
+            lanes::runMonth(job);
+        }
+        for (std::size_t k = 0; k < count_; ++k) {
+            MonthSums sums;
+            sums.days = days;
+            for (int m = 1; m <= 12; ++m) {
+                const lanes::Columns c = columns(m);
+                sums.cons[m] = c.cons[k], sums.pot[m] = c.pot[k], sums.extrav[m] = c.extrav[k];
+                sums.recalc[m] = c.recalc[k], sums.passes[m] = c.passes[k];
+                sums.total[m] = c.total[k], sums.partial[m] = c.partial[k];
+            }
+            finish(*members_[k], sums, in_.vecDadosPrec.size());
         }
     }
-    for (std::size_t g = 0; g < NV; ++g) {
-        store(v + 4 * g, lv[g]), store(s + 4 * g, ls[g]), store(c + 4 * g, lc[g]), store(o + 4 * g, lo[g]);
-        store(t + 4 * g, lt[g]), store(p + 4 * g, lp[g]);
-    }
-}
 
-// Members run eight at a time: two registers of four lanes each.
-constexpr std::size_t kVectors = 2;
-constexpr std::size_t kGroup = 4 * kVectors;
+  private:
+    static constexpr std::size_t kColumns = 7;
 
-// Under ThreadSanitizer the default version alone: the loader runs the clones' resolver before
-// that sanitizer is set up, and the sanitizer instruments the resolver too.
-#ifdef VESPRA_THREAD_SANITIZER
-#define VESPRA_TARGET_CLONES
-#else
-#define VESPRA_TARGET_CLONES __attribute__((target_clones("avx2", "default")))
-#endif
-
-// One month run for every member. `off` is the month's offset in the month-by-member arrays.
-VESPRA_TARGET_CLONES void monthRunAllMembers(const DayInputs* days, std::size_t len, std::size_t count,
-                                             std::size_t off, double* v, const double* cap, double* cons,
-                                             double* pot, double* extrav, double* total, double* partial) {
-    std::size_t k = 0;
-    for (; k + kGroup <= count; k += kGroup) {
-        groupRun<kVectors>(days, len, v + k, cap + k, cons + off + k, pot + off + k, extrav + off + k,
-                           total + off + k, partial + off + k);
-    }
-    for (; k < count; ++k) {
-        memberRun(days, len, v[k], cap[k], cons[off + k], pot[off + k], extrav[off + k], total[off + k],
-                  partial[off + k]);
-    }
-}
-
-#else
-
-// One month run for every member, one member after the other.
-void monthRunAllMembers(const DayInputs* days, std::size_t len, std::size_t count, std::size_t off, double* v,
-                        const double* cap, double* cons, double* pot, double* extrav, double* total,
-                        double* partial) {
-    for (std::size_t k = 0; k < count; ++k) {
-        memberRun(days, len, v[k], cap[k], cons[off + k], pot[off + k], extrav[off + k], total[off + k],
-                  partial[off + k]);
-    }
-}
-
-#endif
-
-void runMembers(const TCaptAgua& in, TCaptAgua* const* members, std::size_t count,
-                const std::vector<MonthRun>& runs) {
-    Cycle dem{in.vecDemAguaPot.data(), in.vecDemAguaPot.size()};
-    Cycle occ{in.vecNroMor.data(), in.vecNroMor.size()};
-
-    // Working arrays laid out member by member for each month.
-    std::vector<double> cap(count), vi(count, 0.0);
-    std::vector<double> cons(12 * count, 0.0), pot(12 * count, 0.0), extrav(12 * count, 0.0),
-        total(12 * count, 0.0), partial(12 * count, 0.0);
-    for (std::size_t k = 0; k < count; ++k) cap[k] = members[k]->dblResInf;
-    MonthArray<std::int32_t> days;
-    DayInputs inputs[31];
-
-    for (const MonthRun& run : runs) {
-        fillDayInputs(in, run.first, run.count, dem, occ, inputs);
-        days[run.month] += static_cast<std::int32_t>(run.count);
-        monthRunAllMembers(inputs, run.count, count, static_cast<std::size_t>(run.month - 1) * count,
-                           vi.data(), cap.data(), cons.data(), pot.data(), extrav.data(), total.data(),
-                           partial.data());
+    // The columns of month m: its sums laid out member by member.
+    lanes::Columns columns(int m) {
+        double* month = sums_.data() + static_cast<std::size_t>(m - 1) * kColumns * padded_;
+        auto col = [&](std::size_t i) { return month + i * padded_; };
+        return {vi_.data(), vs_.data(), cap_.data(), col(0), col(1), col(2), col(3), col(4), col(5), col(6)};
     }
 
-    for (std::size_t k = 0; k < count; ++k) {
-        MonthSums sums;
-        sums.days = days;
-        for (int m = 1; m <= 12; ++m) {
-            const std::size_t i = static_cast<std::size_t>(m - 1) * count + k;
-            sums.cons[m] = cons[i];
-            sums.pot[m] = pot[i];
-            sums.extrav[m] = extrav[i];
-            sums.total[m] = total[i];
-            sums.partial[m] = partial[i];
-        }
-        finish(*members[k], sums, in.vecDadosPrec.size());
+    const TCaptAgua& in_;
+    bool upper_;
+    TCaptAgua* const* members_;
+    std::size_t count_, padded_;
+    std::vector<double> cap_, vi_, vs_, sums_;
+};
+
+// Members that share one pass at most: a month's columns stay in the second-level cache.
+constexpr std::size_t kBlock = 4096;
+
+void runMembers(const TCaptAgua& in, TCaptAgua* const* members, std::size_t count, bool upper) {
+    const std::vector<MonthRun> runs = monthRuns(in.dateDadosPrec, in.vecDadosPrec.size());
+    for (std::size_t first = 0; first < count; first += kBlock) {
+        MemberBlock(in, members + first, std::min(kBlock, count - first), upper).run(runs);
     }
 }
 
@@ -348,37 +250,6 @@ void runSingle(const TCaptAgua& in, TCaptAgua& out, const std::vector<MonthRun>&
     }
 }
 
-// Members that share one pass at most; their sums stay a few megabytes.
-constexpr std::size_t kBlock = 4096;
-
-// Members with an upper reservoir that share one pass: their volumes and month sums stay in
-// the first-level cache, and the processor overlaps their independent days.
-constexpr std::size_t kUpperBlock = 16;
-
-// Each member's day is the one a run on its own computes, added onto its month sums in the
-// same order: only the day's inputs are shared.
-void runUpperBlock(const TCaptAgua& in, TCaptAgua* const* members, std::size_t count,
-                   const std::vector<MonthRun>& runs) {
-    Cycle dem{in.vecDemAguaPot.data(), in.vecDemAguaPot.size()};
-    Cycle occ{in.vecNroMor.data(), in.vecNroMor.size()};
-    const double resSup = in.dblResSup, minRec = in.dblResSupMinRec;
-    double cap[kUpperBlock], vi[kUpperBlock] = {}, vs[kUpperBlock] = {};
-    MonthSums sums[kUpperBlock];
-    for (std::size_t k = 0; k < count; ++k) cap[k] = members[k]->dblResInf;
-    DayInputs inputs[31];
-    for (const MonthRun& run : runs) {
-        const int m = run.month;
-        fillDayInputs(in, run.first, run.count, dem, occ, inputs);
-        for (std::size_t d = 0; d < run.count; ++d) {
-            for (std::size_t k = 0; k < count; ++k) {
-                addDayWithUpper(sums[k], m, inputs[d], vi[k], vs[k], cap[k], resSup, minRec);
-            }
-        }
-        for (std::size_t k = 0; k < count; ++k) sums[k].days[m] += static_cast<std::int32_t>(run.count);
-    }
-    for (std::size_t k = 0; k < count; ++k) finish(*members[k], sums[k], in.vecDadosPrec.size());
-}
-
 }  // namespace
 
 void prepare(TCaptAgua& sim) {
@@ -402,21 +273,15 @@ DaySeries daySeries(const TCaptAgua& sim) {
 }
 
 void runWithoutUpper(const TCaptAgua& inputs, TCaptAgua* const* members, std::size_t count) {
-    const std::vector<MonthRun> runs = monthRuns(inputs.dateDadosPrec, inputs.vecDadosPrec.size());
     if (count == 1) {
-        runSingle(inputs, *members[0], runs);
+        runSingle(inputs, *members[0], monthRuns(inputs.dateDadosPrec, inputs.vecDadosPrec.size()));
         return;
     }
-    for (std::size_t first = 0; first < count; first += kBlock) {
-        runMembers(inputs, members + first, std::min(kBlock, count - first), runs);
-    }
+    runMembers(inputs, members, count, false);
 }
 
 void runSweepWithUpper(const TCaptAgua& inputs, TCaptAgua* const* members, std::size_t count) {
-    const std::vector<MonthRun> runs = monthRuns(inputs.dateDadosPrec, inputs.vecDadosPrec.size());
-    for (std::size_t first = 0; first < count; first += kUpperBlock) {
-        runUpperBlock(inputs, members + first, std::min(kUpperBlock, count - first), runs);
-    }
+    runMembers(inputs, members, count, true);
 }
 
 void runWithUpper(TCaptAgua& sim) {

@@ -62,7 +62,8 @@ inline DayFlows dayWithoutUpper(double& vi, double R, double D, double resInf) {
 }
 
 // With an upper reservoir fed by a pump from the lower one. The pump refills the upper
-// reservoir when its volume is at or below the threshold `minRec`.
+// reservoir when its volume is at or below the threshold `minRec`. A sweep's lanes do the same,
+// operation for operation, in balance_kernels.h.
 inline DayFlows dayWithUpper(double& vi, double& vs, double R, double D, double resInf, double resSup,
                              double minRec) {
     DayFlows f;

@@ -310,8 +310,8 @@ const std::vector<EqualityCase> kEqualityCases = {
     {"UpperSomeDaysWithoutOccupants", true, false, 500, 100, 10000, 250, {3, 0, 2}},
     {"UpperThresholdAtVolume", true, false, 300, 300, 8000, 500, {}},
     {"UpperMonthlyInputs", false, true, 400, 150, 20000, 1000, {}},
-    // Members with an upper reservoir share a pass sixteen at a time: 15, 16 and 17 members
-    // fall short of, fill and pass one block; 333 members make many blocks and a short last one.
+    // Members run side by side in groups of up to eight lanes: 15, 16 and 17 members fall short
+    // of, fill and pass whole groups; 333 members make many groups and a short last one.
     {"UpperThresholdZero", true, false, 500, 0, 8500, 500, {}},
     {"UpperThresholdAtNinetyPercent", true, false, 500, 450, 7500, 500, {}},
     {"UpperDemandSized", false, false, kDemandSized, 50, 12000, 750, {3, 0, 2, 5}},
