@@ -191,8 +191,8 @@ TEST(CliShards, ShardOptionMistakesAreUsageErrors) {
 
 // Whole-process test: vespra-cli run as a child, stopped by a signal in the middle of a long
 // batch on two threads. It ends within a couple of seconds with 128 + the signal, one line
-// saying where it stopped, every combination before that written, no sheet and no temporary
-// file.
+// saying where it stopped, every combination before that written (and none from there on), no
+// sheet and no temporary file or folder.
 TEST(CliShards, InterruptedBatchStopsCleanly) {
     for (const auto& [sinal, status] : {std::pair{SIGTERM, 143}, std::pair{SIGINT, 130}}) {
         SCOPED_TRACE(sinal);
@@ -214,7 +214,9 @@ TEST(CliShards, InterruptedBatchStopsCleanly) {
         }
         const auto inicio = std::chrono::steady_clock::now();
         const auto passou = [&] { return std::chrono::steady_clock::now() - inicio; };
-        while (!fs::exists(pasta + "/20.csv") && passou() < std::chrono::seconds(60))
+        // The files appear only when the batch ends: its progress lines tell how far it is.
+        while (TempDir::read(erros).find("combinação 20 de") == std::string::npos &&
+               passou() < std::chrono::seconds(60))
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
         kill(filho, sinal);
         const auto enviado = std::chrono::steady_clock::now();
@@ -236,6 +238,7 @@ TEST(CliShards, InterruptedBatchStopsCleanly) {
         EXPECT_LT(parou, 4000) << "the batch finished before the signal";
         for (int k = 1; k < parou; ++k)
             EXPECT_TRUE(fs::exists(pasta + "/" + std::to_string(k) + ".csv")) << k;
+        EXPECT_FALSE(fs::exists(pasta + "/" + std::to_string(parou) + ".csv"));
         EXPECT_FALSE(fs::exists(pasta + "/Planilha.csv"));
         for (const auto& [nome, bytes] : conteudo(pasta))
             EXPECT_EQ(nome.find(".tmp"), std::string::npos) << nome;
