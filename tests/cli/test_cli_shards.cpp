@@ -147,8 +147,9 @@ TEST(CliShards, BrokenPartsAreRefusedAndLeftAlone) {
     }
 }
 
-// A part or a sheet that cannot be written is one line naming it; a merge whose sheet cannot be
-// written keeps every part, so that it can run again.
+// A part or a sheet that cannot be written is one line naming it, and the part's run leaves its
+// folder as it was; a merge whose sheet cannot be written keeps every part, so that it can run
+// again.
 TEST(CliShards, AFileThatCannotBeWrittenIsNamedAndThePartsStay) {
     TempDir dir;
     const std::string def = definicao(dir, "estudo.txt", "(100); (150)", "(Fixo: 3000)");
@@ -156,6 +157,9 @@ TEST(CliShards, AFileThatCannotBeWrittenIsNamedAndThePartsStay) {
     const CliRun parte = cenarios(def, dir.file("parte"), {"--shard", "1/1"});
     EXPECT_EQ(parte.status, 1);
     EXPECT_NE(parte.err.find("Planilha.parte-1-de-1.csv"), std::string::npos) << parte.err;
+    // The part is whole or not there: none of its simulation files, nothing temporary.
+    EXPECT_EQ(conteudo(dir.file("parte")),
+              (std::map<std::string, std::string>{{"Planilha.parte-1-de-1.csv", "<pasta>"}}));
 
     ASSERT_EQ(cenarios(def, dir.file("junta"), {"--shard", "1/2"}).status, 0);
     ASSERT_EQ(cenarios(def, dir.file("junta"), {"--shard", "2/2"}).status, 0);
