@@ -110,7 +110,71 @@ std::string_view trimBlanks(std::string_view s) {
     return s;
 }
 
+namespace {
+
+// formatGeneral's text when the value's shortest round-trip text has at most `digits`
+// significant digits (then those are its rounded digits, decimal_digits.h), laid out as
+// formatGeneral lays out any digits, written straight into `out`: the common case (a rainfall
+// series, round inputs) without building the digits as texts. False, and `out` as it was, for
+// the other values.
+bool appendShortGeneral(std::string& out, double value, char sep, int digits) {
+    const double a = std::fabs(value);
+    if (digits < 1 || digits > 15 || !std::isfinite(a)) return false;
+    if (a == 0) {  // no digits at all, whatever the sign: "0"
+        out += '0';
+        return true;
+    }
+    if (a < std::numeric_limits<double>::min()) return false;
+    char buf[40];
+    const auto res = std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific);
+    char mant[24];
+    int n = 0;
+    const char* p = buf;
+    for (; p < res.ptr && *p != 'e'; ++p) {
+        if (*p != '.') mant[n++] = *p;
+    }
+    if (n > digits) return false;
+    int e10 = 0;
+    const char* expText = p + 1;
+    if (expText < res.ptr && *expText == '+') ++expText;
+    std::from_chars(expText, res.ptr, e10);
+    const int exp = e10 + 1;  // the value is 0.mant × 10^exp
+    if (std::signbit(value)) out += '-';
+    if (exp > digits || exp < -4) {
+        out += mant[0];
+        if (n > 1) {
+            out += sep;
+            out.append(mant + 1, static_cast<std::size_t>(n - 1));
+        }
+        out += 'E';
+        char ebuf[8];
+        out.append(ebuf, std::to_chars(ebuf, ebuf + sizeof ebuf, exp - 1).ptr);
+    } else if (exp <= 0) {
+        out += '0';
+        out += sep;
+        out.append(static_cast<std::size_t>(-exp), '0');
+        out.append(mant, static_cast<std::size_t>(n));
+    } else if (n <= exp) {
+        out.append(mant, static_cast<std::size_t>(n));
+        out.append(static_cast<std::size_t>(exp - n), '0');
+    } else {
+        out.append(mant, static_cast<std::size_t>(exp));
+        out += sep;
+        out.append(mant + exp, static_cast<std::size_t>(n - exp));
+    }
+    return true;
+}
+
+}  // namespace
+
+void appendGeneral(std::string& out, double value, const LocaleSettings& loc, int digits) {
+    if (!appendShortGeneral(out, value, loc.decimalSeparator, digits))
+        out += formatGeneral(value, loc, digits);
+}
+
 std::string formatGeneral(double value, const LocaleSettings& loc, int digits) {
+    std::string fast;
+    if (appendShortGeneral(fast, value, loc.decimalSeparator, digits)) return fast;
     if (!std::isfinite(value)) return nonFinite(value);
     if (digits < 1) digits = 1;
     const Decimal r = readableDigits(roundedDigits(value, digits), value, digits);

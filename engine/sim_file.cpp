@@ -40,8 +40,9 @@ std::vector<std::string> resultTexts(const TCaptAgua& s, const LocaleSettings& l
 std::string seriesLine(const doubleArray& values, std::size_t from, std::size_t to,
                        const LocaleSettings& loc) {
     std::string line;
+    line.reserve((to - from) * 4);
     for (std::size_t i = from; i < to; ++i) {
-        line += formatGeneral(values[i], loc);
+        appendGeneral(line, values[i], loc);
         line += ';';
     }
     return line;
