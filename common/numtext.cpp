@@ -61,6 +61,23 @@ Decimal readableDigits(Decimal rounded, double value, int keep) {
     return cut;
 }
 
+// The exponent of the value's exact digits (Decimal::exp) from its 18 correctly rounded digits,
+// which have it unless their rounding carried into the next power of ten: only a value whose
+// rounded digits read 1 and zeros is written out exactly.
+int exactExponent(double value) {
+    char buf[40];
+    const auto res =
+        std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 17);
+    const std::string_view s(buf, static_cast<std::size_t>(res.ptr - buf));
+    const std::size_t e = s.find('e');
+    if (s[0] == '1' && s.find_first_not_of('0', 2) == e) return exactDigits(value).exp;
+    std::string_view expText = s.substr(e + 1);
+    if (expText.front() == '+') expText.remove_prefix(1);
+    int e10 = 0;
+    std::from_chars(expText.data(), expText.data() + expText.size(), e10);
+    return e10 + 1;
+}
+
 std::string groupThousands(const std::string& intPart, const std::string& sep) {
     if (sep.empty() || intPart.size() <= 3) return intPart;
     std::string out;
@@ -76,12 +93,14 @@ std::string fixedText(double value, int precision, int decimals, const LocaleSet
     if (!std::isfinite(value)) return nonFinite(value);
     if (precision < 1) precision = 1;
     if (decimals < 0) decimals = 0;
-    const Decimal x = exactDigits(value);
-    if (!x.digits.empty()) {
-        const Decimal bySignificant = readableDigits(roundDigits(x, precision), value, precision);
+    // Zero has no digits; any other value is rounded twice from its exact digits (roundedDigits
+    // finds the same digits without writing out the exact ones).
+    Decimal r{std::signbit(value), "", 0};
+    if (value != 0) {
+        const Decimal bySignificant = readableDigits(roundedDigits(value, precision), value, precision);
         if (bySignificant.exp > precision) return scientific(bySignificant, loc.decimalSeparator);
+        r = roundedDigits(value, std::min(precision, exactExponent(value) + decimals));
     }
-    const Decimal r = roundDigits(x, std::min(precision, x.exp + decimals));
     std::string intPart, fracPart;
     splitParts(r, intPart, fracPart);
     fracPart.resize(static_cast<std::size_t>(decimals), '0');

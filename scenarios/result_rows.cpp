@@ -170,7 +170,10 @@ namespace {
 class TextosDasSeries {
   public:
     std::shared_ptr<const std::string> de(const TCaptAgua& p, const LocaleSettings& loc) {
-        const doubleArray serie = savedSeries(p);
+        // After the run the set holds its series; only a set not run makes it.
+        doubleArray feita;
+        const doubleArray& serie =
+            p.vecDadosPrec.size() == p.vecDadosPrecOrig.size() ? p.vecDadosPrec : (feita = savedSeries(p));
         const auto mesma = [&](const doubleArray& v) {
             return v.size() == serie.size() &&
                    std::memcmp(v.data(), serie.data(), v.size() * sizeof(double)) == 0;
