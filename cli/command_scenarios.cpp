@@ -82,8 +82,9 @@ void makeOutputFolder(const std::string& folder) {
 std::int32_t exportStudy(const ParsedOptions& o, const DefinicaoCenarios& def, const TCombs& combs,
                          const LocaleSettings& loc, std::ostream& err) {
     const auto progress = [&err, &loc](std::int32_t done, std::int32_t total) {
-        err << "vespra-cli: combinação " << formatGeneral(done, loc) << " de " << formatGeneral(total, loc)
-            << "\n";
+        // One piece per line: standard error is unbuffered, and each piece would be a write.
+        err << "vespra-cli: combinação " + formatGeneral(done, loc) + " de " + formatGeneral(total, loc) +
+                   "\n";
         return InterruptCatcher::caught() == 0;
     };
     const std::int32_t total = combs.numCombinacoes();

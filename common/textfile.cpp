@@ -238,6 +238,8 @@ void writeWholeFile(const std::string& path, const std::string& temp, std::strin
     };
     std::FILE* f = openFile(temp, "wb");
     if (!f) fail("criação", errno);
+    // The bytes are in memory already: one write of them all, not a buffer's worth at a time.
+    std::setvbuf(f, nullptr, _IONBF, 0);
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
     const int writeErr = errno;
     const bool flushed = flush(f);
