@@ -61,16 +61,21 @@ Decimal readableDigits(Decimal rounded, double value, int keep) {
     return cut;
 }
 
-// The exponent of the value's exact digits (Decimal::exp) from its 18 correctly rounded digits,
-// which have it unless their rounding carried into the next power of ten: only a value whose
-// rounded digits read 1 and zeros is written out exactly.
+// The exponent of the value's exact digits (Decimal::exp). A normal value's shortest text has it
+// unless that text is a power of ten ("1E…"): a power of ten between the value and its text would
+// read back as the value and be the shorter text. Otherwise its 18 correctly rounded digits have
+// it, unless their rounding carried into the next power of ten (digits 1 and zeros), where the
+// exact digits are written out.
 int exactExponent(double value) {
+    const double a = std::fabs(value);
     char buf[40];
-    const auto res =
-        std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 17);
+    const bool normal = a >= std::numeric_limits<double>::min();
+    const auto res = normal ? std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific)
+                            : std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific, 17);
     const std::string_view s(buf, static_cast<std::size_t>(res.ptr - buf));
     const std::size_t e = s.find('e');
-    if (s[0] == '1' && s.find_first_not_of('0', 2) == e) return exactDigits(value).exp;
+    const bool powerOfTen = s[0] == '1' && (e == 1 || s.find_first_not_of('0', 2) == e);
+    if (powerOfTen) return exactDigits(value).exp;
     std::string_view expText = s.substr(e + 1);
     if (expText.front() == '+') expText.remove_prefix(1);
     int e10 = 0;
@@ -97,9 +102,11 @@ std::string fixedText(double value, int precision, int decimals, const LocaleSet
     // finds the same digits without writing out the exact ones).
     Decimal r{std::signbit(value), "", 0};
     if (value != 0) {
-        const Decimal bySignificant = readableDigits(roundedDigits(value, precision), value, precision);
+        Decimal rounded = roundedDigits(value, precision);
+        const Decimal bySignificant = readableDigits(rounded, value, precision);
         if (bySignificant.exp > precision) return scientific(bySignificant, loc.decimalSeparator);
-        r = roundedDigits(value, std::min(precision, exactExponent(value) + decimals));
+        const int keep = std::min(precision, exactExponent(value) + decimals);
+        r = keep == precision ? std::move(rounded) : roundedDigits(value, keep);
     }
     std::string intPart, fracPart;
     splitParts(r, intPart, fracPart);

@@ -74,6 +74,9 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{"SingleRoundingNotTwice", 1.23456, Fmt::Number42, &kPt, "1,23"},
         FormatCase{"RoundsUpIntoNextDecade", 99.999, Fmt::Number42, &kPt, "100,00"},
         FormatCase{"TinyNegativeShowsZero", -0.001, Fmt::Number42, &kPt, "0,00"},
+        // The decimals kept follow the exact value's integer digits, not its shortest text's.
+        FormatCase{"JustBelowAHundredHasTwoIntegerDigits", 99.999999999999986, Fmt::Number42, &kPt, "100,00"},
+        FormatCase{"ExactDigitsBelowTheHalf", 9.995, Fmt::Number42, &kPt, "9,99"},
         FormatCase{"Zero", 0, Fmt::Number42, &kPt, "0,00"},
         FormatCase{"TotalFormat", 54750.4, Fmt::Fixed60, &kPt, "54750"},
         FormatCase{"TotalFormatScientific", 1234567, Fmt::Fixed60, &kPt, "1,23457E6"},
