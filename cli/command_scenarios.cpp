@@ -82,8 +82,9 @@ void makeOutputFolder(const std::string& folder) {
 std::int32_t exportStudy(const ParsedOptions& o, const DefinicaoCenarios& def, const TCombs& combs,
                          const LocaleSettings& loc, std::ostream& err) {
     const auto progress = [&err, &loc](std::int32_t done, std::int32_t total) {
-        err << "vespra-cli: combinação " << formatGeneral(done, loc) << " de " << formatGeneral(total, loc)
-            << "\n";
+        // One piece per line: standard error is unbuffered, and each piece would be a write.
+        err << "vespra-cli: combinação " + formatGeneral(done, loc) + " de " + formatGeneral(total, loc) +
+                   "\n";
         return InterruptCatcher::caught() == 0;
     };
     const std::int32_t total = combs.numCombinacoes();
@@ -118,8 +119,8 @@ int runScenarios(const ParsedOptions& o, const LocaleSettings& loc, std::ostream
     makeOutputFolder(o.value("--out"));
     const std::int32_t stoppedAt = exportStudy(o, def, combs, loc, err);
     if (stoppedAt == 0) return 0;
-    // Only an interrupt stops the run short: the files under way were finished, none is left
-    // half-written or beside its target.
+    // Only an interrupt stops the run short: the files under way were finished and those of the
+    // combinations before the stop put in place; none is left half-written or temporary.
     err << "vespra-cli: interrompido na combinação " << formatGeneral(stoppedAt, loc) << " de "
         << formatGeneral(combs.numCombinacoes(), loc) << ".\n";
     return InterruptCatcher::exitStatus(InterruptCatcher::caught());

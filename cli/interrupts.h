@@ -1,8 +1,9 @@
 #pragma once
 // Ctrl-C (SIGINT) and the SIGTERM a scheduler sends at its time limit, caught while a long
 // command runs: the handler only notes the signal, and the command stops at its next
-// combination, lets the files under way finish (so no temporary file is left beside its
-// target), says where it stopped and exits with 128 + the signal's number.
+// combination, lets the files under way finish, puts the files of the combinations done in
+// place (no temporary file or folder stays), says where it stopped and exits with 128 + the
+// signal's number.
 
 // While it lives, SIGINT and SIGTERM are noted instead of ending the process; the handlers
 // that were there before come back at its end.

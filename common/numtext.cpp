@@ -61,6 +61,28 @@ Decimal readableDigits(Decimal rounded, double value, int keep) {
     return cut;
 }
 
+// The exponent of the value's exact digits (Decimal::exp). A normal value's shortest text has it
+// unless that text is a power of ten ("1E…"): a power of ten between the value and its text would
+// read back as the value and be the shorter text. Otherwise its 18 correctly rounded digits have
+// it, unless their rounding carried into the next power of ten (digits 1 and zeros), where the
+// exact digits are written out.
+int exactExponent(double value) {
+    const double a = std::fabs(value);
+    char buf[40];
+    const bool normal = a >= std::numeric_limits<double>::min();
+    const auto res = normal ? std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific)
+                            : std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific, 17);
+    const std::string_view s(buf, static_cast<std::size_t>(res.ptr - buf));
+    const std::size_t e = s.find('e');
+    const bool powerOfTen = s[0] == '1' && (e == 1 || s.find_first_not_of('0', 2) == e);
+    if (powerOfTen) return exactDigits(value).exp;
+    std::string_view expText = s.substr(e + 1);
+    if (expText.front() == '+') expText.remove_prefix(1);
+    int e10 = 0;
+    std::from_chars(expText.data(), expText.data() + expText.size(), e10);
+    return e10 + 1;
+}
+
 std::string groupThousands(const std::string& intPart, const std::string& sep) {
     if (sep.empty() || intPart.size() <= 3) return intPart;
     std::string out;
@@ -76,12 +98,16 @@ std::string fixedText(double value, int precision, int decimals, const LocaleSet
     if (!std::isfinite(value)) return nonFinite(value);
     if (precision < 1) precision = 1;
     if (decimals < 0) decimals = 0;
-    const Decimal x = exactDigits(value);
-    if (!x.digits.empty()) {
-        const Decimal bySignificant = readableDigits(roundDigits(x, precision), value, precision);
+    // Zero has no digits; any other value is rounded twice from its exact digits (roundedDigits
+    // finds the same digits without writing out the exact ones).
+    Decimal r{std::signbit(value), "", 0};
+    if (value != 0) {
+        Decimal rounded = roundedDigits(value, precision);
+        const Decimal bySignificant = readableDigits(rounded, value, precision);
         if (bySignificant.exp > precision) return scientific(bySignificant, loc.decimalSeparator);
+        const int keep = std::min(precision, exactExponent(value) + decimals);
+        r = keep == precision ? std::move(rounded) : roundedDigits(value, keep);
     }
-    const Decimal r = roundDigits(x, std::min(precision, x.exp + decimals));
     std::string intPart, fracPart;
     splitParts(r, intPart, fracPart);
     fracPart.resize(static_cast<std::size_t>(decimals), '0');
@@ -110,7 +136,71 @@ std::string_view trimBlanks(std::string_view s) {
     return s;
 }
 
+namespace {
+
+// formatGeneral's text when the value's shortest round-trip text has at most `digits`
+// significant digits (then those are its rounded digits, decimal_digits.h), laid out as
+// formatGeneral lays out any digits, written straight into `out`: the common case (a rainfall
+// series, round inputs) without building the digits as texts. False, and `out` as it was, for
+// the other values.
+bool appendShortGeneral(std::string& out, double value, char sep, int digits) {
+    const double a = std::fabs(value);
+    if (digits < 1 || digits > 15 || !std::isfinite(a)) return false;
+    if (a == 0) {  // no digits at all, whatever the sign: "0"
+        out += '0';
+        return true;
+    }
+    if (a < std::numeric_limits<double>::min()) return false;
+    char buf[40];
+    const auto res = std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific);
+    char mant[24];
+    int n = 0;
+    const char* p = buf;
+    for (; p < res.ptr && *p != 'e'; ++p) {
+        if (*p != '.') mant[n++] = *p;
+    }
+    if (n > digits) return false;
+    int e10 = 0;
+    const char* expText = p + 1;
+    if (expText < res.ptr && *expText == '+') ++expText;
+    std::from_chars(expText, res.ptr, e10);
+    const int exp = e10 + 1;  // the value is 0.mant × 10^exp
+    if (std::signbit(value)) out += '-';
+    if (exp > digits || exp < -4) {
+        out += mant[0];
+        if (n > 1) {
+            out += sep;
+            out.append(mant + 1, static_cast<std::size_t>(n - 1));
+        }
+        out += 'E';
+        char ebuf[8];
+        out.append(ebuf, std::to_chars(ebuf, ebuf + sizeof ebuf, exp - 1).ptr);
+    } else if (exp <= 0) {
+        out += '0';
+        out += sep;
+        out.append(static_cast<std::size_t>(-exp), '0');
+        out.append(mant, static_cast<std::size_t>(n));
+    } else if (n <= exp) {
+        out.append(mant, static_cast<std::size_t>(n));
+        out.append(static_cast<std::size_t>(exp - n), '0');
+    } else {
+        out.append(mant, static_cast<std::size_t>(exp));
+        out += sep;
+        out.append(mant + exp, static_cast<std::size_t>(n - exp));
+    }
+    return true;
+}
+
+}  // namespace
+
+void appendGeneral(std::string& out, double value, const LocaleSettings& loc, int digits) {
+    if (!appendShortGeneral(out, value, loc.decimalSeparator, digits))
+        out += formatGeneral(value, loc, digits);
+}
+
 std::string formatGeneral(double value, const LocaleSettings& loc, int digits) {
+    std::string fast;
+    if (appendShortGeneral(fast, value, loc.decimalSeparator, digits)) return fast;
     if (!std::isfinite(value)) return nonFinite(value);
     if (digits < 1) digits = 1;
     const Decimal r = readableDigits(roundedDigits(value, digits), value, digits);

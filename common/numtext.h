@@ -21,6 +21,8 @@ class ConversionError : public std::runtime_error {
 // no thousands separator; scientific notation (mantissa, "E", exponent) for magnitudes of
 // 10^digits and above or below 0.00001. formatGeneral is 15 digits, formatGeneral6 is 6.
 std::string formatGeneral(double value, const LocaleSettings& loc, int digits = 15);
+// formatGeneral's text appended to `out`, for a line of many numbers.
+void appendGeneral(std::string& out, double value, const LocaleSettings& loc, int digits = 15);
 inline std::string formatGeneral6(double value, const LocaleSettings& loc) {
     return formatGeneral(value, loc, 6);
 }

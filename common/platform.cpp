@@ -9,6 +9,7 @@
 #include <io.h>
 #include <process.h>
 #else
+#include <fcntl.h>
 #include <unistd.h>
 #endif
 
@@ -67,6 +68,18 @@ bool flushToDisk(std::FILE* f) {
     return std::fflush(f) == 0 && _commit(_fileno(f)) == 0;
 }
 
+bool flushBatchFile(std::FILE* f) {
+    return flushToDisk(f);
+}
+
+bool syncFolderFiles(const std::string&) {
+    return true;
+}
+
+bool syncFolder(const std::string&) {
+    return true;
+}
+
 // std::rename refuses to replace an existing file on Windows; MoveFileEx replaces it, and
 // write-through returns only once the new name is on the disk.
 bool replaceFile(const std::string& from, const std::string& to) {
@@ -93,6 +106,34 @@ std::FILE* openFile(const std::string& utf8Path, const char* mode) {
 
 bool flushToDisk(std::FILE* f) {
     return std::fflush(f) == 0 && ::fsync(::fileno(f)) == 0;
+}
+
+bool flushBatchFile(std::FILE* f) {
+    return std::fflush(f) == 0;
+}
+
+namespace {
+
+// Runs `sync` on the folder's descriptor; false, with errno, when it cannot be opened or synced.
+template <typename Sync>
+bool syncOpenFolder(const std::string& folder, Sync sync) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool ok = sync(fd) == 0;
+    const int err = errno;
+    ::close(fd);
+    errno = err;
+    return ok;
+}
+
+}  // namespace
+
+bool syncFolderFiles(const std::string& folder) {
+    return syncOpenFolder(folder, [](int fd) { return ::syncfs(fd); });
+}
+
+bool syncFolder(const std::string& folder) {
+    return syncOpenFolder(folder, [](int fd) { return ::fsync(fd); });
 }
 
 bool replaceFile(const std::string& from, const std::string& to) {

@@ -16,6 +16,16 @@ std::string utf8FromPath(const std::filesystem::path& path);
 std::FILE* openFile(const std::string& utf8Path, const char* mode);
 // Flushes the stream and the system's buffers to the disk. False, with errno, on failure.
 bool flushToDisk(std::FILE* f);
+// Flushes a file written as one of a batch (FileBatch): on Linux only to the system, which
+// syncFolderFiles then writes out for the whole batch at once; on Windows, which has no such
+// call, to the disk, file by file. False, with errno, on failure.
+bool flushBatchFile(std::FILE* f);
+// Writes out to the disk what the batch's files hold (Linux: the folder's filesystem, once).
+// False, with errno, on failure.
+bool syncFolderFiles(const std::string& folder);
+// Makes the names renamed into a folder durable (Linux: the folder itself synced; on Windows
+// each rename is written through). False, with errno, on failure.
+bool syncFolder(const std::string& folder);
 // Renames `from` over `to`, replacing a file already there in one step. False, with errno,
 // on failure.
 bool replaceFile(const std::string& from, const std::string& to);

@@ -1,5 +1,6 @@
 #include "common/textfile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -125,6 +126,8 @@ bool isNonAsciiUtf8(std::string_view s) {
     return nonAscii;
 }
 
+}  // namespace
+
 // A name that cannot take a file is refused before anything is written beside it: a folder
 // (the rename would fail anyway, less clearly), a device or pipe (the rename would replace it)
 // and a name whose folder is missing or is not a folder.
@@ -146,8 +149,6 @@ void checkWriteTarget(const std::string& path) {
     if (parent.type() == fs::file_type::not_found) refuse("a pasta \"" + shown + "\" não existe");
     if (fs::exists(parent) && !fs::is_directory(parent)) refuse("\"" + shown + "\" não é uma pasta");
 }
-
-}  // namespace
 
 std::vector<std::string> splitLines(std::string_view text) {
     std::vector<std::string> lines;
@@ -228,9 +229,8 @@ std::string readFileBytes(const std::string& path) {
     return bytes;
 }
 
-void writeFileBytes(const std::string& path, std::string_view bytes) {
-    checkWriteTarget(path);
-    const std::string temp = path + ".tmp-" + std::to_string(processNumber());
+void writeWholeFile(const std::string& path, const std::string& temp, std::string_view bytes,
+                    bool (*flush)(std::FILE*)) {
     auto fail = [&](const std::string& what, int err) {
         removeFile(temp);
         throw FileError("Não foi possível gravar o arquivo \"" + path + "\" (" + what +
@@ -238,24 +238,50 @@ void writeFileBytes(const std::string& path, std::string_view bytes) {
     };
     std::FILE* f = openFile(temp, "wb");
     if (!f) fail("criação", errno);
+    // The bytes are in memory already: one write of them all, not a buffer's worth at a time.
+    std::setvbuf(f, nullptr, _IONBF, 0);
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
     const int writeErr = errno;
-    const bool flushed = flushToDisk(f);
+    const bool flushed = flush(f);
     const int flushErr = errno;
     const bool closed = std::fclose(f) == 0;
     const int closeErr = errno;
     if (!written || !flushed || !closed)
         fail("escrita", !written ? writeErr : !flushed ? flushErr : closeErr);
-    if (!replaceFile(temp, path)) fail("substituição", errno);
+}
+
+void writeFileBytes(const std::string& path, std::string_view bytes) {
+    checkWriteTarget(path);
+    const std::string temp = path + ".tmp-" + std::to_string(processNumber());
+    writeWholeFile(path, temp, bytes, flushToDisk);
+    if (!replaceFile(temp, path)) {
+        const int err = errno;
+        removeFile(temp);
+        throw FileError("Não foi possível gravar o arquivo \"" + path +
+                        "\" (substituição): " + systemMessage(err) + ".");
+    }
+}
+
+std::string encodeTextLines(const std::vector<std::string>& lines) {
+    std::size_t size = 0;
+    for (const auto& line : lines) size += line.size() + 2;
+    std::string bytes;
+    bytes.reserve(size);
+    for (const auto& line : lines) {
+        // Most lines are ASCII (numbers and ';'), the same bytes in both encodings.
+        const bool ascii = std::all_of(line.begin(), line.end(), [](char c) { return (c & 0x80) == 0; });
+        if (ascii) {
+            bytes += line;
+        } else {
+            bytes += utf8ToCp1252(line);
+        }
+        bytes += "\r\n";
+    }
+    return bytes;
 }
 
 void writeTextLines(const std::string& path, const std::vector<std::string>& lines) {
-    std::string bytes;
-    for (const auto& line : lines) {
-        bytes += utf8ToCp1252(line);
-        bytes += "\r\n";
-    }
-    writeFileBytes(path, bytes);
+    writeFileBytes(path, encodeTextLines(lines));
 }
 
 std::vector<std::string_view> splitFields(std::string_view line) {

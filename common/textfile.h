@@ -4,6 +4,7 @@
 // a file opens with a UTF-8 or UTF-16 byte-order mark, or is whole UTF-8 with non-ASCII
 // letters (as editors on Linux save it, without a mark).
 
+#include <cstdio>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -34,6 +35,17 @@ std::vector<std::string_view> splitFields(std::string_view line);
 // name, a missing folder) leaves what stood under the name as it was and no file beside it.
 // Every file the program writes goes through here. Throws FileError naming the path and why.
 void writeFileBytes(const std::string& path, std::string_view bytes);
+
+// The bytes writeTextLines puts on disk for the lines.
+std::string encodeTextLines(const std::vector<std::string>& lines);
+
+// The two steps of writeFileBytes before the rename, for a writer that puts several files in
+// place together (common/textfile_batch.h). checkWriteTarget refuses a name that cannot take a
+// file; writeWholeFile writes the bytes into `temp`, flushed by `flush` (flushToDisk,
+// flushBatchFile), and removes it again on failure. Both throw FileError naming `path`.
+void checkWriteTarget(const std::string& path);
+void writeWholeFile(const std::string& path, const std::string& temp, std::string_view bytes,
+                    bool (*flush)(std::FILE*));
 
 // Writes the lines in one go: Windows-1252, each line ended by CR LF, no byte-order mark.
 // Characters the code page lacks become "?". The file is written beside the target and then

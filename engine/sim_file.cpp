@@ -40,8 +40,9 @@ std::vector<std::string> resultTexts(const TCaptAgua& s, const LocaleSettings& l
 std::string seriesLine(const doubleArray& values, std::size_t from, std::size_t to,
                        const LocaleSettings& loc) {
     std::string line;
+    line.reserve((to - from) * 4);
     for (std::size_t i = from; i < to; ++i) {
-        line += formatGeneral(values[i], loc);
+        appendGeneral(line, values[i], loc);
         line += ';';
     }
     return line;
@@ -100,22 +101,20 @@ std::vector<std::string> TCaptAguaInterval::resultLines(const LocaleSettings& lo
     return lines;
 }
 
-std::vector<std::string> TCaptAguaInterval::simLines(const std::vector<std::string>& dataAnaliseEcon,
-                                                     const LocaleSettings& loc) const {
-    const TCaptAgua& p = base();
+namespace {
+
+// The lines before the series: the record's name and the section's title.
+std::vector<std::string> headLines(const TCaptAgua& p) {
+    return {"Arquivo dados de precipitação;" + p.strArqPrec, "Dados de precipitação"};
+}
+
+// The lines after the series: the inputs, the volume or sweep settings, the economic section
+// and the results block.
+std::vector<std::string> tailLines(const TCaptAguaInterval& sim,
+                                   const std::vector<std::string>& dataAnaliseEcon,
+                                   const LocaleSettings& loc) {
+    const TCaptAgua& p = sim.base();
     std::vector<std::string> lines;
-    lines.push_back("Arquivo dados de precipitação;" + p.strArqPrec);
-    lines.push_back("Dados de precipitação");
-    // Before the first run the discarded series does not exist yet: write what a run gives.
-    if (p.vecDadosPrec.size() == p.vecDadosPrecOrig.size()) {
-        for (auto& l : chunkVector(p.vecDadosPrec, loc)) lines.push_back(std::move(l));
-    } else {
-        TCaptAgua discarded;
-        discarded.vecDadosPrecOrig = p.vecDadosPrecOrig;
-        discarded.dblDescartPrec = p.dblDescartPrec;
-        discarded.descartPrec();
-        for (auto& l : chunkVector(discarded.vecDadosPrec, loc)) lines.push_back(std::move(l));
-    }
     lines.push_back("Descarte precipitação;" + formatGeneral(p.dblDescartPrec, loc));
     lines.push_back("Data inicial;" + formatDate(p.dateDadosPrec, loc));
     lines.push_back("Área de captação (m²);" + formatGeneral(p.dblAreaCapt, loc));
@@ -132,20 +131,52 @@ std::vector<std::string> TCaptAguaInterval::simLines(const std::vector<std::stri
     const std::size_t obsCount = p.strObs ? p.strObs->size() : 0;
     lines.push_back("Observações (linhas);" + formatGeneral(static_cast<double>(obsCount), loc));
     if (p.strObs) lines.insert(lines.end(), p.strObs->begin(), p.strObs->end());
-    if (vecCaptAgua.size() == 1) {
+    if (sim.vecCaptAgua.size() == 1) {
         lines.push_back("Reservatório inferior (litros);" + formatGeneral(p.dblResInf, loc));
     } else {
-        lines.push_back("Reservatório inferior (litros);" + formatGeneral(volmax, loc) + ";" +
-                        formatGeneral(interval, loc) + ";" + formatGeneral(delta, loc));
+        lines.push_back("Reservatório inferior (litros);" + formatGeneral(sim.volmax, loc) + ";" +
+                        formatGeneral(sim.interval, loc) + ";" + formatGeneral(sim.delta, loc));
     }
     lines.push_back("");
     lines.insert(lines.end(), dataAnaliseEcon.begin(), dataAnaliseEcon.end());
     lines.push_back("");
-    for (auto& l : resultLines(loc)) lines.push_back(std::move(l));
+    for (auto& l : sim.resultLines(loc)) lines.push_back(std::move(l));
     return lines;
+}
+
+}  // namespace
+
+doubleArray savedSeries(const TCaptAgua& p) {
+    if (p.vecDadosPrec.size() == p.vecDadosPrecOrig.size()) return p.vecDadosPrec;
+    // Before the first run the discarded series does not exist yet: what a run gives.
+    TCaptAgua discarded;
+    discarded.vecDadosPrecOrig = p.vecDadosPrecOrig;
+    discarded.dblDescartPrec = p.dblDescartPrec;
+    discarded.descartPrec();
+    return discarded.vecDadosPrec;
+}
+
+std::string seriesFileBytes(const doubleArray& series, const LocaleSettings& loc) {
+    return encodeTextLines(chunkVector(series, loc));
+}
+
+std::vector<std::string> TCaptAguaInterval::simLines(const std::vector<std::string>& dataAnaliseEcon,
+                                                     const LocaleSettings& loc) const {
+    std::vector<std::string> lines = headLines(base());
+    for (auto& l : chunkVector(savedSeries(base()), loc)) lines.push_back(std::move(l));
+    for (auto& l : tailLines(*this, dataAnaliseEcon, loc)) lines.push_back(std::move(l));
+    return lines;
+}
+
+std::string simFileBytes(const TCaptAguaInterval& sim, const std::vector<std::string>& dataAnaliseEcon,
+                         const LocaleSettings& loc, const std::string* series) {
+    std::string bytes = encodeTextLines(headLines(sim.base()));
+    bytes += series ? *series : seriesFileBytes(savedSeries(sim.base()), loc);
+    bytes += encodeTextLines(tailLines(sim, dataAnaliseEcon, loc));
+    return bytes;
 }
 
 void TCaptAguaInterval::saveSim(const std::string& path, const std::vector<std::string>& dataAnaliseEcon,
                                 const LocaleSettings& loc) const {
-    writeTextLines(path, simLines(dataAnaliseEcon, loc));
+    writeFileBytes(path, simFileBytes(*this, dataAnaliseEcon, loc));
 }

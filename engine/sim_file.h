@@ -11,6 +11,16 @@
 // The series lines of a simulation file: the header "C;F;L" (C = 10000 values per full line,
 // F full lines, L values on the last line), the full lines and the last line (empty when L = 0).
 std::vector<std::string> chunkVector(const doubleArray& values, const LocaleSettings& loc);
+// The series a set's file holds: the precipitation after the first-flush discard (what a run
+// of the set gives, also before its first run).
+doubleArray savedSeries(const TCaptAgua& p);
+// The series lines (chunkVector) as file bytes (Windows-1252, CR LF).
+std::string seriesFileBytes(const doubleArray& series, const LocaleSettings& loc);
+// The bytes saveSim writes for the set. `series`, when given, is
+// seriesFileBytes(savedSeries(sim.base()), loc) made before: the sets of a scenario batch that
+// share a record and its discard share that text, most of each file.
+std::string simFileBytes(const TCaptAguaInterval& sim, const std::vector<std::string>& dataAnaliseEcon,
+                         const LocaleSettings& loc, const std::string* series = nullptr);
 // Reads the series back from `lines` starting at the header line `first`; returns the values
 // and sets `next` to the line after the last series line. Throws EngineError naming the line.
 doubleArray unchunkVector(const std::vector<std::string>& lines, std::size_t first, std::size_t& next,

@@ -1,14 +1,18 @@
 #include "scenarios/result_rows.h"
 
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
+#include <mutex>
 
 #include "common/numtext.h"
 #include "common/platform.h"
 #include "common/sheet_cell.h"
 #include "common/textfile.h"
+#include "common/textfile_batch.h"
 #include "engine/capt_agua.h"
 #include "engine/capt_agua_interval.h"
+#include "engine/sim_file.h"
 #include "scenarios/batch_tasks.h"
 #include "scenarios/scenario_errors.h"
 
@@ -159,24 +163,65 @@ std::string NomeArquivoSimulacao(std::int32_t indVec) {
     return std::to_string(static_cast<std::int64_t>(indVec) + 1) + ".csv";
 }
 
-LinhaResultado SalvaSimulacaoCenario(const TCombs& combs, std::int32_t indVec, const std::string& pasta,
-                                     const LocaleSettings& loc) {
+namespace {
+
+// The series texts of one export, by the series' bits: the combinations of a record and its
+// discard share one (most of each file), made once instead of once per combination.
+class TextosDasSeries {
+  public:
+    std::shared_ptr<const std::string> de(const TCaptAgua& p, const LocaleSettings& loc) {
+        // After the run the set holds its series; only a set not run makes it.
+        doubleArray feita;
+        const doubleArray& serie =
+            p.vecDadosPrec.size() == p.vecDadosPrecOrig.size() ? p.vecDadosPrec : (feita = savedSeries(p));
+        const auto mesma = [&](const doubleArray& v) {
+            return v.size() == serie.size() &&
+                   std::memcmp(v.data(), serie.data(), v.size() * sizeof(double)) == 0;
+        };
+        const std::lock_guard<std::mutex> guarda(trava_);
+        for (const auto& [v, texto] : feitos_) {
+            if (mesma(v)) return texto;
+        }
+        auto texto = std::make_shared<const std::string>(seriesFileBytes(serie, loc));
+        // A study of many records keeps the first few; the others are made each time.
+        if (feitos_.size() < kGuardados) feitos_.emplace_back(serie, texto);
+        return texto;
+    }
+
+  private:
+    static constexpr std::size_t kGuardados = 16;
+    std::mutex trava_;
+    std::vector<std::pair<doubleArray, std::shared_ptr<const std::string>>> feitos_;
+};
+
+// Combination k's file written into the batch; its sheet line.
+std::string GravaSimulacao(const TCombs& combs, std::int32_t indVec, FileBatch& lote, TextosDasSeries& series,
+                           const LocaleSettings& loc) {
     const auto sim = SimulaCombinacao(combs, indVec, loc);
-    const auto path = utf8FromPath(pathFromUtf8(pasta) / NomeArquivoSimulacao(indVec));
-    sim->saveSim(path, {}, loc);
-    return LinhaDaSimulacao(*sim, indVec, loc);
+    const auto serie = series.de(sim->base(), loc);
+    lote.write(NomeArquivoSimulacao(indVec), simFileBytes(*sim, {}, loc, serie.get()));
+    return LinhaPlanilha(LinhaDaSimulacao(*sim, indVec, loc));
 }
 
-std::int32_t ExportaSimulacoes(const TCombs& combs, const std::string& pasta, const LocaleSettings& loc,
+}  // namespace
+
+std::vector<std::string> NomesArquivosSimulacao(std::int32_t inicio, std::int32_t fim) {
+    std::vector<std::string> nomes;
+    for (std::int32_t k = inicio; k < fim; ++k) nomes.push_back(NomeArquivoSimulacao(k));
+    return nomes;
+}
+
+std::int32_t ExportaSimulacoes(const TCombs& combs, FileBatch& lote, const LocaleSettings& loc,
                                std::int32_t inicio, std::int32_t fim,
                                std::vector<std::string>& linhasPlanilha, std::size_t primeira,
                                const ProgressoCenarios& progresso, int tarefas) {
     const std::int32_t n = std::max<std::int32_t>(fim - inicio, 0);
     linhasPlanilha.resize(primeira + static_cast<std::size_t>(n));
+    TextosDasSeries series;
     return ParaCadaCombinacao(n, tarefas,
                               [&](std::int32_t i) {
                                   linhasPlanilha[primeira + static_cast<std::size_t>(i)] =
-                                      LinhaPlanilha(SalvaSimulacaoCenario(combs, inicio + i, pasta, loc));
+                                      GravaSimulacao(combs, inicio + i, lote, series, loc);
                               },
                               progresso, {});
 }
@@ -185,11 +230,16 @@ std::int32_t ExportaPlanilhaESimulacoes(const TCombs& combs, const std::string& 
                                         const LocaleSettings& loc, const ProgressoCenarios& progresso,
                                         int tarefas, std::int32_t quantas) {
     const std::int32_t n = quantas >= 0 ? std::min(quantas, combs.numCombinacoes()) : combs.numCombinacoes();
+    FileBatch lote(pasta);
     // The sheet's lines only, the header first: a row's line is all the sheet needs of it.
     std::vector<std::string> linhas;
-    const std::int32_t prontas = ExportaSimulacoes(combs, pasta, loc, 0, n, linhas, 1, progresso, tarefas);
-    if (prontas < n) return prontas;
-    linhas[0] = CabecalhoPlanilha();
-    writeTextLines(utf8FromPath(pathFromUtf8(pasta) / "Planilha.csv"), linhas);
-    return n + 1;
+    const std::int32_t prontas = ExportaSimulacoes(combs, lote, loc, 0, n, linhas, 1, progresso, tarefas);
+    std::vector<std::string> nomes = NomesArquivosSimulacao(0, prontas);
+    if (prontas == n) {
+        linhas[0] = CabecalhoPlanilha();
+        lote.writeLines("Planilha.csv", linhas);
+        nomes.emplace_back("Planilha.csv");
+    }
+    lote.commit(nomes);
+    return static_cast<std::int32_t>(nomes.size());
 }

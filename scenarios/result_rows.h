@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "common/locale_settings.h"
+#include "common/textfile_batch.h"
 #include "engine/capt_agua_interval.h"
 #include "engine/engine_error.h"
 #include "scenarios/combs.h"
@@ -78,26 +79,27 @@ std::shared_ptr<TCaptAguaInterval> SimulaCombinacao(const TCombs& combs, std::in
 
 // The name of combination k's simulation file: k + 1 and ".csv".
 std::string NomeArquivoSimulacao(std::int32_t indVec);
-// Writes combination k's simulation file into `pasta`, with an empty economic section, and
-// returns its row.
-LinhaResultado SalvaSimulacaoCenario(const TCombs& combs, std::int32_t indVec, const std::string& pasta,
-                                     const LocaleSettings& loc);
+// The names of the files of combinations inicio … fim − 1.
+std::vector<std::string> NomesArquivosSimulacao(std::int32_t inicio, std::int32_t fim);
 // The combinations inicio … fim − 1 exported as "Exportar planilha e simulações" exports them:
-// each one's file in `pasta` under its number in the whole set, and its sheet line (LinhaPlanilha)
-// in linhasPlanilha[k − inicio + primeira] (the vector is sized here; its first `primeira` entries
-// are left for the caller). Only these lines are kept, never the combinations' simulations or
-// rows. Returns how many combinations from inicio on were written without a gap; a file that
-// cannot be written throws FileError, a failing combination ScenarioError.
-std::int32_t ExportaSimulacoes(const TCombs& combs, const std::string& pasta, const LocaleSettings& loc,
+// each one's file written into `lote` under its number in the whole set (put in place only by
+// the caller's commit), and its sheet line (LinhaPlanilha) in linhasPlanilha[k − inicio +
+// primeira] (the vector is sized here; its first `primeira` entries are left for the caller).
+// Only these lines are kept, never the combinations' simulations or rows. Returns how many
+// combinations from inicio on were written without a gap; a file that cannot be written throws
+// FileError, a failing combination ScenarioError.
+std::int32_t ExportaSimulacoes(const TCombs& combs, FileBatch& lote, const LocaleSettings& loc,
                                std::int32_t inicio, std::int32_t fim,
                                std::vector<std::string>& linhasPlanilha, std::size_t primeira = 0,
                                const ProgressoCenarios& progresso = {}, int tarefas = 1);
 // "Exportar planilha e simulações": 1.csv … N.csv in `pasta`, one per combination, then
 // Planilha.csv; with `quantas` ≥ 0 only the combinations 0 … quantas − 1 (the rows of a run that
-// stopped early). Returns how many files were written. A file that cannot be written throws
-// FileError; the files already written stay and the sheet is not written. A stopped export
-// writes no sheet either. `tarefas` > 1 writes that many combinations at once; the files are
-// the same bytes.
+// stopped early). Returns how many files were written. The files appear together once all are
+// written (FileBatch): a file that cannot be written or a failing combination throws
+// (FileError, ScenarioError) and leaves the folder as it was, no file replaced and nothing left
+// beside them. A stopped export puts the files of the combinations done without a gap in place,
+// without the sheet. `tarefas` > 1 writes that many combinations at once; the files are the same
+// bytes.
 std::int32_t ExportaPlanilhaESimulacoes(const TCombs& combs, const std::string& pasta,
                                         const LocaleSettings& loc, const ProgressoCenarios& progresso = {},
                                         int tarefas = 1, std::int32_t quantas = -1);

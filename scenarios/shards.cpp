@@ -10,6 +10,7 @@
 #include "common/platform.h"
 #include "common/system_message.h"
 #include "common/textfile.h"
+#include "common/textfile_batch.h"
 #include "scenarios/scenario_errors.h"
 
 namespace {
@@ -145,13 +146,18 @@ std::int32_t ExportaParte(const TCombs& combs, const std::string& pasta, const L
                           const ProgressoCenarios& progresso, int tarefas) {
     const std::int32_t total = combs.numCombinacoes();
     const BlocoCombinacoes b = BlocoDaParte(total, k, n);
+    FileBatch lote(pasta);
     std::vector<std::string> linhas;
     const std::int32_t prontas =
-        ExportaSimulacoes(combs, pasta, loc, b.inicio, b.fim, linhas, 1, progresso, tarefas);
-    if (prontas < b.fim - b.inicio) return prontas;
-    linhas[0] = std::string(kTituloParte) + ";definição=" + impressao + ";parte=" + texto(k) +
-                ";partes=" + texto(n) + ";total=" + texto(total);
-    writeTextLines(utf8FromPath(pathFromUtf8(pasta) / NomeParte(k, n)), linhas);
+        ExportaSimulacoes(combs, lote, loc, b.inicio, b.fim, linhas, 1, progresso, tarefas);
+    std::vector<std::string> nomes = NomesArquivosSimulacao(b.inicio, b.inicio + prontas);
+    if (prontas == b.fim - b.inicio) {
+        linhas[0] = std::string(kTituloParte) + ";definição=" + impressao + ";parte=" + texto(k) +
+                    ";partes=" + texto(n) + ";total=" + texto(total);
+        lote.writeLines(NomeParte(k, n), linhas);
+        nomes.push_back(NomeParte(k, n));
+    }
+    lote.commit(nomes);
     return prontas;
 }
 

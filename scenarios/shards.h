@@ -42,7 +42,8 @@ std::string ImpressaoDefinicao(const DefinicaoCenarios& def, const LocaleSetting
 
 // Part k of n of the study: the block's simulation files in `pasta`, then its part file.
 // Returns how many combinations of the block were written without a gap; the part file is
-// written only when all were (a stop by `progresso` writes none). Errors as ExportaSimulacoes.
+// written only when all were (a stop by `progresso` writes none). The files appear together, as
+// ExportaPlanilhaESimulacoes writes them: a failure leaves the folder as it was.
 std::int32_t ExportaParte(const TCombs& combs, const std::string& pasta, const LocaleSettings& loc,
                           const std::string& impressao, std::int32_t k, std::int32_t n,
                           const ProgressoCenarios& progresso = {}, int tarefas = 1);

@@ -147,8 +147,9 @@ TEST(CliShards, BrokenPartsAreRefusedAndLeftAlone) {
     }
 }
 
-// A part or a sheet that cannot be written is one line naming it; a merge whose sheet cannot be
-// written keeps every part, so that it can run again.
+// A part or a sheet that cannot be written is one line naming it, and the part's run leaves its
+// folder as it was; a merge whose sheet cannot be written keeps every part, so that it can run
+// again.
 TEST(CliShards, AFileThatCannotBeWrittenIsNamedAndThePartsStay) {
     TempDir dir;
     const std::string def = definicao(dir, "estudo.txt", "(100); (150)", "(Fixo: 3000)");
@@ -156,6 +157,9 @@ TEST(CliShards, AFileThatCannotBeWrittenIsNamedAndThePartsStay) {
     const CliRun parte = cenarios(def, dir.file("parte"), {"--shard", "1/1"});
     EXPECT_EQ(parte.status, 1);
     EXPECT_NE(parte.err.find("Planilha.parte-1-de-1.csv"), std::string::npos) << parte.err;
+    // The part is whole or not there: none of its simulation files, nothing temporary.
+    EXPECT_EQ(conteudo(dir.file("parte")),
+              (std::map<std::string, std::string>{{"Planilha.parte-1-de-1.csv", "<pasta>"}}));
 
     ASSERT_EQ(cenarios(def, dir.file("junta"), {"--shard", "1/2"}).status, 0);
     ASSERT_EQ(cenarios(def, dir.file("junta"), {"--shard", "2/2"}).status, 0);
@@ -191,8 +195,8 @@ TEST(CliShards, ShardOptionMistakesAreUsageErrors) {
 
 // Whole-process test: vespra-cli run as a child, stopped by a signal in the middle of a long
 // batch on two threads. It ends within a couple of seconds with 128 + the signal, one line
-// saying where it stopped, every combination before that written, no sheet and no temporary
-// file.
+// saying where it stopped, every combination before that written (and none from there on), no
+// sheet and no temporary file or folder.
 TEST(CliShards, InterruptedBatchStopsCleanly) {
     for (const auto& [sinal, status] : {std::pair{SIGTERM, 143}, std::pair{SIGINT, 130}}) {
         SCOPED_TRACE(sinal);
@@ -214,7 +218,9 @@ TEST(CliShards, InterruptedBatchStopsCleanly) {
         }
         const auto inicio = std::chrono::steady_clock::now();
         const auto passou = [&] { return std::chrono::steady_clock::now() - inicio; };
-        while (!fs::exists(pasta + "/20.csv") && passou() < std::chrono::seconds(60))
+        // The files appear only when the batch ends: its progress lines tell how far it is.
+        while (TempDir::read(erros).find("combinação 20 de") == std::string::npos &&
+               passou() < std::chrono::seconds(60))
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
         kill(filho, sinal);
         const auto enviado = std::chrono::steady_clock::now();
@@ -236,6 +242,7 @@ TEST(CliShards, InterruptedBatchStopsCleanly) {
         EXPECT_LT(parou, 4000) << "the batch finished before the signal";
         for (int k = 1; k < parou; ++k)
             EXPECT_TRUE(fs::exists(pasta + "/" + std::to_string(k) + ".csv")) << k;
+        EXPECT_FALSE(fs::exists(pasta + "/" + std::to_string(parou) + ".csv"));
         EXPECT_FALSE(fs::exists(pasta + "/Planilha.csv"));
         for (const auto& [nome, bytes] : conteudo(pasta))
             EXPECT_EQ(nome.find(".tmp"), std::string::npos) << nome;

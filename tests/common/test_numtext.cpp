@@ -74,6 +74,9 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{"SingleRoundingNotTwice", 1.23456, Fmt::Number42, &kPt, "1,23"},
         FormatCase{"RoundsUpIntoNextDecade", 99.999, Fmt::Number42, &kPt, "100,00"},
         FormatCase{"TinyNegativeShowsZero", -0.001, Fmt::Number42, &kPt, "0,00"},
+        // The decimals kept follow the exact value's integer digits, not its shortest text's.
+        FormatCase{"JustBelowAHundredHasTwoIntegerDigits", 99.999999999999986, Fmt::Number42, &kPt, "100,00"},
+        FormatCase{"ExactDigitsBelowTheHalf", 9.995, Fmt::Number42, &kPt, "9,99"},
         FormatCase{"Zero", 0, Fmt::Number42, &kPt, "0,00"},
         FormatCase{"TotalFormat", 54750.4, Fmt::Fixed60, &kPt, "54750"},
         FormatCase{"TotalFormatScientific", 1234567, Fmt::Fixed60, &kPt, "1,23457E6"},
@@ -86,6 +89,36 @@ INSTANTIATE_TEST_SUITE_P(
                    "1,79769E308"},
         FormatCase{"LargestDoubleTotalFormatCut", 1.7976931348623157e308, Fmt::Fixed60, &kPt, "1,79769E308"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A line of many numbers is built by appending each one's text: the same text formatGeneral
+// gives, after what the line holds, for values of the short way (rain, zero of either sign) and
+// of the long one (many digits, subnormal, past the largest readable, not finite).
+TEST(NumberTextEdges, AppendedTextIsTheGeneralText) {
+    const double values[] = {0,
+                             -0.0,
+                             2.5,
+                             47.5,
+                             -1.25,
+                             1e15,
+                             0.0000099,
+                             1.0 / 3,
+                             232.58456,
+                             5e-324,
+                             1.7976931348623157e308,
+                             std::numeric_limits<double>::quiet_NaN()};
+    for (const LocaleSettings* loc : {&kPt, &kEn}) {
+        for (int digits : {15, 6}) {
+            std::string line = "0;";
+            std::string expected = line;
+            for (double v : values) {
+                appendGeneral(line, v, *loc, digits);
+                line += ';';
+                expected += formatGeneral(v, *loc, digits) + ";";
+            }
+            EXPECT_EQ(line, expected) << digits;
+        }
+    }
+}
 
 TEST(NumberTextEdges, NonFiniteValuesHaveTexts) {
     EXPECT_EQ(formatGeneral(std::numeric_limits<double>::quiet_NaN(), kPt), "NAN");

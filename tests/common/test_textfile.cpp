@@ -2,10 +2,12 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <map>
 
 #include "common/platform.h"
 #include "common/system_message.h"
 #include "common/textfile.h"
+#include "common/textfile_batch.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -78,6 +80,35 @@ TEST(TextFiles, FailedWriteKeepsTheFileThatWasThere) {
 
 // Paths are UTF-8 texts on every system; Windows gets them as UTF-16, so letters outside its
 // 8-bit code page (Ł, ź) name files as well as "ç" does.
+// The names of a folder's entries with their bytes ("<pasta>" for a folder).
+std::map<std::string, std::string> entries(const std::string& folder) {
+    std::map<std::string, std::string> out;
+    for (const auto& e : std::filesystem::directory_iterator(folder))
+        out[e.path().filename().string()] = e.is_directory() ? "<pasta>" : TempDir::read(e.path().string());
+    return out;
+}
+
+// A batch's files appear only at its commit, only those it names, each replacing what stood
+// under its name; two batches in one folder at once keep apart; a batch dropped without
+// commit leaves the folder as it was. No temporary folder stays behind.
+TEST(FileBatches, FilesAppearTogetherAtTheCommit) {
+    TempDir dir;
+    const std::string pasta = dir.file("");
+    dir.write("1.csv", "antigo\r\n");
+    {
+        FileBatch lote(pasta), outro(pasta);
+        lote.writeLines("1.csv", {"Área;1"});
+        lote.writeLines("2.csv", {"dois"});
+        lote.write("3.csv", "parado");
+        outro.write("1.csv", "do outro");
+        EXPECT_EQ(TempDir::read(dir.file("1.csv")), "antigo\r\n");
+        EXPECT_FALSE(std::filesystem::exists(dir.file("2.csv")));
+        lote.commit({"1.csv", "2.csv"});
+    }
+    EXPECT_EQ(entries(pasta),
+              (std::map<std::string, std::string>{{"1.csv", "\xC1rea;1\r\n"}, {"2.csv", "dois\r\n"}}));
+}
+
 TEST(TextFiles, PathsWithAccentsAndLettersOfOtherAlphabets) {
     struct Row {
         const char* name;

@@ -182,6 +182,15 @@ TEST(PlanilhaCenarios, FileBytesAreWindows1252WithCrLf) {
 
 // ---- Run and exports ------------------------------------------------------------------------
 
+// The bytes of every file an export writes, by name ("<pasta>" for a folder).
+std::map<std::string, std::string> arquivosDe(const std::string& pasta) {
+    std::map<std::string, std::string> r;
+    for (const auto& f : std::filesystem::directory_iterator(pasta)) {
+        r[f.path().filename().string()] = f.is_directory() ? "<pasta>" : TempDir::read(f.path().string());
+    }
+    return r;
+}
+
 class ExportacaoTest : public ResultadosTest {
   protected:
     // 2 files × 2 areas × 2 lower reservoirs = 8 combinations; a monthly occupants vector and
@@ -254,15 +263,27 @@ TEST_F(ExportacaoTest, EightCombinationsGiveEightFilesAndANineLineSheet) {
     }
 }
 
-TEST_F(ExportacaoTest, FilesAlreadyWrittenStayWhenOneCannotBe) {
+// An export is whole or not there: a file that cannot be written (a folder under the name of
+// the third) stops it with nothing replaced, the files of an earlier export as they were, and
+// no temporary file or folder left.
+TEST_F(ExportacaoTest, AFileThatCannotBeWrittenLeavesTheFolderAsItWas) {
     const TCombs c = oito();
     const std::string pasta = dir.file("export");
     std::filesystem::create_directories(pasta + "/3.csv");  // a folder where 3.csv should go
-    EXPECT_THROW(ExportaPlanilhaESimulacoes(c, pasta, kBR), FileError);
-    EXPECT_TRUE(std::filesystem::exists(pasta + "/1.csv"));
-    EXPECT_TRUE(std::filesystem::exists(pasta + "/2.csv"));
-    EXPECT_FALSE(std::filesystem::exists(pasta + "/4.csv"));
-    EXPECT_FALSE(std::filesystem::exists(pasta + "/Planilha.csv"));
+    dir.write("export/1.csv", "antigo 1\r\n");
+    dir.write("export/Planilha.csv", "antiga\r\n");
+    const auto antes = arquivosDe(pasta);
+    for (int tarefas : {1, 3}) {
+        SCOPED_TRACE(tarefas);
+        try {
+            ExportaPlanilhaESimulacoes(c, pasta, kBR, {}, tarefas);
+            ADD_FAILURE() << "no error";
+        } catch (const FileError& e) {
+            EXPECT_EQ(std::string(e.what()),
+                      "Não foi possível gravar o arquivo \"" + pasta + "/3.csv\": é uma pasta.");
+        }
+        EXPECT_EQ(arquivosDe(pasta), antes);
+    }
     EXPECT_THROW(ExportaPlanilhaESimulacoes(c, dir.file("nao-existe"), kBR), FileError);
 }
 
@@ -282,15 +303,6 @@ TEST_F(ExportacaoTest, AFailingCombinationKeepsTheRowsBeforeIt) {
     std::vector<LinhaResultado> linhas;
     EXPECT_THROW(SimulaCenarios(c, kBR, linhas), EngineError);
     EXPECT_EQ(linhas.size(), 1u);
-}
-
-// The bytes of every file an export writes, by name.
-std::map<std::string, std::string> arquivosDe(const std::string& pasta) {
-    std::map<std::string, std::string> r;
-    for (const auto& f : std::filesystem::directory_iterator(pasta)) {
-        r[f.path().filename().string()] = TempDir::read(f.path().string());
-    }
-    return r;
 }
 
 TEST_F(ExportacaoTest, SeveralTasksWriteTheSameBytes) {
@@ -339,8 +351,7 @@ TEST_F(ExportacaoTest, SeveralTasksReportTheFirstFailure) {
         EXPECT_EQ(std::string(e.what()).rfind("A simulação de cenários parou na simulação 2: ", 0), 0u)
             << e.what();
     }
-    EXPECT_TRUE(std::filesystem::exists(pasta + "/1.csv"));
-    EXPECT_FALSE(std::filesystem::exists(pasta + "/Planilha.csv"));
+    EXPECT_TRUE(std::filesystem::is_empty(pasta));  // the combination before it is not written either
 }
 
 // After a run that stopped at combination k, the export writes the k combinations that ran and
