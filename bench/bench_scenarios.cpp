@@ -14,6 +14,7 @@
 #include <sstream>
 #include <string>
 
+#include "bench/batch_study.h"
 #include "bench/rain_pattern.h"
 #include "cli/cli_app.h"
 #include "common/numtext.h"
@@ -26,40 +27,22 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::size_t kDays = 3650;
-constexpr int kCombinations = 1000;
+constexpr int kCombinations = bench::kBatchCombinations;
 
 doubleArray decade() {
     return rainPattern(kDays);
 }
 
-std::vector<std::string> decadeLines(const LocaleSettings& loc) {
-    std::vector<std::string> lines;
-    for (double d : decade()) lines.push_back(formatGeneral(d, loc));
-    return lines;
-}
+using bench::Upper;
 
-enum class Upper { None = 0, All = 1, Half = 2 };
-
-// A scratch folder with the record and a definition of 5 areas × 5 demands × 4 household sizes
-// × 5 substitution shares × 2 (runoff coefficients, or with and without an upper reservoir)
-// = 1000 combinations.
+// A scratch folder with the study of bench/batch_study.h.
 class Study {
   public:
     explicit Study(Upper upper) {
         std::random_device rd;
         dir_ = fs::temp_directory_path() / ("vespra-bench-" + std::to_string(rd()));
         fs::create_directories(dir_);
-        const LocaleSettings loc = LocaleSettings::ptBR();
-        writeTextLines((dir_ / "chuva.txt").string(), decadeLines(loc));
-        const char* const demandSized = "(Demanda diária de água pluvial | 50%)";
-        writeTextLines(definition(),
-                       {"(chuva.txt | 01/01/2010 | 2)", "(80); (100); (120); (150); (200)",
-                        "(100); (120); (150); (180); (200)", "(2); (3); (4); (5)",
-                        "(30); (40); (50); (60); (70)", upper == Upper::Half ? "(0,8)" : "(0,8); (0,9)",
-                        upper == Upper::None  ? std::string("(0 | 0%)")
-                        : upper == Upper::All ? std::string(demandSized)
-                                              : std::string("(0 | 0%); ") + demandSized,
-                        "(Intervalo de volumes: 20000; 1000; 2)"});
+        bench::writeBatchStudy(dir_.string(), upper);
     }
     ~Study() {
         std::error_code ec;

@@ -26,10 +26,6 @@ struct Shard {
     std::int32_t k = 0, n = 0;
 };
 
-void checkJobs(const std::string& text) {
-    jobsOption(text);
-}
-
 // --shard K/N: whole numbers with 1 ≤ K ≤ N ≤ the most combinations a set may have.
 Shard shardOption(const std::string& text) {
     const std::size_t slash = text.find('/');
@@ -48,19 +44,13 @@ ParsedOptions parseScenariosOptions(const std::vector<std::string>& args) {
     static const std::vector<CommandOption> kOptions = {
         {"--out", true, "--out precisa de uma pasta."},
         {"--locale", true, "--locale precisa de um nome de locale."},
-        {"--jobs", true, "--jobs precisa de um número.", checkJobs},
+        {"--jobs", true, "--jobs precisa de um número.", checkJobsOption},
         {"--shard", true, "--shard precisa de K/N.", checkShard},
         {"--merge", false}};
     ParsedOptions o = parseOptions(args, kOptions, {"arquivo de cenários", "falta o arquivo de cenários."});
     if (o.value("--out").empty()) throw UsageError{"falta a pasta de saída (--out PASTA)."};
     if (o.has("--shard") && o.has("--merge")) throw UsageError{"--shard e --merge não vão juntos."};
     return o;
-}
-
-// Without --jobs, the machine's cores; its value was checked when it was read.
-int jobs(const ParsedOptions& o) {
-    if (o.has("--jobs")) return jobsOption(o.value("--jobs"));
-    return static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
 }
 
 // The output folder, made when it is not there yet; a path that cannot be a folder is a
@@ -91,14 +81,14 @@ std::int32_t exportStudy(const ParsedOptions& o, const DefinicaoCenarios& def, c
     if (!o.has("--shard")) {
         if (InterruptCatcher::caught() != 0) return 1;
         const std::int32_t written =
-            ExportaPlanilhaESimulacoes(combs, o.value("--out"), loc, progress, jobs(o));
+            ExportaPlanilhaESimulacoes(combs, o.value("--out"), loc, progress, jobsOrCores(o));
         return written > total ? 0 : written + 1;
     }
     const Shard s = shardOption(o.value("--shard"));
     const BlocoCombinacoes block = BlocoDaParte(total, s.k, s.n);
     if (InterruptCatcher::caught() != 0) return block.inicio + 1;
-    const std::int32_t done =
-        ExportaParte(combs, o.value("--out"), loc, ImpressaoDefinicao(def, loc), s.k, s.n, progress, jobs(o));
+    const std::int32_t done = ExportaParte(combs, o.value("--out"), loc, ImpressaoDefinicao(def, loc), s.k,
+                                           s.n, progress, jobsOrCores(o));
     return done == block.fim - block.inicio ? 0 : block.inicio + done + 1;
 }
 

@@ -7,18 +7,11 @@
 #include "engine/capt_agua_interval.h"
 #include "engine/input_rules.h"
 
-namespace {
-
-void checkJobs(const std::string& text) {
-    jobsOption(text);
-}
-
-}  // namespace
-
 ParsedOptions parseFileCommandOptions(const std::vector<std::string>& args) {
     static const std::vector<CommandOption> kOptions = {
-        {"--json"},         {"--monthly"},   {"--detailed"},
-        {"--locale", true}, {"--out", true}, {"--jobs", true, "--jobs precisa de um número.", checkJobs}};
+        {"--json"},      {"--monthly"},
+        {"--detailed"},  {"--locale", true},
+        {"--out", true}, {"--jobs", true, "--jobs precisa de um número.", checkJobsOption}};
     return parseOptions(args, kOptions, {"arquivo", "falta o arquivo de simulação."});
 }
 

@@ -72,6 +72,10 @@ int jobsOption(const std::string& text) {
     return static_cast<int>(*n);
 }
 
+void checkJobsOption(const std::string& text) {
+    jobsOption(text);
+}
+
 int jobsOrCores(const ParsedOptions& options) {
     if (options.has("--jobs")) return jobsOption(options.value("--jobs"));
     return static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));

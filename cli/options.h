@@ -62,6 +62,8 @@ LocaleSettings localeOption(const ParsedOptions& options);
 
 // --jobs N: a whole number from 1 to 1024; anything else is a UsageError naming the text.
 int jobsOption(const std::string& text);
+// jobsOption as a CommandOption's check.
+void checkJobsOption(const std::string& text);
 // The --jobs a command was given (its value was checked when it was read), else the machine's
 // cores.
 int jobsOrCores(const ParsedOptions& options);
