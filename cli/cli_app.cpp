@@ -1,8 +1,10 @@
 #include "cli/cli_app.h"
 
 #include <ostream>
+#include <utility>
 
 #include "cli/commands.h"
+#include "cli/interrupts.h"
 #include "cli/options.h"
 #include "common/version.h"
 
@@ -122,11 +124,16 @@ int runNamedCommand(const std::vector<std::string>& args, std::ostream& out, std
             "falta o comando (use: vespra-cli run ARQUIVO, costs ARQUIVO, scenarios DEF --out PASTA ou "
             "import FONTE --out REGISTRO)."};
     const std::vector<std::string> rest(args.begin() + 1, args.end());
-    if (args[0] == "run") return runCommand(rest, out, err);
-    if (args[0] == "costs") return costsCommand(rest, out, err);
     if (args[0] == "scenarios") return scenariosCommand(rest, out, err);
-    if (args[0] == "import") return importCommand(rest, out, err);
-    if (args[0] == "methods") return methodsCommand(rest, out, err);
+    using Command = int (*)(const std::vector<std::string>&, std::ostream&, std::ostream&);
+    const std::pair<const char*, Command> kCommands[] = {
+        {"run", runCommand}, {"costs", costsCommand}, {"import", importCommand}, {"methods", methodsCommand}};
+    for (const auto& [name, command] : kCommands) {
+        if (args[0] != name) continue;
+        // Each writes one file at most: a signal ends it at once.
+        const StopAtOnce stop(name);
+        return command(rest, out, err);
+    }
     throw UsageError{"comando desconhecido '" + args[0] +
                      "' (use: run, costs, scenarios, import ou methods)."};
 }

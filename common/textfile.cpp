@@ -6,6 +6,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "common/pending_files.h"
 #include "common/platform.h"
 #include "common/system_message.h"
 
@@ -253,6 +254,7 @@ void writeWholeFile(const std::string& path, const std::string& temp, std::strin
 void writeFileBytes(const std::string& path, std::string_view bytes) {
     checkWriteTarget(path);
     const std::string temp = path + ".tmp-" + std::to_string(processNumber());
+    const PendingTempFile pending(temp);
     writeWholeFile(path, temp, bytes, flushToDisk);
     if (!replaceFile(temp, path)) {
         const int err = errno;

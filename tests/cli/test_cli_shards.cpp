@@ -12,6 +12,7 @@
 
 #include "common/textfile.h"
 #include "tests/support/cli_run.h"
+#include "tests/support/systems.h"
 #include "tests/support/temp_dir.h"
 
 #ifndef _WIN32
@@ -246,6 +247,48 @@ TEST(CliShards, InterruptedBatchStopsCleanly) {
         EXPECT_FALSE(fs::exists(pasta + "/Planilha.csv"));
         for (const auto& [nome, bytes] : conteudo(pasta))
             EXPECT_EQ(nome.find(".tmp"), std::string::npos) << nome;
+    }
+}
+
+// The other commands end at once on a signal: a long sweep (20 001 volumes with an upper
+// reservoir over 100 years) stopped by `vespra-cli run` within a second of the signal, with
+// 128 + the signal and one line.
+TEST(CliInterrupts, RunStopsAtOnce) {
+    TempDir dir;
+    auto lines = testsys::household(36500)->simLines({}, LocaleSettings::ptBR());
+    for (auto& l : lines) {
+        if (l.rfind("Reservatório inferior (litros);", 0) == 0)
+            l = "Reservatório inferior (litros);100000;5;2";
+        if (l.rfind("Reservatório superior (litros);", 0) == 0) l = "Reservatório superior (litros);300;0";
+        if (l.rfind("Limiar recalque (litros);", 0) == 0) l = "Limiar recalque (litros);100";
+    }
+    const std::string file = dir.file("longa.csv");
+    writeTextLines(file, lines);
+    for (const auto& [sinal, status] : {std::pair{SIGTERM, 143}, std::pair{SIGINT, 130}}) {
+        SCOPED_TRACE(sinal);
+        const std::string erros = dir.file("erros.txt");
+        const pid_t filho = fork();
+        ASSERT_GE(filho, 0);
+        if (filho == 0) {
+            const int fd = open(erros.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            dup2(fd, 2);
+            const int nulo = open("/dev/null", O_WRONLY);
+            dup2(nulo, 1);
+            execl(VESPRA_CLI_EXE, VESPRA_CLI_EXE, "run", file.c_str(), "--json", "--locale", "pt_BR",
+                  static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        // Past the start, well inside the sweep.
+        std::this_thread::sleep_for(std::chrono::milliseconds(150));
+        kill(filho, sinal);
+        const auto enviado = std::chrono::steady_clock::now();
+        int estado = 0;
+        while (waitpid(filho, &estado, WNOHANG) == 0)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        EXPECT_LT(std::chrono::steady_clock::now() - enviado, std::chrono::seconds(1));
+        ASSERT_TRUE(WIFEXITED(estado)) << "ended by signal " << WTERMSIG(estado);
+        EXPECT_EQ(WEXITSTATUS(estado), status);
+        EXPECT_EQ(TempDir::read(erros), "vespra-cli: interrompido durante o comando run.\n");
     }
 }
 

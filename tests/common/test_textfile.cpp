@@ -3,7 +3,9 @@
 #include <cerrno>
 #include <filesystem>
 #include <map>
+#include <memory>
 
+#include "common/pending_files.h"
 #include "common/platform.h"
 #include "common/system_message.h"
 #include "common/textfile.h"
@@ -107,6 +109,34 @@ TEST(FileBatches, FilesAppearTogetherAtTheCommit) {
     }
     EXPECT_EQ(entries(pasta),
               (std::map<std::string, std::string>{{"1.csv", "\xC1rea;1\r\n"}, {"2.csv", "dois\r\n"}}));
+}
+
+// Temporary files under way are removed when a signal ends the program: those noted now (an
+// accented name among them), not one whose writer has finished, and a path too long to note or
+// a ninth at once is simply not noted.
+TEST(PendingTempFiles, RemovedWhileNotedOnly) {
+    TempDir dir;
+    const std::string finished = dir.write("terminado.tmp", "x");
+    { const PendingTempFile done(finished); }
+    std::vector<std::string> paths;
+    std::vector<std::unique_ptr<PendingTempFile>> noted;
+    for (int i = 0; i < 9; ++i) {
+        paths.push_back(dir.write("simulação-" + std::to_string(i) + ".csv.tmp", "x"));
+        noted.push_back(std::make_unique<PendingTempFile>(paths.back()));
+    }
+    const PendingTempFile tooLong(dir.file(std::string(5000, 'a')));
+    removePendingTempFiles();
+    for (int i = 0; i < 8; ++i) EXPECT_FALSE(std::filesystem::exists(pathFromUtf8(paths[i]))) << i;
+    EXPECT_TRUE(std::filesystem::exists(pathFromUtf8(paths[8])));
+    EXPECT_TRUE(std::filesystem::exists(pathFromUtf8(finished)));
+    // A slot freed is taken again.
+    noted.clear();
+    const std::string again = dir.write("de-novo.tmp", "x");
+    {
+        const PendingTempFile later(again);
+        removePendingTempFiles();
+    }
+    EXPECT_FALSE(std::filesystem::exists(pathFromUtf8(again)));
 }
 
 TEST(TextFiles, PathsWithAccentsAndLettersOfOtherAlphabets) {
