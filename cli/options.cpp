@@ -1,10 +1,9 @@
 #include "cli/options.h"
 
-#include <algorithm>
 #include <ostream>
-#include <thread>
 
 #include "common/numtext.h"
+#include "common/platform.h"
 
 namespace {
 
@@ -78,7 +77,7 @@ void checkJobsOption(const std::string& text) {
 
 int jobsOrCores(const ParsedOptions& options) {
     if (options.has("--jobs")) return jobsOption(options.value("--jobs"));
-    return static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    return usableCores();
 }
 
 int reportUsageError(const UsageError& e, std::ostream& err) {

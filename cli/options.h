@@ -64,8 +64,8 @@ LocaleSettings localeOption(const ParsedOptions& options);
 int jobsOption(const std::string& text);
 // jobsOption as a CommandOption's check.
 void checkJobsOption(const std::string& text);
-// The --jobs a command was given (its value was checked when it was read), else the machine's
-// cores.
+// The --jobs a command was given (its value was checked when it was read), else the cores this
+// process may run on (usableCores: under a scheduler's CPU limit, that limit).
 int jobsOrCores(const ParsedOptions& options);
 
 // The reports of a command's end: a usage error (status 2) and a failure (status 1), each one

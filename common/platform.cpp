@@ -1,6 +1,8 @@
 #include "common/platform.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <thread>
 
 #ifdef _WIN32
 // windows.h first: the other system headers build on it.
@@ -10,6 +12,7 @@
 #include <process.h>
 #else
 #include <fcntl.h>
+#include <sched.h>
 #include <unistd.h>
 #endif
 
@@ -98,6 +101,10 @@ long processNumber() {
     return static_cast<long>(_getpid());
 }
 
+int usableCores() {
+    return static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+}
+
 #else
 
 std::FILE* openFile(const std::string& utf8Path, const char* mode) {
@@ -146,6 +153,14 @@ void removeFile(const std::string& utf8Path) {
 
 long processNumber() {
     return static_cast<long>(::getpid());
+}
+
+int usableCores() {
+#ifdef __linux__
+    cpu_set_t allowed;
+    if (sched_getaffinity(0, sizeof allowed, &allowed) == 0) return std::max(1, CPU_COUNT(&allowed));
+#endif
+    return static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
 }
 
 #endif

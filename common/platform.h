@@ -33,6 +33,9 @@ bool replaceFile(const std::string& from, const std::string& to);
 void removeFile(const std::string& utf8Path);
 // This process's number, to give a temporary file a name no other run of the program uses.
 long processNumber();
+// The processor cores this process may run on (on Linux those its CPU affinity allows, as a
+// cluster's scheduler sets it; elsewhere the machine's), at least 1.
+int usableCores();
 
 #ifdef _WIN32
 // Windows' UTF-16 texts (command line, locale settings) as UTF-8.

@@ -5,6 +5,10 @@
 #include <map>
 #include <memory>
 
+#ifdef __linux__
+#include <sched.h>
+#endif
+
 #include "common/pending_files.h"
 #include "common/platform.h"
 #include "common/system_message.h"
@@ -138,6 +142,23 @@ TEST(PendingTempFiles, RemovedWhileNotedOnly) {
     }
     EXPECT_FALSE(std::filesystem::exists(pathFromUtf8(again)));
 }
+
+#ifdef __linux__
+// The default --jobs follows the cores a scheduler lets the process use, not the machine's.
+TEST(Platform, UsableCoresFollowTheAffinity) {
+    cpu_set_t before;
+    ASSERT_EQ(sched_getaffinity(0, sizeof before, &before), 0);
+    EXPECT_EQ(usableCores(), CPU_COUNT(&before));
+    int first = 0;
+    while (!CPU_ISSET(first, &before)) ++first;
+    cpu_set_t one;
+    CPU_ZERO(&one);
+    CPU_SET(first, &one);
+    ASSERT_EQ(sched_setaffinity(0, sizeof one, &one), 0);
+    EXPECT_EQ(usableCores(), 1);
+    ASSERT_EQ(sched_setaffinity(0, sizeof before, &before), 0);
+}
+#endif
 
 TEST(TextFiles, PathsWithAccentsAndLettersOfOtherAlphabets) {
     struct Row {
