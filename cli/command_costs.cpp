@@ -11,15 +11,10 @@
 #include "economics/analysis_file.h"
 
 int costsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    ParsedOptions o;
-    try {
-        o = parseFileCommandOptions(args);
-        if (o.has("--json")) throw onlyForCommand("--json", "run");
-        if (o.has("--monthly")) throw onlyForCommand("--monthly", "run");
-        if (o.has("--out") && o.value("--out").empty()) throw UsageError{"--out precisa de um caminho."};
-    } catch (const UsageError& e) {
-        return reportUsageError(e, err);
-    }
+    const ParsedOptions o = parseFileCommandOptions(args);
+    if (o.has("--json")) throw onlyForCommand("--json", "run");
+    if (o.has("--monthly")) throw onlyForCommand("--monthly", "run");
+    if (o.has("--out") && o.value("--out").empty()) throw UsageError{"--out precisa de um caminho."};
     const LocaleSettings loc = localeOption(o);
     return writeFromLoadedFile(o.file, loc, jobsOrCores(o), out, err, [&](const LoadedSimulation& loaded) {
         const auto analise = fileAnalysis(loaded, loc, err);

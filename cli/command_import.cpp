@@ -52,12 +52,7 @@ ImportOptions importOptions(const ParsedOptions& o) {
 }  // namespace
 
 int importCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    ParsedOptions o;
-    try {
-        o = parseImportOptions(args);
-    } catch (const UsageError& e) {
-        return reportUsageError(e, err);
-    }
+    const ParsedOptions o = parseImportOptions(args);
     const LocaleSettings loc = localeOption(o);
     try {
         const RegistroImportado r = importStationFile(o.file, importOptions(o), loc);

@@ -59,12 +59,7 @@ ParametrosMetodos parameters(const ParsedOptions& o) {
 }  // namespace
 
 int methodsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    ParsedOptions o;
-    try {
-        o = parseMethodsOptions(args);
-    } catch (const UsageError& e) {
-        return reportUsageError(e, err);
-    }
+    const ParsedOptions o = parseMethodsOptions(args);
     const LocaleSettings loc = localeOption(o);
     const ParametrosMetodos p = parameters(o);
     return writeFromLoadedFile(o.file, loc, jobsOrCores(o), out, err, [&](const LoadedSimulation& loaded) {

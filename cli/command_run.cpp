@@ -11,16 +11,11 @@
 #include "engine/monthly_table.h"
 
 int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    ParsedOptions o;
-    try {
-        o = parseFileCommandOptions(args);
-        if (o.has("--json") && o.has("--monthly"))
-            throw UsageError{"--json e --monthly não podem ser usados juntos."};
-        if (o.has("--detailed")) throw onlyForCommand("--detailed", "costs");
-        if (o.has("--out")) throw onlyForCommand("--out", "costs");
-    } catch (const UsageError& e) {
-        return reportUsageError(e, err);
-    }
+    const ParsedOptions o = parseFileCommandOptions(args);
+    if (o.has("--json") && o.has("--monthly"))
+        throw UsageError{"--json e --monthly não podem ser usados juntos."};
+    if (o.has("--detailed")) throw onlyForCommand("--detailed", "costs");
+    if (o.has("--out")) throw onlyForCommand("--out", "costs");
     const LocaleSettings loc = localeOption(o);
     return writeFromLoadedFile(o.file, loc, jobsOrCores(o), out, err, [&](const LoadedSimulation& loaded) {
         const TCaptAguaInterval& sim = *loaded.sim;

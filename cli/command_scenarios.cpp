@@ -119,12 +119,7 @@ int runScenarios(const ParsedOptions& o, const LocaleSettings& loc, std::ostream
 }  // namespace
 
 int scenariosCommand(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
-    ParsedOptions o;
-    try {
-        o = parseScenariosOptions(args);
-    } catch (const UsageError& e) {
-        return reportUsageError(e, err);
-    }
+    const ParsedOptions o = parseScenariosOptions(args);
     const LocaleSettings loc = localeOption(o);
     try {
         const int status = runScenarios(o, loc, err);
