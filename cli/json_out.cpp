@@ -1,6 +1,5 @@
 #include "cli/json_out.h"
 
-#include <charconv>
 #include <cmath>
 
 #include "common/currency.h"
@@ -11,22 +10,13 @@
 
 namespace {
 
-// `v` onto `j` in the 17 significant digits formatRoundTrip gives, without a string of its own:
-// a sweep's JSON holds a hundred thousand numbers. Whole numbers (most month sums and counts)
-// take the integer path, which writes the same digits; -0 keeps its sign through the general one.
+// JSON has no text for a value that is not finite: null.
 void appendNum(std::string& j, double v) {
-    if (!std::isfinite(v)) {
-        j += "null";
-        return;
-    }
-    char buf[64];
-    std::to_chars_result res;
-    if (v == std::trunc(v) && std::fabs(v) < 1e15 && !(v == 0 && std::signbit(v))) {
-        res = std::to_chars(buf, buf + sizeof buf, static_cast<long long>(v));
+    if (std::isfinite(v)) {
+        appendRoundTrip(j, v);
     } else {
-        res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 17);
+        j += "null";
     }
-    j.append(buf, res.ptr);
 }
 
 std::string num(double v) {

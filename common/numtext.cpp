@@ -191,16 +191,8 @@ bool appendShortGeneral(std::string& out, double value, char sep, int digits) {
     return true;
 }
 
-}  // namespace
-
-void appendGeneral(std::string& out, double value, const LocaleSettings& loc, int digits) {
-    if (!appendShortGeneral(out, value, loc.decimalSeparator, digits))
-        out += formatGeneral(value, loc, digits);
-}
-
-std::string formatGeneral(double value, const LocaleSettings& loc, int digits) {
-    std::string fast;
-    if (appendShortGeneral(fast, value, loc.decimalSeparator, digits)) return fast;
+// formatGeneral's text of a value whose shortest text is not short (appendShortGeneral).
+std::string longGeneral(double value, const LocaleSettings& loc, int digits) {
     if (!std::isfinite(value)) return nonFinite(value);
     if (digits < 1) digits = 1;
     const Decimal r = readableDigits(roundedDigits(value, digits), value, digits);
@@ -217,6 +209,18 @@ std::string formatGeneral(double value, const LocaleSettings& loc, int digits) {
     return out;
 }
 
+}  // namespace
+
+void appendGeneral(std::string& out, double value, const LocaleSettings& loc, int digits) {
+    if (!appendShortGeneral(out, value, loc.decimalSeparator, digits)) out += longGeneral(value, loc, digits);
+}
+
+std::string formatGeneral(double value, const LocaleSettings& loc, int digits) {
+    std::string out;
+    appendGeneral(out, value, loc, digits);
+    return out;
+}
+
 std::string formatNumber(double value, int precision, int decimals, const LocaleSettings& loc) {
     return fixedText(value, precision, decimals, loc, true);
 }
@@ -225,11 +229,27 @@ std::string formatFixed(double value, int precision, int decimals, const LocaleS
     return fixedText(value, precision, decimals, loc, false);
 }
 
-std::string formatRoundTrip(double value) {
-    if (!std::isfinite(value)) return nonFinite(value);
+void appendRoundTrip(std::string& out, double value) {
+    if (!std::isfinite(value)) {
+        out += nonFinite(value);
+        return;
+    }
     char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 17);
-    return std::string(buf, res.ptr);
+    std::to_chars_result res;
+    // Whole numbers (most month sums and counts) take the integer path, which writes the same
+    // digits; -0 keeps its sign through the general one.
+    if (value == std::trunc(value) && std::fabs(value) < 1e15 && !(value == 0 && std::signbit(value))) {
+        res = std::to_chars(buf, buf + sizeof buf, static_cast<long long>(value));
+    } else {
+        res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 17);
+    }
+    out.append(buf, res.ptr);
+}
+
+std::string formatRoundTrip(double value) {
+    std::string out;
+    appendRoundTrip(out, value);
+    return out;
 }
 
 std::optional<double> tryReadNumber(std::string_view text, const LocaleSettings& loc) {

@@ -34,6 +34,8 @@ std::string formatNumber(double value, int precision, int decimals, const Locale
 std::string formatFixed(double value, int precision, int decimals, const LocaleSettings& loc);
 // Shortest round-trip text ("%.17g"-like, point as decimal mark): for JSON and logs.
 std::string formatRoundTrip(double value);
+// formatRoundTrip's text appended to `out`, for a text of many numbers (a sweep's JSON).
+void appendRoundTrip(std::string& out, double value);
 
 // Strict read: the text as it stands in the locale's format (optional sign, digits with at
 // most one decimal separator, optional exponent, surrounding blanks ignored).
