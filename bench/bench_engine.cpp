@@ -5,31 +5,20 @@
 #include <cstdint>
 #include <memory>
 
-#include "bench/rain_pattern.h"
+#include "bench/century.h"
 #include "engine/balance_lanes.h"
 #include "engine/capt_agua.h"
 #include "engine/capt_agua_interval.h"
-#include "examples/household.h"
 
 namespace {
 
-constexpr std::size_t kDays = 36500;
+constexpr std::size_t kDays = bench::kCenturyDays;
 
-doubleArray century() {
-    return rainPattern(kDays);
-}
-
-// The example household on a 150 m² roof.
+// The century household with a 5000 L cistern.
 std::unique_ptr<TCaptAguaInterval> household(double resSup) {
     auto set = std::make_unique<TCaptAguaInterval>();
-    TCaptAgua& p = set->base();
-    examples::setHousehold(p);
-    p.dblAreaCapt = 150;
-    p.vecDadosPrecOrig = century();
-    p.dateDadosPrec = *TDate::fromYMD(1925, 1, 1);
-    p.dblResInf = 5000;
-    p.dblResSup = resSup;
-    p.dblResSupMinRec = 100;
+    bench::setCenturyHousehold(set->base(), resSup);
+    set->base().dblResInf = 5000;
     return set;
 }
 
@@ -54,10 +43,7 @@ void BM_SimulaWithUpperReservoir(benchmark::State& state) {
 // A sweep of members 0 … 1000 at 50 L steps; state.range(0) is the upper reservoir's volume.
 void sweep(benchmark::State& state) {
     auto set = household(static_cast<double>(state.range(0)));
-    set->base().dblResInf = 0;
-    set->interval = 50;
-    set->volmax = 50000;  // members 0 … 1000
-    set->delta = 2;
+    bench::setCenturySweep(*set);  // members 0 … 1000
     for (auto _ : state) {
         set->simula();
         benchmark::DoNotOptimize(set->indVolOtimo);

@@ -8,26 +8,17 @@
 #include <iostream>
 
 #include "bench/batch_study.h"
-#include "bench/rain_pattern.h"
+#include "bench/century.h"
 #include "common/numtext.h"
 #include "common/textfile.h"
-#include "engine/capt_agua.h"
-#include "engine/capt_agua_interval.h"
-#include "examples/household.h"
 
 namespace {
 
 void writeSweep(const std::string& dir, const std::string& name, double upper) {
     TCaptAguaInterval set;
-    TCaptAgua& p = set.base();
-    examples::setHousehold(p);
-    p.dblAreaCapt = 150;
-    p.strArqPrec = dir + "/chuva-seculo.txt";
-    p.vecDadosPrecOrig = rainPattern(36500);
-    p.dateDadosPrec = *TDate::fromYMD(1925, 1, 1);
-    p.dblResSup = upper;
-    p.dblResSupMinRec = upper > 0 ? 100 : 0;
-    set.setSweep(50000, 50, 2);
+    bench::setCenturyHousehold(set.base(), upper);
+    set.base().strArqPrec = dir + "/chuva-seculo.txt";
+    bench::setCenturySweep(set);
     set.run();
     set.saveSim(dir + "/" + name, {}, LocaleSettings::ptBR());
 }
@@ -43,7 +34,8 @@ int main(int argc, char** argv) {
     try {
         std::filesystem::create_directories(dir + "/estudo");
         std::vector<std::string> record;
-        for (double d : rainPattern(36500)) record.push_back(formatGeneral(d, LocaleSettings::ptBR()));
+        for (double d : rainPattern(bench::kCenturyDays))
+            record.push_back(formatGeneral(d, LocaleSettings::ptBR()));
         writeTextLines(dir + "/chuva-seculo.txt", record);
         writeSweep(dir, "varredura.csv", 0);
         writeSweep(dir, "varredura-superior.csv", 300);

@@ -4,6 +4,7 @@
 #include <string>
 #include <thread>
 
+#include "engine/balance_lanes.h"
 #include "engine/balance_run.h"
 #include "engine/capt_agua.h"
 #include "engine/capt_agua_interval.h"
@@ -28,7 +29,7 @@ std::unique_ptr<TCaptAgua> makeMember(const TCaptAgua& base, double resInf) {
 // A thread is worth starting for this many members at least: fewer finish sooner on one.
 constexpr std::size_t kMembersPerThread = 64;
 // Threads take whole groups of members, so that each part keeps the vector passes full.
-constexpr std::size_t kMemberGroup = 16;
+constexpr std::size_t kMemberGroup = balance::lanes::kPad;
 
 void runMembers(const TCaptAgua& base, TCaptAgua* const* members, std::size_t count) {
     if (base.dblResSup > 0) {

@@ -354,7 +354,7 @@ TEST_P(SweepEqualsOwnRuns, BitForBit) {
 }
 
 // The members split among threads: every member's figures are those of the sweep on one thread
-// (parts of 64 members at least, whole groups of 16: 4203 members make several parts with a
+// (parts of 64 members at least, whole groups of lanes: 4203 members make several parts with a
 // short last one; 333 make as many parts as threads; fewer than 128 stay on one thread).
 TEST_P(SweepEqualsOwnRuns, OnThreadsAsOnOne) {
     const EqualityCase& c = GetParam();
